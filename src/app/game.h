@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string_view>
+
+#include "app/diary.h"
+#include "app/game_state.h"
+#include "app/ports.h"
+#include "app/random.h"
+#include "capital/capital_dlg.h"
+#include "journey/travel.h"
+#include "world/tile_sheet.h"
+#include "world/view_bitmap.h"
+#include "world/world_grid.h"
+
+namespace korvalin {
+
+// The one instance of a game: its state, its diary, the world and the form
+// model of every window. Windows and handlers reach each other through it.
+class Game {
+public:
+    Game(Ui& ui, Clock& clock);
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    Ui& ui;
+    Clock& clock;
+
+    GameState state;
+    Diary diary;
+    Random random;
+    WorldGrid world;
+    TileSheet tileSheet;
+    ViewBitmap view{world, tileSheet};
+
+    korvalin::Travel Travel{*this};
+    korvalin::CapitalDlg CapitalDlg;
+
+    // Every writer but the journey's flavour notes leaves "end" after its line.
+    void appendDiaryLine(std::string_view text) { diary.append(state.dd, text, Diary::EndTrailer); }
+    void appendDiaryNote(std::string_view text) { diary.append(state.dd, text, Diary::NoteTrailer); }
+
+    void reseed() { random.reseed(clock.millisecondsSinceMidnightUtc()); }
+    std::uint8_t hikerCell() const { return world.cell(state.hikerX(), state.hikerY()); }
+};
+
+}  // namespace korvalin

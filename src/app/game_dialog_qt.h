@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include "app/window_id.h"
+
+namespace korvalin {
+
+class Game;
+
+// Base of the game's dialog windows: captioned from the window table, owned
+// for the life of the program, and redrawn from its form model by sync().
+class GameDialog : public QDialog {
+    Q_OBJECT
+public:
+    GameDialog(Game& game, WindowId id, QWidget* parent = nullptr);
+
+    WindowId windowId() const { return id_; }
+
+    // Shows the model's current state; called after every handler.
+    virtual void sync() {}
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+    Game& game_;
+
+private:
+    WindowId id_;
+};
+
+// The caption of a window as the window table gives it.
+QString windowCaption(WindowId id);
+
+}  // namespace korvalin

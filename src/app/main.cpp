@@ -1,0 +1,60 @@
+// Korvalin: hitchhiking from Kanazawa to London.
+#include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+
+#include <memory>
+
+#include "app/desktop_ui_qt.h"
+#include "app/game.h"
+#include "app/splash_window.h"
+#include "app/startup_error.h"
+#include "app/system_clock.h"
+#include "app/startup_qt.h"
+
+using namespace korvalin;
+
+namespace {
+
+// The game's 12-pixel proportional Gothic is IPAPGothic on this platform.
+void setUpFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Korvalin"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    setUpFonts();
+
+    SystemClock clock;
+    DesktopUi ui;
+    auto game = std::make_unique<Game>(ui, clock);
+
+    auto* splash = new TForm2;
+    splash->show();
+    splash->setProgress(0);
+
+    std::vector<std::unique_ptr<QWidget>> windows;
+    try {
+        windows = createWindows(*game, ui, [splash](int progress) { splash->setProgress(progress); });
+    } catch (const StartupError& error) {
+        delete splash;
+        QMessageBox::critical(nullptr, QStringLiteral("Korvalin"),
+                              QString::fromStdString(error.what()));
+        return 1;
+    }
+    splash->deleteLater();
+
+    ui.window(WindowId::Travel)->show();
+    const int status = app.exec();
+    windows.clear();
+    return status;
+}

@@ -1,0 +1,83 @@
+#include "app/splash_window.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/window_id.h"
+
+namespace korvalin {
+
+Gauge::Gauge(int maxValue, QWidget* parent) : QWidget(parent), maxValue_(maxValue) {}
+
+void Gauge::setProgress(int progress)
+{
+    progress_ = progress;
+    repaint();
+}
+
+void Gauge::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    const int filled = width() * progress_ / maxValue_;
+    painter.fillRect(0, 0, filled, height(), QColor(128, 0, 0));
+}
+
+namespace {
+
+QFrame* panel(QWidget* parent, QRect geometry, QColor color, QFrame::Shadow shadow)
+{
+    auto* frame = new QFrame(parent);
+    frame->setGeometry(geometry);
+    frame->setFrameStyle(QFrame::Panel | shadow);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, color);
+    frame->setPalette(palette);
+    return frame;
+}
+
+// A white tile holding a black square with a coloured one inside.
+void tile(QWidget* parent, QPoint at, QColor color)
+{
+    QFrame* white = panel(parent, QRect(at, QSize(40, 40)), Qt::white, QFrame::Raised);
+    panel(white, QRect(8, 8, 24, 24), Qt::black, QFrame::Plain);
+    panel(white, QRect(13, 13, 14, 14), color, QFrame::Plain);
+}
+
+}  // namespace
+
+TForm2::TForm2()
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint)
+{
+    setWindowTitle(QStringLiteral("           Korvalin起動中"));
+    setFixedSize(181, 202);
+
+    auto* label = new QLabel(QStringLiteral("少々お待ちください"), this);
+    label->move(43, 5);
+
+    QFrame* frame = panel(this, QRect(15, 19, 150, 150), QColor(192, 192, 192), QFrame::Raised);
+    panel(frame, QRect(8, 8, 134, 134), Qt::black, QFrame::Sunken);
+    tile(this, QPoint(46, 49), QColor(0, 128, 128));
+    tile(this, QPoint(95, 49), QColor(255, 0, 0));
+    tile(this, QPoint(46, 98), QColor(0, 128, 0));
+    tile(this, QPoint(95, 98), QColor(128, 0, 128));
+
+    Gauge1 = new Gauge(SplashGaugeMax, this);
+    Gauge1->setGeometry(15, 168, 149, 17);
+
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void TForm2::setProgress(int progress)
+{
+    Gauge1->setProgress(progress);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace korvalin

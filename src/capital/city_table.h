@@ -1,0 +1,67 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace korvalin {
+
+// The sides of a city's cell on which the hiker may stand for the capital
+// screen to recognise the city.
+enum Side : std::uint8_t {
+    N = 1 << 0,  // row - 1
+    S = 1 << 1,  // row + 1
+    W = 1 << 2,  // column - 1
+    E = 1 << 3,  // column + 1
+    All = N | S | W | E,
+};
+
+// Only the first fourteen destination buttons have a click handler.
+inline constexpr int MaxDestinations = 14;
+
+// A place the capital screen knows. The caption is the key by which every
+// handler of the screen recognises the city.
+struct CityRow {
+    std::string_view caption;
+    std::string_view country{};  // the CountryTable row of a capital; empty for a city
+    int x, y;
+    std::uint8_t sides;
+    std::array<std::string_view, MaxDestinations> embassies{};  // capitals only, in button order
+
+    constexpr std::span<const std::string_view> destinations() const
+    {
+        const auto end = std::ranges::find(embassies, std::string_view{});
+        return {embassies.begin(), end};
+    }
+};
+
+inline constexpr int CapitalRowCount = 76;
+inline constexpr int CityRowCount = 23;
+
+// The 76 capitals, then the 23 other cities, in the order they are tried.
+extern const std::array<CityRow, CapitalRowCount + CityRowCount> CityTable;
+
+bool isCapitalRow(const CityRow& row);
+
+// The city's own name: the caption after 首都, or after the full-width space.
+std::string_view cityName(const CityRow& row);
+
+const CityRow* findCity(std::string_view caption);
+
+// The first row whose cell has the hiker's cell on one of its sides.
+const CityRow* cityAt(int hikerX, int hikerY);
+
+// The seven leg codes a destination button sets.
+struct LegCodes {
+    std::uint8_t PP, PPA, PPB, PN, PNA, PNB, PS;
+    friend bool operator==(const LegCodes&, const LegCodes&) = default;
+};
+
+// The leg codes of destination button k (1-based) of a capital; nothing for a
+// city row or a button without a destination.
+std::optional<LegCodes> legCodes(const CityRow& capital, int k);
+
+}  // namespace korvalin

@@ -1,0 +1,10 @@
+#include "capital/flag_dlg_window.h"
+
+namespace korvalin {
+
+TFlagDlg::TFlagDlg(Game& game) : GameDialog(game, WindowId::FlagDlg)
+{
+    setFixedSize(200, 100);
+}
+
+}  // namespace korvalin

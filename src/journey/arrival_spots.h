@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "journey/direction.h"
+
+namespace korvalin {
+
+constexpr std::uint8_t stepBit(Direction d)
+{
+    return static_cast<std::uint8_t>(1u << static_cast<unsigned>(d));
+}
+
+inline constexpr std::uint8_t StepN = stepBit(Direction::North);
+inline constexpr std::uint8_t StepS = stepBit(Direction::South);
+inline constexpr std::uint8_t StepW = stepBit(Direction::West);
+inline constexpr std::uint8_t StepE = stepBit(Direction::East);
+inline constexpr std::uint8_t StepAll = StepN | StepS | StepW | StepE;
+
+// A cell whose arrival the journey notices, and the steps that arrive there:
+// StepN is a step northward, from the cell south of it, and so on.
+struct Spot {
+    std::string_view name;
+    int x, y;
+    std::uint8_t dirs;
+};
+
+inline constexpr int CapitalSpotCount = 76;
+inline constexpr int CitySpotCount = 23;
+
+extern const std::array<Spot, CapitalSpotCount> CapitalSpots;
+extern const std::array<Spot, CitySpotCount> CitySpots;
+extern const Spot LondonCell;
+
+// The spot that the step from the hiker's cell in direction moveDir enters,
+// when moveDir is one of the spot's directions; nullptr otherwise.
+const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std::uint8_t moveDir);
+
+}  // namespace korvalin

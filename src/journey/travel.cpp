@@ -1,0 +1,15 @@
+#include "journey/travel.h"
+
+#include "app/game.h"
+
+namespace korvalin {
+
+void Travel::FormCreate()
+{
+    game_.world.build();
+    game_.view.fullRedraw(game_.state.MapX, game_.state.MapY);
+}
+
+void Travel::Timer1Timer() { Timer1Interval = 10; }
+
+}  // namespace korvalin

@@ -1,0 +1,348 @@
+#include "journey/travel_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolTip>
+
+#include <filesystem>
+
+#include "app/file_paths.h"
+#include "app/game.h"
+#include "app/startup_error.h"
+#include "world/tile_sheet_qt.h"
+
+namespace korvalin {
+
+namespace {
+
+QColor rgb(std::uint32_t color) { return QColor::fromRgb(color); }
+
+QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+Travel::MouseButton buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::RightButton:
+        return Travel::MouseButton::Right;
+    case Qt::MiddleButton:
+        return Travel::MouseButton::Middle;
+    default:
+        return Travel::MouseButton::Left;
+    }
+}
+
+int virtualKeyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left:
+        return Travel::VK_LEFT;
+    case Qt::Key_Up:
+        return Travel::VK_UP;
+    case Qt::Key_Right:
+        return Travel::VK_RIGHT;
+    case Qt::Key_Down:
+        return Travel::VK_DOWN;
+    default:
+        return qtKey & 0xFFFF;
+    }
+}
+
+QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* statusLabel(QWidget* parent, int left, int pixels, bool bold)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(pixelFont(pixels, bold));
+    label->move(left, 4);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+void setColor(QLabel* label, std::uint32_t color)
+{
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
+                             .arg(rgb(color).name()));
+}
+
+}  // namespace
+
+// The client area below the menu: the shown window of the view bitmap.
+class TravelView : public QWidget {
+public:
+    TravelView(Game& game, QWidget* parent) : QWidget(parent), game_(game)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setCursor(Qt::CrossCursor);
+    }
+
+    // Repaints only when the picture has changed since it was last shown.
+    void present()
+    {
+        const auto& s = game_.state;
+        const Frame frame{s.ScrollX, s.ScrollY, game_.view.revision()};
+        if (frame == shown_)
+            return;
+        shown_ = frame;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::black);
+        const Bitmap& pixels = game_.view.pixels();
+        const QImage image(reinterpret_cast<const uchar*>(pixels.data()), pixels.width(),
+                           pixels.height(), pixels.width() * 4, QImage::Format_RGB32);
+        painter.drawImage(QPoint(0, 0), image,
+                          QRect(game_.state.ScrollX, game_.state.ScrollY, ViewBitmap::ShownWidth,
+                                ViewBitmap::ShownHeight));
+    }
+
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        game_.Travel.FormMouseDown(buttonOf(event->button()), event->position().toPoint().x(),
+                                   event->position().toPoint().y());
+        static_cast<TTravel*>(window())->sync();
+    }
+
+    void mouseReleaseEvent(QMouseEvent*) override
+    {
+        game_.Travel.FormMouseUp();
+        static_cast<TTravel*>(window())->sync();
+    }
+
+private:
+    struct Frame {
+        int scrollX = -1;
+        int scrollY = -1;
+        unsigned revision = 0;
+        bool operator==(const Frame&) const = default;
+    };
+
+    Game& game_;
+    Frame shown_;
+};
+
+// The status bar: a navy, lowered panel whose clicks go to the model.
+class StatusPanel : public QFrame {
+public:
+    StatusPanel(Game& game, QWidget* parent) : QFrame(parent), game_(game)
+    {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setAutoFillBackground(true);
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(0, 0, 128));
+        setPalette(palette);
+        setToolTip(QStringLiteral("右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap"));
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        auto* travel = static_cast<TTravel*>(window());
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::LeftButton && travel->Label1->geometry().contains(at))
+            game_.Travel.Label1Click();
+        else if (event->button() == Qt::LeftButton && travel->Label6->geometry().contains(at))
+            game_.Travel.Label6Click();
+        else
+            game_.Travel.Panel1MouseDown(buttonOf(event->button()));
+        travel->sync();
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent*) override
+    {
+        game_.Travel.Panel1DblClick();
+        static_cast<TTravel*>(window())->sync();
+    }
+
+private:
+    Game& game_;
+};
+
+// The hiker marker: a silver square holding a dark grey square and, on top,
+// the square whose colour tells the travel mode.
+class HikerMarker : public QWidget {
+public:
+    explicit HikerMarker(QWidget* parent) : QWidget(parent) { setFixedSize(14, 14); }
+
+    void setShape1Color(std::uint32_t color)
+    {
+        if (color == color_)
+            return;
+        color_ = color;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(192, 192, 192));
+        painter.fillRect(2, 2, 10, 10, QColor(48, 44, 48));
+        painter.fillRect(4, 4, 9, 9, rgb(color_));
+    }
+
+private:
+    std::uint32_t color_ = colors::Purple;
+};
+
+TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
+{
+    setWindowTitle(QString::fromUtf8(Travel::Title));
+    setFont(pixelFont(12));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::StrongFocus);
+
+    menuBar_ = new QMenuBar(this);
+    menuBar_->addAction(QString());
+    const int menuHeight = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
+    setFixedSize(ClientWidth, menuHeight + ClientHeight);
+    move(0, 0);
+
+    view_ = new TravelView(game, this);
+    view_->setGeometry(0, menuHeight, ClientWidth, ClientHeight);
+
+    Panel1 = new StatusPanel(game, view_);
+    Panel1->setGeometry(0, ClientHeight - 23, ClientWidth, 23);
+    Label1 = statusLabel(Panel1, 2, 12, true);
+    Label4 = statusLabel(Panel1, 68, 12, false);
+    Label5 = statusLabel(Panel1, 159, 12, false);
+    Label3 = statusLabel(Panel1, 276, 12, false);
+    Label2 = statusLabel(Panel1, 404, 13, true);
+    Label6 = statusLabel(Panel1, 441, 16, true);
+    Label6->move(441, 1);
+    Label6->setToolTip(QStringLiteral("左：ヘルプ"));
+
+    Panel2 = new HikerMarker(view_);
+    Panel2->move(226, 210);
+
+    HintLabel = new QLabel(view_);
+    HintLabel->setAlignment(Qt::AlignCenter);
+    HintLabel->setFont(pixelFont(12));
+    HintLabel->setStyleSheet(QStringLiteral("background: black; color: silver;"));
+    HintLabel->hide();
+
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setSingleShot(true);
+    connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
+
+    TileSheetLoad load = loadTileSheet(
+        QString::fromStdString(tileSheetPath(std::filesystem::current_path()).string()));
+    if (!load.sheet)
+        throw StartupError(load.error);
+    game_.tileSheet = std::move(*load.sheet);
+
+    game_.Travel.FormCreate();
+    sync();
+    Timer1.start(game_.Travel.Timer1Interval);
+}
+
+void TTravel::sync()
+{
+    const Travel& model = game_.Travel;
+    setWindowTitle(qtext(model.Caption));
+    const std::pair<QLabel*, const Travel::Label*> labels[] = {
+        {Label1, &model.Label1}, {Label2, &model.Label2}, {Label3, &model.Label3},
+        {Label4, &model.Label4}, {Label5, &model.Label5}, {Label6, &model.Label6}};
+    for (const auto& [label, state] : labels) {
+        label->setText(qtext(state->Caption));
+        setColor(label, state->fontColor);
+        label->adjustSize();
+    }
+    Panel2->setShape1Color(model.Shape1Color);
+
+    const auto& hint = model.HintPanel;
+    if (hint.Visible && hint.Width > 0) {
+        HintLabel->setText(qtext(hint.Caption));
+        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, 20);
+        HintLabel->show();
+    } else {
+        HintLabel->hide();
+    }
+    view_->present();
+}
+
+void TTravel::tick()
+{
+    game_.Travel.Timer1Timer();
+    sync();
+    Timer1.start(game_.Travel.Timer1Interval);
+}
+
+void TTravel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = virtualKeyOf(event->key());
+    if (key == pendingReleaseKey_ && event->timestamp() == pendingReleaseTime_)
+        pendingReleaseKey_ = 0;  // the release was auto-repeat after all
+    game_.Travel.FormKeyDown(key);
+    sync();
+}
+
+void TTravel::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->isAutoRepeat())
+        return;
+    pendingReleaseKey_ = virtualKeyOf(event->key());
+    pendingReleaseTime_ = event->timestamp();
+    QTimer::singleShot(0, this, [this, key = pendingReleaseKey_, time = pendingReleaseTime_] {
+        deliverKeyUp(key, time);
+    });
+}
+
+void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
+{
+    if (pendingReleaseKey_ != virtualKey || pendingReleaseTime_ != timestamp)
+        return;
+    pendingReleaseKey_ = 0;
+    game_.Travel.FormKeyUp(virtualKey);
+    sync();
+}
+
+void TTravel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            // Hints on the main window are yellow.
+            QPalette tips = QToolTip::palette();
+            tips.setColor(QPalette::ToolTipBase, Qt::yellow);
+            QToolTip::setPalette(tips);
+            QTimer::singleShot(0, this, [this] {
+                game_.Travel.FormActivate();
+                sync();
+            });
+        } else {
+            game_.Travel.FormDeactivate();
+            Timer1.start(game_.Travel.Timer1Interval);
+        }
+    }
+    QWidget::changeEvent(event);
+}
+
+void TTravel::closeEvent(QCloseEvent* event)
+{
+    if (game_.Travel.FormCloseQuery()) {
+        event->accept();
+        QApplication::quit();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace korvalin

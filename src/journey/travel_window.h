@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "journey/travel.h"
+
+class QLabel;
+class QMenuBar;
+
+namespace korvalin {
+
+class Game;
+class StatusPanel;
+class HikerMarker;
+class TravelView;
+
+// The main window: the travel view, the hiker marker and the status bar.
+// It holds no rule of its own; every event goes to the Travel model.
+class TTravel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 464;
+    static constexpr int ClientHeight = 436;
+
+    explicit TTravel(Game& game);
+
+    // Shows the model's state: captions, colours and the view.
+    void sync();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class TravelView;
+    friend class StatusPanel;
+
+    void tick();
+    void deliverKeyUp(int virtualKey, quint64 timestamp);
+
+    Game& game_;
+    QMenuBar* menuBar_;
+    TravelView* view_;
+    StatusPanel* Panel1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* Label4;
+    QLabel* Label5;
+    QLabel* Label6;
+    HikerMarker* Panel2;
+    QLabel* HintLabel;
+    QTimer Timer1;
+
+    // X reports auto-repeat as release/press pairs with one timestamp; a
+    // release is delivered only once it is clear that no press follows it.
+    int pendingReleaseKey_ = 0;
+    quint64 pendingReleaseTime_ = 0;
+};
+
+}  // namespace korvalin

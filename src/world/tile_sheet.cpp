@@ -1,0 +1,22 @@
+#include "world/tile_sheet.h"
+
+namespace korvalin {
+
+std::string TileSheet::missingFileMessage(const std::string& path)
+{
+    return "ファイル " + path + " が見つかりません。\nKorvalinを起動できません。";
+}
+
+std::string TileSheet::unreadableFileMessage(const std::string& path)
+{
+    return "ファイル " + path + " を読み込めません。\nKorvalinを起動できません。";
+}
+
+std::string TileSheet::brokenFileMessage(const std::string& path)
+{
+    return "ファイル " + path +
+           " は正しいビットマップではありません。\n"
+           "256×256ドットのBMPファイルが必要です。Korvalinを起動できません。";
+}
+
+}  // namespace korvalin

@@ -1,0 +1,39 @@
+#include "world/tile_sheet_qt.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QFile>
+
+#include <cstring>
+
+#include "world/bmp_header.h"
+
+namespace korvalin {
+
+TileSheetLoad loadTileSheet(const QString& path)
+{
+    const std::string shownPath = QFileInfo(path).absoluteFilePath().toStdString();
+    if (!QFileInfo(path).isFile())
+        return {std::nullopt, TileSheet::missingFileMessage(shownPath)};
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, TileSheet::unreadableFileMessage(shownPath)};
+    const QByteArray bytes = file.readAll();
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    if (!bmpIsComplete({data, static_cast<std::size_t>(bytes.size())}))
+        return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
+
+    QImage image;
+    if (!image.loadFromData(bytes, "BMP") || image.width() != TileSheet::SheetSize ||
+        image.height() != TileSheet::SheetSize)
+        return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
+
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    Bitmap pixels(TileSheet::SheetSize, TileSheet::SheetSize);
+    for (int y = 0; y < TileSheet::SheetSize; ++y)
+        std::memcpy(pixels.row(y), rgb.constScanLine(y), TileSheet::SheetSize * 4);
+    return {TileSheet(std::move(pixels)), {}};
+}
+
+}  // namespace korvalin

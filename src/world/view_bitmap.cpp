@@ -1,0 +1,60 @@
+#include "world/view_bitmap.h"
+
+#include "world/tile_sheet.h"
+#include "world/world_grid.h"
+
+namespace korvalin {
+
+namespace {
+constexpr int Tile = TileSheet::TileSize;
+}
+
+void ViewBitmap::drawTile(int c, int r, std::uint8_t mapX, std::uint8_t mapY)
+{
+    if (!tiles_.isLoaded())
+        return;
+    tiles_.drawTile(pixels_, world_.cell(mapX + c, mapY + r), Tile * c, Tile * r);
+    ++revision_;
+}
+
+void ViewBitmap::fullRedraw(std::uint8_t mapX, std::uint8_t mapY)
+{
+    for (int r = 0; r < Rows; ++r)
+        for (int c = 0; c < Columns; ++c)
+            drawTile(c, r, mapX, mapY);
+}
+
+void ViewBitmap::shift(Direction direction, std::uint8_t& mapX, std::uint8_t& mapY)
+{
+    ++revision_;
+    switch (direction) {
+    case Direction::North:
+        pixels_.copyRect(pixels_, 0, 0, Width, Height - Tile, 0, Tile);
+        --mapY;
+        for (int c = 0; c < Columns; ++c)
+            drawTile(c, 0, mapX, mapY);
+        break;
+    case Direction::South:
+        pixels_.copyRect(pixels_, 0, Tile, Width, Height - Tile, 0, 0);
+        ++mapY;
+        for (int c = 0; c < Columns; ++c)
+            drawTile(c, Rows - 1, mapX, mapY);
+        break;
+    case Direction::West:
+        pixels_.copyRect(pixels_, 0, 0, Width - Tile, Height, Tile, 0);
+        --mapX;
+        for (int r = 0; r < Rows; ++r)
+            drawTile(0, r, mapX, mapY);
+        break;
+    case Direction::East:
+        pixels_.copyRect(pixels_, Tile, 0, Width - Tile, Height, 0, 0);
+        ++mapX;
+        for (int r = 0; r < Rows; ++r)
+            drawTile(Columns - 1, r, mapX, mapY);
+        break;
+    case Direction::None:
+        break;
+    }
+}
+
+}  // namespace korvalin

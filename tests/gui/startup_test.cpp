@@ -1,0 +1,116 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/desktop_ui_qt.h"
+#include "app/game.h"
+#include "app/startup_error.h"
+#include "app/startup_qt.h"
+#include "journey/travel_window.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+// Runs each test in a directory of its own, as the game runs in the
+// player's working directory.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    void TearDown() override { QDir::setCurrent(previous); }
+
+    void writeSheet(int width, int height)
+    {
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        ASSERT_TRUE(image.save(dir.filePath("Map25.BMP"), "BMP"));
+    }
+
+    std::string startUpError()
+    {
+        try {
+            TTravel travel(game);
+        } catch (const StartupError& error) {
+            return error.what();
+        }
+        return {};
+    }
+
+    QTemporaryDir dir;
+    QString previous;
+    DesktopUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+};
+
+TEST_F(StartupTest, AMissingTileSheetIsReportedByName)
+{
+    const std::string error = startUpError();
+    EXPECT_NE(error.find("Map25.BMP"), std::string::npos) << error;
+    EXPECT_NE(error.find("見つかりません"), std::string::npos) << error;
+}
+
+TEST_F(StartupTest, AFileThatIsNoBitmapIsReportedByName)
+{
+    QFile file(dir.filePath("Map25.BMP"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("this is not a picture");
+    file.close();
+    const std::string error = startUpError();
+    EXPECT_NE(error.find("Map25.BMP"), std::string::npos) << error;
+    EXPECT_NE(error.find("正しいビットマップではありません"), std::string::npos) << error;
+}
+
+TEST_F(StartupTest, ASheetOfTheWrongSizeIsRefused)
+{
+    writeSheet(128, 256);
+    EXPECT_NE(startUpError().find("正しいビットマップではありません"), std::string::npos);
+}
+
+TEST_F(StartupTest, ATruncatedBitmapIsRefused)
+{
+    writeSheet(256, 256);
+    QFile file(dir.filePath("Map25.BMP"));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() / 2);
+    file.close();
+    EXPECT_NE(startUpError().find("正しいビットマップではありません"), std::string::npos);
+}
+
+TEST_F(StartupTest, EveryWindowIsCreatedInOrderWhileTheGaugeAdvances)
+{
+    writeSheet(256, 256);
+    std::vector<int> progress;
+    const auto windows = createWindows(game, ui, [&](int value) { progress.push_back(value); });
+    ASSERT_EQ(windows.size(), 21u);
+    const std::vector<int> expected{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11,
+                                    12, 13, 14, 15, 16, 17, 18, 19, 20, 24};
+    EXPECT_EQ(progress, expected);
+    for (const WindowInfo& info : WindowTable) {
+        QWidget* window = ui.window(info.id);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->metaObject()->className(),
+                  "korvalin::" + std::string(info.className));
+        EXPECT_EQ(window->windowTitle().toStdString(), info.caption) << info.className;
+    }
+}
+
+TEST_F(StartupTest, TheMainWindowShowsTheStartPosition)
+{
+    writeSheet(256, 256);
+    TTravel travel(game);
+    EXPECT_EQ(travel.windowTitle(), QStringLiteral("Korvalin ver 2.6"));
+    EXPECT_EQ(travel.width(), 464);
+    EXPECT_EQ(game.view.pixels().pixel(0, 0) & 0xFFFFFF, 0x0000FFu);
+}
+
+}  // namespace
+}  // namespace korvalin

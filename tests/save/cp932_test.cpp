@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "save/cp932.h"
+
+namespace korvalin {
+namespace {
+
+std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
+
+struct Encoding {
+    const char* text;
+    std::string cp932;
+};
+
+class Cp932BytesTest : public ::testing::TestWithParam<Encoding> {};
+
+TEST_P(Cp932BytesTest, EncodesAsWindowsDoesAndReadsBack)
+{
+    const auto encoded = toCp932(GetParam().text);
+    ASSERT_TRUE(encoded);
+    EXPECT_EQ(*encoded, GetParam().cp932);
+    EXPECT_EQ(fromCp932(*encoded), std::string(GetParam().text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GameTexts, Cp932BytesTest,
+    ::testing::Values(
+        Encoding{"ﾊﾞｰｼﾞｮﾝ", bytes({0xCA, 0xDE, 0xB0, 0xBC, 0xDE, 0xAE, 0xDD})},
+        Encoding{"k㎡", bytes({'k', 0x87, 0x75})},
+        Encoding{"　　金沢出発", bytes({0x81, 0x40, 0x81, 0x40, 0x8B, 0xE0, 0x91, 0xF2, 0x8F,
+                                        0x6F, 0x94, 0xAD})},
+        Encoding{"日記", bytes({0x93, 0xFA, 0x8B, 0x4C})},
+        Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
+        Encoding{"～", bytes({0x81, 0x60})},
+        Encoding{"C:\\", "C:\\"}));
+
+TEST(Cp932Test, EveryStartUpTextEncodes)
+{
+    for (const char* text :
+         {"Korvalinを終了しますか？", "           Korvalin起動中", "少々お待ちください",
+          "右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap", "左：ヘルプ", "海上通過", "1日目　（日本）",
+          "　　金沢出発　　　", "ﾀﾞｲｱﾛｸﾞ", "ロンドン到着！！", "ﾊﾟｽﾎﾟｰﾄ紛失", "買い物", "質屋",
+          "電報送信", "電報局", "電報受信", "銀行", "ﾊﾟｽﾜｰﾄﾞ ﾀﾞｲｱﾛｸﾞ", "日記", "電報"}) {
+        const auto encoded = toCp932(text);
+        ASSERT_TRUE(encoded) << text;
+        EXPECT_EQ(fromCp932(*encoded), std::string(text)) << text;
+    }
+}
+
+TEST(Cp932Test, TextsOutsideTheCodePageGiveNoResult)
+{
+    EXPECT_FALSE(toCp932("한국"));   // Hangul is not in code page 932
+    EXPECT_FALSE(toCp932("\xFF"));    // not UTF-8 at all
+}
+
+TEST(Cp932Test, BrokenShiftJisGivesNoResult)
+{
+    EXPECT_FALSE(fromCp932(bytes({0x93})));        // a lead byte cut off
+    EXPECT_FALSE(fromCp932(bytes({0x81, 0x20})));  // a trail byte out of range
+}
+
+}  // namespace
+}  // namespace korvalin
