@@ -53,7 +53,11 @@ int main(int argc, char* argv[])
     }
     splash->deleteLater();
 
-    ui.window(WindowId::Travel)->show();
+    // Without a window manager nothing activates the main window; ask for it
+    // so that its first activation brings up the title screen.
+    QWidget* travel = ui.window(WindowId::Travel);
+    travel->show();
+    travel->activateWindow();
     const int status = app.exec();
     windows.clear();
     return status;

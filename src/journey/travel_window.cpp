@@ -211,7 +211,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 
     menuBar_ = new QMenuBar(this);
     menuBar_->addAction(QString());
-    const int menuHeight = menuBar_->sizeHint().height();
+    const int menuHeight = QFontMetrics(menuBar_->font()).height() + 8;
     menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
     setFixedSize(ClientWidth, menuHeight + ClientHeight);
     move(0, 0);
