@@ -57,15 +57,16 @@ TForm2::TForm2()
     setWindowTitle(QStringLiteral("           Korvalin起動中"));
     setFixedSize(181, 202);
 
-    auto* label = new QLabel(QStringLiteral("少々お待ちください"), this);
-    label->move(43, 5);
-
     QFrame* frame = panel(this, QRect(15, 19, 150, 150), QColor(192, 192, 192), QFrame::Raised);
     panel(frame, QRect(8, 8, 134, 134), Qt::black, QFrame::Sunken);
     tile(this, QPoint(46, 49), QColor(0, 128, 128));
     tile(this, QPoint(95, 49), QColor(255, 0, 0));
     tile(this, QPoint(46, 98), QColor(0, 128, 0));
     tile(this, QPoint(95, 98), QColor(128, 0, 128));
+
+    auto* label = new QLabel(QStringLiteral("少々お待ちください"), this);
+    label->move(43, 3);
+    label->adjustSize();
 
     Gauge1 = new Gauge(SplashGaugeMax, this);
     Gauge1->setGeometry(15, 168, 149, 17);
