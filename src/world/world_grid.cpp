@@ -24,15 +24,17 @@ inline constexpr int CityRuleCount = 23;
 // that they win over the regions that surround them.
 constexpr bool placesComeFirst()
 {
-    const auto single = [](const GridRule& r, std::uint8_t code) { return r.y0 == r.y1 && r.code == code; };
+    const auto single = [](const GridRule& r, std::uint8_t code) {
+        return r.y0 == r.y1 && r.code == code;
+    };
     for (int i = 0; i < CapitalRuleCount + CityRuleCount; ++i) {
         if (!single(GridRules[i], i < CapitalRuleCount ? CapitalTile : CityTile))
             return false;
     }
-    return !std::ranges::any_of(GridRules + CapitalRuleCount + CityRuleCount, std::end(GridRules),
-                                [](const GridRule& r) {
-                                    return r.code == CapitalTile || r.code == CityTile || r.code == WaterTile;
-                                });
+    return !std::ranges::any_of(
+        GridRules + CapitalRuleCount + CityRuleCount, std::end(GridRules), [](const GridRule& r) {
+            return r.code == CapitalTile || r.code == CityTile || r.code == WaterTile;
+        });
 }
 
 static_assert(std::size(GridRules) > CapitalRuleCount + CityRuleCount);
