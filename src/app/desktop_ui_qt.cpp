@@ -3,15 +3,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QFont>
-#include <QFontMetrics>
 #include <QMessageBox>
-#include <QPainter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWidget>
 
 #include "app/game_dialog_qt.h"
+#include "app/print_lines_qt.h"
 
 namespace korvalin {
 
@@ -20,6 +19,18 @@ namespace {
 QString qtext(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A box hands the activation back to the window it was shown over, as it
+// does on Windows; without a window manager nothing else would, and the
+// owner's activation handler would run late, after the player's next click.
+int execBox(QDialog& box)
+{
+    const QPointer<QWidget> owner = box.parentWidget();
+    const int result = box.exec();
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+    return result;
 }
 
 void syncIfGameDialog(QWidget* window)
@@ -75,7 +86,7 @@ void DesktopUi::message(std::string_view text)
 {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvalin"), qtext(text), QMessageBox::Ok,
                     parentForBoxes());
-    box.exec();
+    execBox(box);
 }
 
 bool DesktopUi::confirm(std::string_view text, Buttons buttons)
@@ -91,14 +102,14 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
         box.button(QMessageBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
     }
     box.setDefaultButton(yes);
-    return box.exec() == yes;
+    return execBox(box) == yes;
 }
 
 void DesktopUi::warning(std::string_view text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), qtext(text), QMessageBox::Ok,
                     parentForBoxes());
-    box.exec();
+    execBox(box);
 }
 
 void DesktopUi::requestMainWindowClose()
@@ -109,31 +120,17 @@ void DesktopUi::requestMainWindowClose()
 
 bool DesktopUi::printLines(std::span<const std::string> lines)
 {
+    // What the handler has changed so far (the publish window's "preparing"
+    // line) shows while the print dialog waits.
+    for (QWidget* window : windows_) {
+        if (window && window->isVisible())
+            syncIfGameDialog(window);
+    }
     QPrinter printer;
     QPrintDialog dialog(&printer, parentForBoxes());
-    if (dialog.exec() != QDialog::Accepted)
+    if (execBox(dialog) != QDialog::Accepted)
         return false;
-
-    // The diary's own font, one diary line per printed line.
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPointSize(10);
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    painter.setFont(font);
-    const QFontMetrics metrics(font, &printer);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int lineHeight = metrics.lineSpacing();
-    int y = metrics.ascent();
-    for (const std::string& line : lines) {
-        if (y > page.height()) {
-            printer.newPage();
-            y = metrics.ascent();
-        }
-        painter.drawText(0, y, qtext(line));
-        y += lineHeight;
-    }
-    return painter.end();
+    return korvalin::printLines(printer, lines);
 }
 
 }  // namespace korvalin

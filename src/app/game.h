@@ -4,10 +4,18 @@
 
 #include "app/diary.h"
 #include "app/game_state.h"
+#include "app/help_dlg.h"
 #include "app/ports.h"
 #include "app/random.h"
 #include "capital/capital_dlg.h"
 #include "journey/travel.h"
+#include "services/about_box.h"
+#include "services/chokko_dlg.h"
+#include "services/kaimono_dlg.h"
+#include "services/lost_dlg.h"
+#include "services/namae_dlg.h"
+#include "services/nikki_dlg.h"
+#include "services/shuppan_dlg.h"
 #include "world/tile_sheet.h"
 #include "world/view_bitmap.h"
 #include "world/world_grid.h"
@@ -34,6 +42,14 @@ public:
 
     korvalin::Travel Travel{*this};
     korvalin::CapitalDlg CapitalDlg;
+    korvalin::KaimonoDlg KaimonoDlg;
+    korvalin::HelpDlg HelpDlg{*this};
+    korvalin::AboutBox AboutBox{*this};
+    korvalin::LostDlg LostDlg{*this};
+    korvalin::ChokkoDlg ChokkoDlg{*this};
+    korvalin::NikkiDlg NikkiDlg{*this};
+    korvalin::NamaeDlg NamaeDlg{*this};
+    korvalin::ShuppanDlg ShuppanDlg{*this};
 
     // Every writer but the journey's flavour notes leaves "end" after its line.
     void appendDiaryLine(std::string_view text) { diary.append(state.dd, text, Diary::EndTrailer); }

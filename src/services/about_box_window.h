@@ -4,6 +4,7 @@
 
 namespace korvalin {
 
+// The version window: the program icon, name, date and OK.
 class TAboutBox : public GameDialog {
     Q_OBJECT
 public:

@@ -1,10 +1,14 @@
 #include "services/chokko_dlg_window.h"
 
+#include "app/game.h"
+#include "services/notice_layout_qt.h"
+
 namespace korvalin {
 
 TChokkoDlg::TChokkoDlg(Game& game) : GameDialog(game, WindowId::ChokkoDlg)
 {
-    setFixedSize(260, 110);
+    layOutNotice(this, {ChokkoDlg::Text}, ChokkoDlg::OkCaption,
+                 [this] { game_.ChokkoDlg.OKBtnClick(); });
 }
 
 }  // namespace korvalin

@@ -4,6 +4,7 @@
 
 namespace korvalin {
 
+// The notice to go straight to the capital.
 class TChokkoDlg : public GameDialog {
     Q_OBJECT
 public:

@@ -1,10 +1,15 @@
 #include "services/lost_dlg_window.h"
 
+#include "app/game.h"
+#include "services/notice_layout_qt.h"
+
 namespace korvalin {
 
 TLostDlg::TLostDlg(Game& game) : GameDialog(game, WindowId::LostDlg)
 {
-    setFixedSize(320, 130);
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    layOutNotice(this, {LostDlg::Lines[0], LostDlg::Lines[1]}, LostDlg::OkCaption,
+                 [this] { game_.LostDlg.OKBtnClick(); });
 }
 
 }  // namespace korvalin

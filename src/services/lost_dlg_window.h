@@ -4,6 +4,7 @@
 
 namespace korvalin {
 
+// The passport-lost notice, kept on top.
 class TLostDlg : public GameDialog {
     Q_OBJECT
 public:

@@ -1,10 +1,49 @@
 #include "services/namae_dlg_window.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/close_guard_qt.h"
+#include "app/game.h"
+#include "app/text_qt.h"
+
 namespace korvalin {
 
 TNamaeDlg::TNamaeDlg(Game& game) : GameDialog(game, WindowId::NamaeDlg)
 {
-    setFixedSize(300, 130);
+    // There is no cancel: OK, with whatever name, is the only way out.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    closeOnlyFromHandlers(this);
+    setFixedSize(300, 124);
+
+    auto* prompt = new QLabel(qtext(NamaeDlg::Prompt), this);
+    prompt->setGeometry(24, 16, 252, 16);
+
+    Password = new QLineEdit(this);
+    Password->setObjectName(QStringLiteral("Password"));
+    Password->setGeometry(24, 42, 252, 22);
+    // Names are typed in Japanese: the input method stays on here, unlike
+    // on the main window.
+    Password->setAttribute(Qt::WA_InputMethodEnabled, true);
+    connect(Password, &QLineEdit::textEdited, this,
+            [this](const QString& text) { game_.NamaeDlg.Password = text.toStdString(); });
+
+    auto* ok = new QPushButton(qtext(NamaeDlg::OkCaption), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(112, 80, 75, 25);
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] { game_.NamaeDlg.OKBtnClick(); });
+}
+
+void TNamaeDlg::sync()
+{
+    const QString text = QString::fromStdString(game_.NamaeDlg.Password);
+    if (Password->text() != text)
+        Password->setText(text);
+    Password->selectAll();
+    Password->setFocus();
 }
 
 }  // namespace korvalin

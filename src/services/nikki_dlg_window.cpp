@@ -1,10 +1,130 @@
 #include "services/nikki_dlg_window.h"
 
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "app/game.h"
+#include "app/program_icon_qt.h"
+#include "app/text_qt.h"
+#include "services/diary_font_qt.h"
+
 namespace korvalin {
+
+namespace {
+
+constexpr QColor GreyishPurple{160, 144, 176};
+
+// A change wider than this rebuilds the whole memo at once, which is
+// cheaper than replacing so many lines one by one.
+constexpr int LinesReplacedOneByOne = 64;
+
+}  // namespace
 
 TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
 {
-    setFixedSize(400, 480);
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, GreyishPurple);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setReadOnly(true);
+    Memo1->setFocusPolicy(Qt::ClickFocus);  // not on the Tab key's round
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setUndoRedoEnabled(false);
+    Memo1->setFont(diaryFont());
+
+    auto* bar = new QWidget(this);
+    bar->setFixedHeight(BarHeight);
+    auto* icon = new QLabel(bar);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setFixedSize(IconSize, IconSize);
+    icon->setPixmap(programIcon(IconSize));
+    auto* close = new QPushButton(qtext(NikkiDlg::Button1Caption), bar);
+    close->setObjectName(QStringLiteral("Button1"));
+    connect(close, &QPushButton::clicked, this, [this] { game_.NikkiDlg.Button1Click(); });
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(6, 2, 6, 2);
+    barLayout->addWidget(icon);
+    barLayout->addStretch();
+    barLayout->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Memo1);
+    layout->addWidget(bar);
+
+    game_.diary.setObserver([this](int first, int last) {
+        if (isVisible())
+            showLines(first, last);
+        else
+            stale_ = true;
+    });
+}
+
+TNikkiDlg::~TNikkiDlg()
+{
+    game_.diary.setObserver({});
+}
+
+void TNikkiDlg::showEvent(QShowEvent* event)
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    game_.NikkiDlg.FormShow(screen ? screen->geometry().width() : 0);
+    if (stale_)
+        showAllLines();
+    GameDialog::showEvent(event);
+}
+
+void TNikkiDlg::sync()
+{
+    const NikkiDlg& model = game_.NikkiDlg;
+    setWindowTitle(qtext(model.Caption));
+    const auto& g = model.Geometry;
+    setGeometry(g.Left, g.Top, g.Width, g.Height);
+}
+
+void TNikkiDlg::showAllLines()
+{
+    const auto& lines = game_.diary.lines();
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines)
+        text.append(QString::fromStdString(line));
+    Memo1->setPlainText(text.join(QLatin1Char('\n')));
+    stale_ = false;
+}
+
+void TNikkiDlg::showLines(int first, int last)
+{
+    if (last - first >= LinesReplacedOneByOne) {
+        showAllLines();
+        return;
+    }
+    QTextDocument* document = Memo1->document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (int i = first; i <= last; ++i) {
+        const QTextBlock block = document->findBlockByNumber(i);
+        if (!block.isValid())
+            continue;
+        cursor.setPosition(block.position());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(QString::fromStdString(game_.diary.get(i)));
+    }
+    cursor.endEditBlock();
 }
 
 }  // namespace korvalin

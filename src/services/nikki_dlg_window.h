@@ -2,12 +2,33 @@
 
 #include "app/game_dialog_qt.h"
 
+class QPlainTextEdit;
+
 namespace korvalin {
 
+// The diary window: the diary store in a read-only memo beside the main
+// window. While it is open it follows every line the game writes.
 class TNikkiDlg : public GameDialog {
     Q_OBJECT
 public:
+    static constexpr int BarHeight = 27;
+    static constexpr int IconSize = 17;
+
     explicit TNikkiDlg(Game& game);
+    ~TNikkiDlg() override;
+
+    void sync() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showLines(int first, int last);
+    void showAllLines();
+
+    QPlainTextEdit* Memo1;
+    // Lines written while the window was hidden are shown when it opens.
+    bool stale_ = true;
 };
 
 }  // namespace korvalin

@@ -1,10 +1,59 @@
 #include "services/shuppan_dlg_window.h"
 
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/game.h"
+#include "app/text_qt.h"
+
 namespace korvalin {
 
 TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
 {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setGeometry(84, 335, 316, 115);
     setFixedSize(316, 115);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::red);
+    setPalette(palette);
+
+    textLine_ = new QLabel(this);
+    textLine_->setObjectName(QStringLiteral("Label1"));
+    textLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    textLine_->setAlignment(Qt::AlignCenter);
+    textLine_->setAutoFillBackground(true);
+    QPalette linePalette = textLine_->palette();
+    linePalette.setColor(QPalette::Window, QColor(255, 240, 240));
+    linePalette.setColor(QPalette::WindowText, Qt::black);
+    textLine_->setPalette(linePalette);
+    textLine_->setGeometry(12, 16, 292, 32);
+
+    auto* ok = new QPushButton(qtext(ShuppanDlg::OkCaption), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->setGeometry(64, 72, 80, 27);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        game_.ShuppanDlg.OKBtnClick();
+        sync();
+    });
+    auto* cancel = new QPushButton(qtext(ShuppanDlg::CancelCaption), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->setGeometry(172, 72, 80, 27);
+    connect(cancel, &QPushButton::clicked, this, [this] { game_.ShuppanDlg.CancelBtnClick(); });
+}
+
+void TShuppanDlg::showEvent(QShowEvent* event)
+{
+    game_.ShuppanDlg.FormShow();
+    GameDialog::showEvent(event);
+    move(84, 335);
+}
+
+void TShuppanDlg::sync()
+{
+    setWindowTitle(qtext(game_.ShuppanDlg.Caption));
+    textLine_->setText(qtext(game_.ShuppanDlg.Text));
 }
 
 }  // namespace korvalin

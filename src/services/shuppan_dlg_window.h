@@ -2,12 +2,23 @@
 
 #include "app/game_dialog_qt.h"
 
+class QLabel;
+
 namespace korvalin {
 
+// The offer to publish the diary: a borderless red box kept on top.
 class TShuppanDlg : public GameDialog {
     Q_OBJECT
 public:
     explicit TShuppanDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* textLine_;
 };
 
 }  // namespace korvalin

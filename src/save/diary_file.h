@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvalin {
+
+class Diary;
+
+// The diary file, Nikki.txt: the diary's lines as Windows writes a memo's
+// lines, Shift-JIS (code page 932) with every line ended by CR LF.
+
+// The file's bytes, or nothing when a line holds a character Shift-JIS
+// cannot write; `badLine` then tells which.
+std::optional<std::string> encodeDiaryLines(std::span<const std::string> lines,
+                                            std::size_t* badLine = nullptr);
+
+// Lines ended by CR LF, LF or CR (a last line may lack its end), or nothing
+// when a line holds bytes that are not Shift-JIS; `badLine` then tells which.
+std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
+                                                         std::size_t* badLine = nullptr);
+
+// Both return the message to show the player when they fail, and nothing
+// when they succeed. A failed save leaves the old file as it was: the lines
+// go to a temporary file beside it, which then replaces it. A failed load
+// leaves the diary as it was.
+std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
+                                         std::span<const std::string> lines);
+std::optional<std::string> loadDiaryFile(const std::filesystem::path& path, Diary& diary);
+
+}  // namespace korvalin

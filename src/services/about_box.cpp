@@ -1,0 +1,12 @@
+#include "services/about_box.h"
+
+#include "app/game.h"
+
+namespace korvalin {
+
+void AboutBox::OKButtonClick()
+{
+    game_.ui.close(WindowId::AboutBox);
+}
+
+}  // namespace korvalin

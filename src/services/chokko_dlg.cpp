@@ -1,0 +1,12 @@
+#include "services/chokko_dlg.h"
+
+#include "app/game.h"
+
+namespace korvalin {
+
+void ChokkoDlg::OKBtnClick()
+{
+    game_.ui.close(WindowId::ChokkoDlg);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace korvalin {
+
+class Game;
+
+// The notice shown instead of a city's screen while the passport is lost or
+// the money is gone: only the capital can help.
+class ChokkoDlg {
+public:
+    static constexpr std::string_view Text = "首都へ直行してください";
+    static constexpr std::string_view OkCaption = "OK";
+
+    explicit ChokkoDlg(Game& game) : game_(game) {}
+
+    void OKBtnClick();
+
+private:
+    Game& game_;
+};
+
+}  // namespace korvalin

@@ -1,0 +1,42 @@
+#include "services/shuppan_dlg.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <span>
+
+#include "app/file_paths.h"
+#include "app/game.h"
+#include "save/diary_file.h"
+
+namespace korvalin {
+
+void ShuppanDlg::FormShow()
+{
+    Caption = game_.state.Namae + std::string(CaptionSuffix);
+    Text = game_.state.Namae + std::string(OfferSuffix);
+}
+
+void ShuppanDlg::OKBtnClick()
+{
+    Text = Preparing;
+    const auto& lines = game_.diary.lines();
+    std::error_code noWorkingDirectory;
+    const auto folder = std::filesystem::current_path(noWorkingDirectory);
+    if (const auto error = saveDiaryFile(diaryPath(folder), lines)) {
+        // The diary is still whole in memory: the player may try again or cancel.
+        game_.ui.warning(*error);
+        return;
+    }
+    // The trailer after the last entry is not part of the book; `dd` may
+    // have counted past the last line.
+    const int last = std::min(game_.state.dd, Diary::LineCount - 1);
+    game_.ui.printLines(std::span(lines).first(static_cast<std::size_t>(last) + 1));
+    game_.ui.close(WindowId::ShuppanDlg);
+}
+
+void ShuppanDlg::CancelBtnClick()
+{
+    game_.ui.close(WindowId::ShuppanDlg);
+}
+
+}  // namespace korvalin

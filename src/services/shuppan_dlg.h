@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvalin {
+
+class Game;
+
+// The offer to publish (print) the diary after a record arrival in London.
+class ShuppanDlg {
+public:
+    static constexpr std::string_view CaptionSuffix = "日記";
+    static constexpr std::string_view OfferSuffix = "日記を出版（印刷）しますか？";
+    static constexpr std::string_view Preparing = "出版の準備をしています。";
+    static constexpr std::string_view OkCaption = "OK";
+    static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
+
+    explicit ShuppanDlg(Game& game) : game_(game) {}
+
+    void FormShow();
+    // Saves the diary to Nikki.txt in the working directory, then prints
+    // lines 0 to dd if the player confirms the print dialog.
+    void OKBtnClick();
+    void CancelBtnClick();
+
+    std::string Caption;
+    std::string Text;
+
+private:
+    Game& game_;
+};
+
+}  // namespace korvalin

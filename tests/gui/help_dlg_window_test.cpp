@@ -1,0 +1,154 @@
+#include "app/help_dlg_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "app/help_pages.h"
+#include "app/text_qt.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton)
+{
+    ASSERT_NE(widget, nullptr);
+    const QPointF at(2, 2);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+class THelpDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui.onModal = [this](WindowId window) {
+            if (window == WindowId::NamaeDlg) {
+                game.NamaeDlg.Password = "虹子";
+                game.NamaeDlg.OKBtnClick();
+            }
+        };
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QApplication::processEvents();
+    }
+
+    QLabel* label(const char* name) { return dlg.findChild<QLabel*>(QString::fromLatin1(name)); }
+    QString text(const char* name) { return label(name)->text(); }
+
+    void chooseCourse(const char* item)
+    {
+        auto* menu = dlg.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+        ASSERT_NE(menu, nullptr);
+        auto* action = menu->findChild<QAction*>(QString::fromLatin1(item));
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+    }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    THelpDlg dlg{game};
+};
+
+TEST_F(THelpDlgTest, IsLaidOutAsTheTitleScreen)
+{
+    EXPECT_EQ(dlg.size(), QSize(480, 480));
+    EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Korvalin Help"));
+    EXPECT_EQ(text("Label1"), QStringLiteral("Korvalin(v2.6)"));
+    EXPECT_EQ(label("Label1")->pos(), QPoint(153, 120));
+    EXPECT_EQ(label("Label2")->pos(), QPoint(79, 143));
+    EXPECT_EQ(label("BodyLine9")->pos(), QPoint(79, 308));
+    EXPECT_EQ(text("Label4"), QStringLiteral("Start"));
+    EXPECT_TRUE(label("LevelLabel")->isVisible());
+    EXPECT_EQ(label("Label5")->toolTip(), QStringLiteral("前回保存した位置からｽﾀｰﾄします"));
+    EXPECT_EQ(label("LevelLabel")->toolTip(), QStringLiteral("右ｸﾘｯｸしてください"));
+    EXPECT_EQ(label("Label4")->toolTip(), QStringLiteral("ｹﾞｰﾑのｽﾀｰﾄ、ｹﾞｰﾑへの復帰"));
+    EXPECT_EQ(label("Label6")->toolTip(), QStringLiteral("前ページ"));
+    EXPECT_EQ(label("Label7")->toolTip(), QStringLiteral("次ページ"));
+}
+
+TEST_F(THelpDlgTest, StartWithoutACourseShowsTheRefusal)
+{
+    click(label("Label4"));
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "message");
+}
+
+TEST_F(THelpDlgTest, TheLevelPopupChoosesTheCourseAndStartWritesTheDiary)
+{
+    chooseCourse("K2");
+    EXPECT_TRUE(game.state.Level2);
+    EXPECT_EQ(game.state.yokin, 100000);
+    click(label("Label4"));
+    EXPECT_EQ(game.diary.get(1), "　　　虹子日記");
+    EXPECT_EQ(ui.count("close", "THelpDlg"), 1);
+}
+
+TEST_F(THelpDlgTest, OnlyTheRightButtonOpensTheCoursePopup)
+{
+    auto* menu = dlg.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    click(label("LevelLabel"));
+    EXPECT_FALSE(menu->isVisible());
+    click(label("LevelLabel"), Qt::RightButton);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    const QList<QAction*> items = menu->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[2]->text(), QStringLiteral("大貧民コース"));
+    EXPECT_EQ(items[2]->toolTip(), QStringLiteral("これぞ究極のﾋｯﾁﾊｲｸ"));
+}
+
+TEST_F(THelpDlgTest, ThePageButtonsAndAContentsLineTurnThePages)
+{
+    click(label("Label7"));
+    EXPECT_EQ(game.state.helppage, 2);
+    EXPECT_EQ(text("Label1"), QString());
+    EXPECT_EQ(text("Label9"), qtext(HelpPages[1].body[3]));
+    click(label("Label6"));
+    EXPECT_EQ(game.state.helppage, 1);
+    click(label("Label13"));
+    EXPECT_EQ(text("Label1"), QStringLiteral("目次"));
+    EXPECT_EQ(text("Label14"), QStringLiteral("7: 地形"));
+    click(label("Label14"));
+    EXPECT_EQ(game.state.helppage, 35);
+    EXPECT_EQ(text("Label1"), QStringLiteral("7: 地形"));
+    click(label("Label14"));
+    EXPECT_EQ(game.state.helppage, 35);
+}
+
+TEST_F(THelpDlgTest, DuringAGameItOffersOnlyClose)
+{
+    dlg.close();
+    game.state.Level1 = true;
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    QApplication::processEvents();
+    EXPECT_EQ(text("Label4"), QStringLiteral("Close"));
+    EXPECT_FALSE(label("LevelLabel")->isVisible());
+}
+
+TEST_F(THelpDlgTest, EscapeDoesNotCloseItButAHandlerDoes)
+{
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dlg, &escape);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(game.state.TitlePending);
+    dlg.close();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(game.state.TitlePending) << "closing runs FormClose";
+}
+
+}  // namespace
+}  // namespace korvalin

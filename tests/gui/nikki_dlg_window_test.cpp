@@ -1,0 +1,89 @@
+#include "services/nikki_dlg_window.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+class TNikkiDlgTest : public ::testing::Test {
+protected:
+    QString line(int i) { return memo->document()->findBlockByNumber(i).text(); }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    TNikkiDlg dlg{game};
+    QPlainTextEdit* memo = dlg.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+};
+
+TEST_F(TNikkiDlgTest, ShowsTheWholeDiaryBesideTheMainWindow)
+{
+    game.state.Namae = "虹子";
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("虹子日記"));
+    const int screenWidth = dlg.screen()->geometry().width();
+    EXPECT_EQ(dlg.geometry(), QRect(470, 0, screenWidth - 470, 480));
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->document()->blockCount(), 1500);
+    EXPECT_EQ(line(1), QStringLiteral("1日目　（日本）"));
+    EXPECT_TRUE(memo->isReadOnly());
+    EXPECT_FALSE(memo->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(memo->font().pixelSize(), 12);
+}
+
+TEST_F(TNikkiDlgTest, AnOpenWindowFollowsEveryLineAsItIsWritten)
+{
+    dlg.show();
+    game.appendDiaryLine("　　東京に到着");
+    EXPECT_EQ(line(5), QStringLiteral("　　東京に到着"));
+    EXPECT_EQ(line(6), QStringLiteral("end"));
+    game.appendDiaryNote("　　ﾋｯﾁﾊｲｸ成功");
+    EXPECT_EQ(line(6), QStringLiteral("　　ﾋｯﾁﾊｲｸ成功"));
+    EXPECT_EQ(line(7), QStringLiteral(" "));
+    game.diary.put(1499, "最後");
+    EXPECT_EQ(line(1499), QStringLiteral("最後"));
+    EXPECT_EQ(memo->document()->blockCount(), 1500);
+    EXPECT_EQ(line(4), QString()) << "other lines stay as they were";
+}
+
+TEST_F(TNikkiDlgTest, LinesWrittenWhileClosedShowOnOpening)
+{
+    dlg.show();
+    dlg.hide();
+    game.appendDiaryLine("　　ソウルに到着");
+    dlg.show();
+    EXPECT_EQ(line(5), QStringLiteral("　　ソウルに到着"));
+}
+
+TEST_F(TNikkiDlgTest, ARestartAndALoadedDiaryAreShownWhole)
+{
+    dlg.show();
+    game.appendDiaryLine("　　東京に到着");
+    game.diary.clearForRestart(game.state.dd);
+    EXPECT_EQ(line(1), QString());
+    EXPECT_EQ(line(5), QString());
+    std::vector<std::string> loaded(1500, "x");
+    game.diary.replaceAll(loaded);
+    EXPECT_EQ(line(0), QStringLiteral("x"));
+    EXPECT_EQ(line(1499), QStringLiteral("x"));
+    EXPECT_EQ(memo->document()->blockCount(), 1500);
+}
+
+TEST_F(TNikkiDlgTest, TheCloseButtonAsksTheModel)
+{
+    auto* button = dlg.findChild<QWidget*>(QStringLiteral("Button1"));
+    ASSERT_NE(button, nullptr);
+    QMetaObject::invokeMethod(button, "click");
+    EXPECT_EQ(ui.count("close", "TNikkiDlg"), 1);
+}
+
+}  // namespace
+}  // namespace korvalin

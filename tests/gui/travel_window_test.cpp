@@ -1,0 +1,125 @@
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "journey/travel_window.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+// The main window over a plain tile sheet, on a strip of Japan.
+class TravelWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        QImage sheet(256, 256, QImage::Format_RGB32);
+        sheet.fill(Qt::darkGreen);
+        ASSERT_TRUE(sheet.save(dir.filePath("Map25.BMP"), "BMP"));
+        travel = std::make_unique<TTravel>(game);
+
+        std::array<std::uint8_t, GridSize * GridSize> cells;
+        cells.fill(14);
+        game.world = WorldGrid::fromCells(cells);
+        game.state.yen = 100000;
+        game.state.Start = false;
+    }
+
+    void TearDown() override
+    {
+        travel.reset();
+        QDir::setCurrent(previous);
+    }
+
+    void send(QEvent::Type type, int key)
+    {
+        QKeyEvent event(type, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(travel.get(), &event);
+    }
+
+    // Lets the event loop run until `done` or two seconds have passed.
+    template <typename Done>
+    bool runUntil(Done done)
+    {
+        QDeadlineTimer deadline(2000);
+        while (!done() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return done();
+    }
+
+    // Delivers what the events just sent have queued.
+    void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    QString shown(const char* label) const
+    {
+        return travel->findChild<QLabel*>(QString::fromLatin1(label))->text();
+    }
+
+    QTemporaryDir dir;
+    QString previous;
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    std::unique_ptr<TTravel> travel;
+};
+
+TEST_F(TravelWindowTest, AKeyPressReachesTheModelAtOnce)
+{
+    game.state.WantDir = 4;
+    send(QEvent::KeyPress, Qt::Key_Shift);
+    EXPECT_EQ(game.state.WantDir, 0);
+    EXPECT_EQ(game.state.yen, 100000 - 100);
+}
+
+TEST_F(TravelWindowTest, AReleasedArrowSetsTheDirection)
+{
+    send(QEvent::KeyRelease, Qt::Key_Left);
+    EXPECT_TRUE(runUntil([&] { return game.state.WantDir == 3; }));
+}
+
+// X reports a held key as release and press with one timestamp: that
+// release is no release.
+TEST_F(TravelWindowTest, AnAutoRepeatReleaseIsNoRelease)
+{
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier);
+    release.setTimestamp(500);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    press.setTimestamp(500);
+    QCoreApplication::sendEvent(travel.get(), &release);
+    QCoreApplication::sendEvent(travel.get(), &press);
+    settle();
+    EXPECT_EQ(game.state.WantDir, 0);
+    EXPECT_EQ(game.state.MoveDir, 0);
+    EXPECT_EQ(game.state.yen, 100000 - 100);
+}
+
+TEST_F(TravelWindowTest, TheStatusBarAndTitleFollowTheModelAsTheHikerMoves)
+{
+    game.state.noRide = 0;
+    send(QEvent::KeyRelease, Qt::Key_Right);
+    ASSERT_TRUE(runUntil([&] { return game.state.MapX == 226; }));
+    EXPECT_EQ(shown("Label3"), QStringLiteral("ヒッチハイクに成功"));
+    EXPECT_EQ(shown("Label4"), QString::fromStdString(game.Travel.Label4.Caption));
+    EXPECT_EQ(shown("Label4"), QStringLiteral("10万0円"));
+    EXPECT_EQ(shown("Label2"), QStringLiteral("1日"));
+    EXPECT_EQ(shown("Label5"), QStringLiteral("日本"));
+    EXPECT_EQ(travel->windowTitle(), QString::fromStdString(game.Travel.Caption));
+    EXPECT_TRUE(travel->windowTitle().startsWith(QLatin1Char(' ')));
+}
+
+}  // namespace
+}  // namespace korvalin

@@ -1,0 +1,186 @@
+#include "save/diary_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/diary.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+// The first lines of a started diary and their bytes as Windows writes them.
+const std::vector<std::string> FirstDay = {
+    "", "　　　虹子日記", "", "1日目　97/12/20 （日本）", "　　ﾊﾞｰｼﾞｮﾝ～", "end"};
+const std::string FirstDayBytes =
+    "\r\n"
+    "\x81\x40\x81\x40\x81\x40\x93\xf8\x8e\x71\x93\xfa\x8b\x4c\r\n"
+    "\r\n"
+    "\x31\x93\xfa\x96\xda\x81\x40\x39\x37/12/20 \x81\x69\x93\xfa\x96\x7b\x81\x6a\r\n"
+    "\x81\x40\x81\x40\xca\xde\xb0\xbc\xde\xae\xdd\x81\x60\r\n"
+    "end\r\n";
+
+class DiaryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(dir.path().empty()); }
+
+    testing::TempDir dir;
+    std::filesystem::path file = dir / "Nikki.txt";
+};
+
+TEST_F(DiaryFileTest, LinesAreShiftJisEachEndedByCrLf)
+{
+    EXPECT_EQ(encodeDiaryLines(FirstDay), FirstDayBytes);
+}
+
+TEST_F(DiaryFileTest, TheWholeStoreIsWrittenLineForLine)
+{
+    Diary diary;
+    ASSERT_FALSE(saveDiaryFile(file, diary.lines()));
+    const std::string bytes = readBytes(file);
+    // Line 0 empty, the two start-up lines, then 1497 empty lines.
+    const std::string start =
+        "\r\n\x31\x93\xfa\x96\xda\x81\x40\x81\x69\x93\xfa\x96\x7b\x81\x6a\r\n";
+    EXPECT_EQ(bytes.substr(0, start.size()), start);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 1500);
+    EXPECT_EQ(bytes.substr(bytes.size() - 4), "\r\n\r\n");
+}
+
+TEST_F(DiaryFileTest, ASavedDiaryLoadsBackUnchanged)
+{
+    Diary saved;
+    int dd = 4;
+    for (int i = 0; i < 40; ++i)
+        saved.append(dd, "　　" + std::to_string(i) + "日目、ﾋｯﾁﾊｲｸ成功。", Diary::EndTrailer);
+    saved.put(1499, "最後の行");
+    ASSERT_FALSE(saveDiaryFile(file, saved.lines()));
+
+    Diary loaded;
+    ASSERT_FALSE(loadDiaryFile(file, loaded));
+    EXPECT_EQ(loaded.lines(), saved.lines());
+}
+
+TEST_F(DiaryFileTest, SavingReplacesTheOldFileAndLeavesNoTemporaryFile)
+{
+    writeBytes(file, std::string(10000, 'x'));
+    ASSERT_FALSE(saveDiaryFile(file, FirstDay));
+    EXPECT_EQ(readBytes(file), FirstDayBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(DiaryFileTest, ALineShiftJisCannotHoldIsNamedAndTheOldFileKept)
+{
+    writeBytes(file, FirstDayBytes);
+    std::vector<std::string> lines = FirstDay;
+    lines[4] = "　　𠮷野家で食事";
+    const auto error = saveDiaryFile(file, lines);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("5行目"), std::string::npos) << *error;
+    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    EXPECT_EQ(readBytes(file), FirstDayBytes);
+}
+
+TEST_F(DiaryFileTest, AFolderThatCannotBeWrittenIsReported)
+{
+    const auto error = saveDiaryFile(dir / "no such folder" / "Nikki.txt", FirstDay);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("書き込めませんでした"), std::string::npos) << *error;
+}
+
+struct LineEndCase {
+    const char* name;
+    std::string bytes;
+};
+
+class DiaryFileLineEnds : public DiaryFileTest,
+                          public ::testing::WithParamInterface<LineEndCase> {};
+
+TEST_P(DiaryFileLineEnds, AreAllRead)
+{
+    writeBytes(file, GetParam().bytes);
+    Diary diary;
+    ASSERT_FALSE(loadDiaryFile(file, diary));
+    EXPECT_EQ(diary.get(0), "");
+    EXPECT_EQ(diary.get(1), "　　　虹子日記");
+    EXPECT_EQ(diary.get(2), "end");
+    EXPECT_EQ(diary.get(3), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DiaryFile, DiaryFileLineEnds,
+    ::testing::Values(
+        LineEndCase{"CrLf",
+                    "\r\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8e\x71\x93\xfa\x8b\x4c\r\nend\r\n"},
+        LineEndCase{"Lf", "\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8e\x71\x93\xfa\x8b\x4c\nend\n"},
+        LineEndCase{"Cr", "\r\x81\x40\x81\x40\x81\x40\x93\xf8\x8e\x71\x93\xfa\x8b\x4c\rend\r"},
+        LineEndCase{"NoEndOnTheLastLine",
+                    "\r\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8e\x71\x93\xfa\x8b\x4c\r\nend"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiaryFileTest, AFileOfMoreThan1500LinesFillsTheStoreAndNoMore)
+{
+    std::string bytes;
+    for (int i = 0; i < 1600; ++i)
+        bytes += std::to_string(i) + "\r\n";
+    writeBytes(file, bytes);
+    Diary diary;
+    ASSERT_FALSE(loadDiaryFile(file, diary));
+    EXPECT_EQ(diary.get(0), "0");
+    EXPECT_EQ(diary.get(1499), "1499");
+}
+
+struct BrokenCase {
+    const char* name;
+    std::string bytes;
+    const char* badLine;
+};
+
+class DiaryFileBroken : public DiaryFileTest, public ::testing::WithParamInterface<BrokenCase> {};
+
+TEST_P(DiaryFileBroken, IsReportedAndChangesNothing)
+{
+    writeBytes(file, GetParam().bytes);
+    Diary diary;
+    diary.put(7, "　　これまでの日記");
+    const auto before = diary.lines();
+    int notified = 0;
+    diary.setObserver([&](int, int) { ++notified; });
+
+    const auto error = loadDiaryFile(file, diary);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("壊れています"), std::string::npos) << *error;
+    EXPECT_NE(error->find(GetParam().badLine), std::string::npos) << *error;
+    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    EXPECT_EQ(diary.lines(), before);
+    EXPECT_EQ(notified, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DiaryFile, DiaryFileBroken,
+    ::testing::Values(BrokenCase{"TruncatedCharacter", "\r\nok\r\n\x93\r\n", "3行目"},
+                      BrokenCase{"UndefinedByte", std::string("\xff\xfe\0A\r\n", 6), "1行目"},
+                      BrokenCase{"BadSecondByte", "a\r\nb\r\nc\r\n\x81\x20\r\n", "4行目"},
+                      BrokenCase{"Utf8Text", "\r\n\xe6\x97\xa5\xe8\xa8\x98\r\n", "2行目"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiaryFileTest, AMissingFileIsReportedAndChangesNothing)
+{
+    Diary diary;
+    const auto before = diary.lines();
+    const auto error = loadDiaryFile(file, diary);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    EXPECT_EQ(diary.lines(), before);
+}
+
+}  // namespace
+}  // namespace korvalin

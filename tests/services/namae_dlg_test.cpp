@@ -1,0 +1,64 @@
+#include "services/namae_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+class NamaeDlgTest : public ::testing::Test {
+protected:
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    NamaeDlg& namae = game.NamaeDlg;
+};
+
+TEST_F(NamaeDlgTest, OkStoresTheNameAndCloses)
+{
+    namae.Password = "ﾋｯﾁ太郎";
+    namae.OKBtnClick();
+    EXPECT_EQ(game.state.Namae, "ﾋｯﾁ太郎");
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "close");
+    EXPECT_EQ(ui.calls[0].detail, "TNamaeDlg");
+}
+
+TEST_F(NamaeDlgTest, AnEmptyNameIsAccepted)
+{
+    game.state.Namae = "前の名前";
+    namae.OKBtnClick();
+    EXPECT_EQ(game.state.Namae, "");
+    EXPECT_EQ(ui.count("close", "TNamaeDlg"), 1);
+}
+
+TEST_F(NamaeDlgTest, TheBoxKeepsItsTextForTheNextStart)
+{
+    namae.Password = "虹子";
+    namae.OKBtnClick();
+    namae.OKBtnClick();
+    EXPECT_EQ(namae.Password, "虹子");
+    EXPECT_EQ(game.state.Namae, "虹子");
+}
+
+// The name is written into Shift-JIS files; one they cannot hold is refused
+// before anything is lost.
+TEST_F(NamaeDlgTest, ANameShiftJisCannotHoldIsRefusedWithAMessage)
+{
+    for (const char* name : {"𠮷田", "旅人😀", "Ōsaka"}) {
+        ui.calls.clear();
+        game.state.Namae = "虹子";
+        namae.Password = name;
+        namae.OKBtnClick();
+        EXPECT_EQ(game.state.Namae, "虹子") << name;
+        EXPECT_EQ(namae.Password, name);
+        ASSERT_EQ(ui.calls.size(), 1u) << name;
+        EXPECT_EQ(ui.calls[0].what, "warning");
+        EXPECT_EQ(ui.calls[0].detail, NamaeDlg::UnwritableNameMessage);
+    }
+}
+
+}  // namespace
+}  // namespace korvalin

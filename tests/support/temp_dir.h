@@ -1,0 +1,57 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace korvalin::testing {
+
+// A fresh folder that is removed with everything in it at the end of the
+// test; optionally the working directory while the test runs, as the game
+// writes Nikki.txt into its working directory.
+class TempDir {
+public:
+    enum class Enter { No, Yes };
+
+    explicit TempDir(Enter enter = Enter::No)
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "korvalin-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+        if (enter == Enter::Yes && !path_.empty()) {
+            previous_ = std::filesystem::current_path();
+            std::filesystem::current_path(path_);
+        }
+    }
+    ~TempDir()
+    {
+        if (!previous_.empty())
+            std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+inline std::string readBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace korvalin::testing
