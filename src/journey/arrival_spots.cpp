@@ -116,31 +116,6 @@ static_assert(CitySpots.back().name == "チェンマイ");
 
 constexpr Spot LondonCell{.name = "ロンドン", .x = 54, .y = 37, .dirs = StepAll};
 
-namespace {
-
-struct Step {
-    int dx, dy;
-};
-
-constexpr Step stepOf(Direction d)
-{
-    switch (d) {
-        case Direction::North:
-            return {0, -1};
-        case Direction::South:
-            return {0, 1};
-        case Direction::West:
-            return {-1, 0};
-        case Direction::East:
-            return {1, 0};
-        case Direction::None:
-            break;
-    }
-    return {0, 0};
-}
-
-}  // namespace
-
 const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std::uint8_t moveDir)
 {
     const auto direction = static_cast<Direction>(moveDir);

@@ -10,6 +10,4 @@ void Travel::FormCreate()
     game_.view.fullRedraw(game_.state.MapX, game_.state.MapY);
 }
 
-void Travel::Timer1Timer() { Timer1Interval = 10; }
-
 }  // namespace korvalin

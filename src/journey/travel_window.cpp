@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/file_paths.h"
@@ -59,9 +60,10 @@ QFont pixelFont(int pixels, bool bold = false)
     return font;
 }
 
-QLabel* statusLabel(QWidget* parent, int left, int pixels, bool bold)
+QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, bool bold)
 {
     auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(pixels, bold));
     label->move(left, 4);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -72,6 +74,21 @@ void setColor(QLabel* label, std::uint32_t color)
 {
     label->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
                              .arg(rgb(color).name()));
+}
+
+// The tick runs every 10 ms at rest: a label is touched only when the model
+// shows something new, since restyling it each time costs more than the tick.
+void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
+{
+    if (shown.Caption != state.Caption) {
+        shown.Caption = state.Caption;
+        label->setText(qtext(state.Caption));
+        label->adjustSize();
+    }
+    if (shown.fontColor != state.fontColor) {
+        shown.fontColor = state.fontColor;
+        setColor(label, state.fontColor);
+    }
 }
 
 }  // namespace
@@ -221,12 +238,12 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 
     Panel1 = new StatusPanel(game, view_);
     Panel1->setGeometry(0, ClientHeight - 23, ClientWidth, 23);
-    Label1 = statusLabel(Panel1, 2, 12, true);
-    Label4 = statusLabel(Panel1, 68, 12, false);
-    Label5 = statusLabel(Panel1, 159, 12, false);
-    Label3 = statusLabel(Panel1, 276, 12, false);
-    Label2 = statusLabel(Panel1, 404, 13, true);
-    Label6 = statusLabel(Panel1, 441, 16, true);
+    Label1 = statusLabel(Panel1, "Label1", 2, 12, true);
+    Label4 = statusLabel(Panel1, "Label4", 68, 12, false);
+    Label5 = statusLabel(Panel1, "Label5", 159, 12, false);
+    Label3 = statusLabel(Panel1, "Label3", 276, 12, false);
+    Label2 = statusLabel(Panel1, "Label2", 404, 13, true);
+    Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
     Label6->setToolTip(QStringLiteral("左：ヘルプ"));
 
@@ -239,6 +256,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     HintLabel->setStyleSheet(QStringLiteral("background: black; color: silver;"));
     HintLabel->hide();
 
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
@@ -251,21 +269,20 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 
     game_.Travel.FormCreate();
     sync();
-    Timer1.start(game_.Travel.Timer1Interval);
+    pace_.start();
+    scheduleTick(pace_.nsecsElapsed());
 }
 
 void TTravel::sync()
 {
     const Travel& model = game_.Travel;
     setWindowTitle(qtext(model.Caption));
-    const std::pair<QLabel*, const Travel::Label*> labels[] = {
-        {Label1, &model.Label1}, {Label2, &model.Label2}, {Label3, &model.Label3},
-        {Label4, &model.Label4}, {Label5, &model.Label5}, {Label6, &model.Label6}};
-    for (const auto& [label, state] : labels) {
-        label->setText(qtext(state->Caption));
-        setColor(label, state->fontColor);
-        label->adjustSize();
-    }
+    showLabel(Label1, model.Label1, shownLabels_[0]);
+    showLabel(Label2, model.Label2, shownLabels_[1]);
+    showLabel(Label3, model.Label3, shownLabels_[2]);
+    showLabel(Label4, model.Label4, shownLabels_[3]);
+    showLabel(Label5, model.Label5, shownLabels_[4]);
+    showLabel(Label6, model.Label6, shownLabels_[5]);
     Panel2->setShape1Color(model.Shape1Color);
 
     const auto& hint = model.HintPanel;
@@ -281,9 +298,22 @@ void TTravel::sync()
 
 void TTravel::tick()
 {
+    const qint64 due = nextTickDue_;
     game_.Travel.Timer1Timer();
     sync();
-    Timer1.start(game_.Travel.Timer1Interval);
+    scheduleTick(due);
+}
+
+// A tick that comes late (a modal window held the loop) is not caught up
+// in a burst: the next one is due no earlier than now.
+void TTravel::scheduleTick(qint64 start)
+{
+    constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
+    const qint64 now = pace_.nsecsElapsed();
+    nextTickDue_ =
+        std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMillisecond, now);
+    const qint64 wait = nextTickDue_ - now + NanosecondsPerMillisecond / 2;
+    Timer1.start(static_cast<int>(wait / NanosecondsPerMillisecond));
 }
 
 void TTravel::keyPressEvent(QKeyEvent* event)
@@ -329,7 +359,7 @@ void TTravel::changeEvent(QEvent* event)
             });
         } else {
             game_.Travel.FormDeactivate();
-            Timer1.start(game_.Travel.Timer1Interval);
+            scheduleTick(pace_.nsecsElapsed());
         }
     }
     QWidget::changeEvent(event);

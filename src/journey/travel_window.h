@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
+
+#include <array>
 
 #include "journey/travel.h"
 
@@ -39,6 +42,8 @@ private:
     friend class StatusPanel;
 
     void tick();
+    // Starts Timer1 for the model's interval counted from `start`.
+    void scheduleTick(qint64 start);
     void deliverKeyUp(int virtualKey, quint64 timestamp);
 
     Game& game_;
@@ -53,7 +58,21 @@ private:
     QLabel* Label6;
     HikerMarker* Panel2;
     QLabel* HintLabel;
-    QTimer Timer1;
+    // What Label1 to Label6 show now. No model colour has the alpha byte set,
+    // so the first sync styles every label.
+    static constexpr std::uint32_t Unstyled = 0xFF000000;
+    std::array<Travel::Label, 6> shownLabels_{{{{}, Unstyled},
+                                               {{}, Unstyled},
+                                               {{}, Unstyled},
+                                               {{}, Unstyled},
+                                               {{}, Unstyled},
+                                               {{}, Unstyled}}};
+    QTimer Timer1{this};
+    // Intervals count from when a tick was due rather than from when the
+    // previous one finished, so a cell takes its 400 ms and not 400 ms plus
+    // eight ticks' worth of work and timer lateness.
+    QElapsedTimer pace_;
+    qint64 nextTickDue_ = 0;  // nanoseconds on pace_
 
     // X reports auto-repeat as release/press pairs with one timestamp; a
     // release is delivered only once it is clear that no press follows it.

@@ -1,5 +1,6 @@
 // The main window's keyboard, mouse and status-bar handlers.
 #include "app/game.h"
+#include "journey/direction.h"
 #include "journey/travel.h"
 
 namespace korvalin {

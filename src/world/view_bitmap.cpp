@@ -27,27 +27,33 @@ void ViewBitmap::fullRedraw(std::uint8_t mapX, std::uint8_t mapY)
 void ViewBitmap::shift(Direction direction, std::uint8_t& mapX, std::uint8_t& mapY)
 {
     ++revision_;
+    // Without a tile sheet there is no picture to move, as when the journey
+    // runs without a window; the origin moves all the same.
+    const auto moveBlock = [this](int sx, int sy, int w, int h, int dx, int dy) {
+        if (tiles_.isLoaded())
+            pixels_.copyRect(pixels_, sx, sy, w, h, dx, dy);
+    };
     switch (direction) {
     case Direction::North:
-        pixels_.copyRect(pixels_, 0, 0, Width, Height - Tile, 0, Tile);
+        moveBlock(0, 0, Width, Height - Tile, 0, Tile);
         --mapY;
         for (int c = 0; c < Columns; ++c)
             drawTile(c, 0, mapX, mapY);
         break;
     case Direction::South:
-        pixels_.copyRect(pixels_, 0, Tile, Width, Height - Tile, 0, 0);
+        moveBlock(0, Tile, Width, Height - Tile, 0, 0);
         ++mapY;
         for (int c = 0; c < Columns; ++c)
             drawTile(c, Rows - 1, mapX, mapY);
         break;
     case Direction::West:
-        pixels_.copyRect(pixels_, 0, 0, Width - Tile, Height, Tile, 0);
+        moveBlock(0, 0, Width - Tile, Height, Tile, 0);
         --mapX;
         for (int r = 0; r < Rows; ++r)
             drawTile(0, r, mapX, mapY);
         break;
     case Direction::East:
-        pixels_.copyRect(pixels_, Tile, 0, Width - Tile, Height, 0, 0);
+        moveBlock(Tile, 0, Width - Tile, Height, 0, 0);
         ++mapX;
         for (int r = 0; r < Rows; ++r)
             drawTile(Columns - 1, r, mapX, mapY);

@@ -1,0 +1,96 @@
+#include <bitset>
+
+#include "app/game.h"
+#include "journey/arrival_spots.h"
+#include "journey/borders_and_arrivals.h"
+#include "journey/diary_texts.h"
+
+namespace korvalin {
+
+namespace {
+
+// A list of spots with their cells marked, so that a step that leads
+// nowhere special (nearly every step) is passed over at once.
+class SpotCells {
+public:
+    explicit SpotCells(std::span<const Spot> spots) : spots_(spots)
+    {
+        for (const Spot& spot : spots)
+            cells_.set(static_cast<std::size_t>(spot.x * GridSize + spot.y));
+    }
+
+    // The spot the step under way leads into, or nullptr.
+    const Spot* entered(const GameState& s) const
+    {
+        const Step step = stepOf(static_cast<Direction>(s.MoveDir));
+        const int x = s.hikerX() + step.dx;
+        const int y = s.hikerY() + step.dy;
+        if (x < 0 || x >= GridSize || y < 0 || y >= GridSize ||
+            !cells_.test(static_cast<std::size_t>(x * GridSize + y)))
+            return nullptr;
+        return spotEntered(spots_, s.hikerX(), s.hikerY(), s.MoveDir);
+    }
+
+private:
+    std::span<const Spot> spots_;
+    std::bitset<GridSize * GridSize> cells_;
+};
+
+// The step is finished at the fastest pace with the hiker stopping on the
+// city's cell; the window is shown again on every tick until then.
+void stopAndShow(Game& game, WindowId window)
+{
+    game.Travel.Timer1Interval = 1;
+    game.state.WantDir = 0;
+    game.ui.show(window);
+}
+
+}  // namespace
+
+void checkCapitalArrival(Game& game)
+{
+    static const SpotCells capitals(CapitalSpots);
+    if (capitals.entered(game.state) == nullptr)
+        return;
+    game.state.capitalf = true;
+    stopAndShow(game, WindowId::CapitalDlg);
+}
+
+// A city's services are for a hiker with a passport and money; anyone else
+// is sent on to a capital.
+void checkCityArrival(Game& game)
+{
+    static const SpotCells cities(CitySpots);
+    if (cities.entered(game.state) == nullptr)
+        return;
+    GameState& s = game.state;
+    if (!s.lostf && s.yen > 0) {
+        s.capitalf = false;
+        stopAndShow(game, WindowId::CapitalDlg);
+    } else {
+        stopAndShow(game, WindowId::ChokkoDlg);
+    }
+}
+
+void checkLondonArrival(Game& game)
+{
+    static const SpotCells london(std::span(&LondonCell, 1));
+    GameState& s = game.state;
+    if (s.quitf || !s.londonf || london.entered(s) == nullptr)
+        return;
+    s.WantDir = 0;
+    s.dd += 3;
+    game.diary.put(s.dd - 2, LondonLine1.with(s.Namae));
+    game.diary.put(s.dd - 1, LondonLine2);
+    game.diary.put(s.dd, LondonLine3);
+    game.diary.put(s.dd + 1, Diary::EndTrailer);
+    s.londonf = false;
+    game.ui.show(WindowId::LondonDlg);
+}
+
+bool standsInLondon(const Game& game)
+{
+    return game.state.hikerX() == LondonCell.x && game.state.hikerY() == LondonCell.y;
+}
+
+}  // namespace korvalin

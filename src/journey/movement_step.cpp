@@ -1,0 +1,177 @@
+#include "journey/movement_step.h"
+
+#include <optional>
+
+#include "app/game.h"
+#include "journey/diary_entries.h"
+#include "journey/status_captions.h"
+#include "journey/travel_modes.h"
+
+namespace korvalin {
+
+namespace {
+
+constexpr int PixelsPerTick = 2;
+// After this many refusals the hiker gives up and stands still.
+constexpr int MaxBounces = 32;
+
+void scroll(GameState& s, Direction d, int pixels)
+{
+    const Step step = stepOf(d);
+    s.ScrollX = static_cast<std::uint8_t>(s.ScrollX + step.dx * pixels);
+    s.ScrollY = static_cast<std::uint8_t>(s.ScrollY + step.dy * pixels);
+}
+
+std::uint8_t cellAhead(const Game& game, Direction d)
+{
+    const Step step = stepOf(d);
+    return game.world.cell(game.state.hikerX() + step.dx, game.state.hikerY() + step.dy);
+}
+
+// Mountains of the present or the next country are climbed on foot; shoes
+// and animals are no use there.
+bool climbs(const GameState& s, std::uint8_t ahead)
+{
+    const bool mountain = (s.PP != s.PPA && ahead == s.PPA) || (s.PN != s.PNA && ahead == s.PNA);
+    return mountain && !s.HaveKutu && !s.HaveUma && !s.HaveRakuda;
+}
+
+// A leg may enter cities, its own two countries and its one extra code.
+bool passable(const GameState& s, std::uint8_t ahead)
+{
+    return ahead == CapitalTile || ahead == CityTile || ahead == s.PS || ahead == s.PP ||
+           ahead == s.PN;
+}
+
+// Animals are ridden only in countries with a separate mountain region,
+// and never into its mountains or the sea. Empty: nothing changes.
+std::optional<TravelMode> chooseMode(GameState& s, std::uint8_t ahead)
+{
+    const bool rideable = ahead != WaterTile && ahead != s.PPA && s.PP != s.PPA;
+    if (rideable && s.HaveUma)
+        return TravelMode::Horse;
+    if (rideable && s.HaveRakuda)
+        return TravelMode::Camel;
+    const bool animal = s.HaveUma || s.HaveRakuda;
+    if (ahead == WaterTile) {
+        // The camel stays on the shore, and after landing the hiker walks
+        // until he tries his luck again.
+        s.HaveRakuda = false;
+        s.noRide = 1;
+        return TravelMode::Ship;
+    }
+    if (animal)
+        return std::nullopt;
+    if (s.noRide != 0)
+        return s.HaveKutu ? TravelMode::ShoeWalking : TravelMode::Walking;
+    return TravelMode::Ride;
+}
+
+void applySettings(Game& game, const ModeSettings& mode, Direction d)
+{
+    GameState& s = game.state;
+    s.travelSpeed = mode.speed;
+    s.costRate = mode.costRate;
+    const bool westwardRide = mode.mode == TravelMode::Ride && d == Direction::West;
+    game.Travel.Label3.Caption = westwardRide ? RideCaptionGoingWest : mode.caption;
+    game.Travel.Timer1Interval = mode.interval;
+}
+
+// A mode is announced when the marker last showed another colour.
+void beginMode(Game& game, TravelMode mode, Direction d)
+{
+    const ModeSettings& settings = settingsOf(mode);
+    applySettings(game, settings, d);
+    if (game.Travel.Shape1Color != settings.markerColor)
+        announceMode(game, mode, d);
+    game.Travel.Shape1Color = settings.markerColor;
+}
+
+// A ride lasts from 5 to 26 cells: its limit is drawn anew every tick.
+void countRideTick(GameState& s)
+{
+    ++s.rideTicks;
+    if (s.rideTicks >= 24 * s.rideLimitDraw + 40) {
+        s.noRide = 1;
+        s.rideTicks = 0;
+    }
+}
+
+void advanceClock(Game& game, Direction d, DayBranch branch)
+{
+    GameState& s = game.state;
+    s.day += s.travelSpeed.minutesPerTick();
+    game.Travel.Label2.Caption = dayCaption(s.day);
+    if (s.dayNumber() > s.dayold)
+        dayChange(game, d, branch);
+}
+
+void chargeCost(Game& game)
+{
+    GameState& s = game.state;
+    s.yen -= YenPerCostUnit * s.costRate;
+    if (s.yen <= 0)
+        s.yen = 0;
+    game.Travel.Label4.Caption = moneyCaption(s.yen);
+}
+
+void climb(Game& game, Direction d)
+{
+    GameState& s = game.state;
+    applySettings(game, settingsOf(TravelMode::Climbing), d);
+    // Every fourth climbing tick sighs about the climb.
+    if (s.climbTicks == 0)
+        announceMode(game, TravelMode::Climbing, d);
+    game.Travel.Shape1Color = settingsOf(TravelMode::Climbing).markerColor;
+    s.climbTicks = static_cast<std::uint8_t>((s.climbTicks + 1) % 4);
+    scroll(s, d, PixelsPerTick);
+    advanceClock(game, d, DayBranch::Climbing);
+    chargeCost(game);
+}
+
+void moveOn(Game& game, Direction d, std::uint8_t ahead)
+{
+    GameState& s = game.state;
+    if (const std::optional<TravelMode> mode = chooseMode(s, ahead)) {
+        beginMode(game, *mode, d);
+        if (*mode == TravelMode::Ride)
+            countRideTick(s);
+    }
+    scroll(s, d, PixelsPerTick);
+    advanceClock(game, d, DayBranch::Normal);
+    chargeCost(game);
+}
+
+// The hiker is turned back for the rest of the cell; WantDir still asks for
+// the blocked way, so he tries again from the next cell.
+void refuse(Game& game, Direction d)
+{
+    GameState& s = game.state;
+    if (s.bounceCount < MaxBounces) {
+        scroll(s, d, -PixelsPerTick);
+        s.MoveDir = static_cast<std::uint8_t>(opposite(d));
+        ++s.bounceCount;
+    }
+    if (s.bounceCount >= MaxBounces) {
+        s.MoveDir = 0;
+        s.WantDir = 0;
+        s.bounceCount = 0;
+    }
+    advanceClock(game, d, DayBranch::Refused);
+    chargeCost(game);
+}
+
+}  // namespace
+
+void movementStep(Game& game, Direction d)
+{
+    const std::uint8_t ahead = cellAhead(game, d);
+    if (climbs(game.state, ahead))
+        climb(game, d);
+    else if (passable(game.state, ahead))
+        moveOn(game, d, ahead);
+    else
+        refuse(game, d);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,40 @@
+#include "app/game.h"
+#include "journey/borders_and_arrivals.h"
+#include "journey/diary_texts.h"
+#include "journey/loss_divisor.h"
+#include "journey/neighbourhood.h"
+#include "world/region_table.h"
+
+namespace korvalin {
+
+namespace {
+
+// Only on the open road of the present country: not at sea, not at home,
+// not in its mountains, not beside a city and not in Singapore.
+bool onTheOpenRoad(const Game& game)
+{
+    const auto cells = hikerCellAndNeighbours(game);
+    const std::uint8_t here = cells[0];
+    return here != WaterTile && here != RegionCodes(JapanEntry) && !anyIs(cells, CapitalTile) &&
+           !anyIs(cells, CityTile) && here != RegionCodes(SingaporeEntry) && here == game.state.PP;
+}
+
+}  // namespace
+
+void checkPassportLoss(Game& game)
+{
+    GameState& s = game.state;
+    if (s.lossDraw != 0 || s.lostf || !onTheOpenRoad(game))
+        return;
+    game.Travel.Timer1Interval = 1;
+    s.WantDir = 0;
+    s.lostf = true;
+    game.appendDiaryLine(passportLossLine(s.kk == 1, s.PN != s.PP));
+    // Without a passport no border opens: the way leads back to a capital
+    // of the present country.
+    s.PN = s.PP;
+    s.kk = raisedLossDivisor(s.kk, 2);
+    game.ui.show(WindowId::LostDlg);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,84 @@
+// The journey timer: the one place that moves the hiker.
+#include "app/game.h"
+#include "journey/borders_and_arrivals.h"
+#include "journey/loss_divisor.h"
+#include "journey/movement_step.h"
+
+namespace korvalin {
+
+namespace {
+
+constexpr int IdleInterval = 10;
+constexpr int CellBoundaryInterval = 50;
+constexpr int MarqueeWidth = 85;
+
+// The title creeps one character to the right per tick and starts over
+// when it has gone 85 places.
+void advanceMarquee(std::string& caption)
+{
+    static const std::string farthest = std::string(MarqueeWidth, ' ') + Travel::Title;
+    caption.insert(caption.begin(), ' ');
+    if (caption == farthest)
+        caption = Travel::Title;
+}
+
+void drawChances(Game& game)
+{
+    GameState& s = game.state;
+    game.reseed();
+    s.rideLimitDraw = static_cast<std::uint8_t>(game.random.randInt(8));
+    s.lossDraw = static_cast<std::int32_t>(game.random.randInt(s.kk * LossDrawsPerDivisor));
+}
+
+// Eight ticks of two pixels make a cell: the view moves one cell, and the
+// direction asked for meanwhile takes over.
+void crossCellBoundary(Game& game)
+{
+    GameState& s = game.state;
+    if (s.ScrollX % 32 != 0 && s.ScrollY % 32 != 0)
+        return;
+    game.Travel.Timer1Interval = CellBoundaryInterval;
+    game.view.shift(static_cast<Direction>(s.MoveDir), s.MapX, s.MapY);
+    s.MoveDir = s.WantDir;
+    s.ScrollX = 16;
+    s.ScrollY = 16;
+}
+
+// Before the hiker first leaves a city an empty purse ends nothing.
+void checkMoneyOut(Game& game)
+{
+    GameState& s = game.state;
+    if (s.yen > 0 || s.Start)
+        return;
+    if (s.quitf) {
+        game.ui.requestMainWindowClose();
+    } else {
+        s.WantDir = 0;
+        game.ui.show(WindowId::EndDlg);
+    }
+}
+
+}  // namespace
+
+// The interval set last in a tick decides when the next one comes.
+void Travel::Timer1Timer()
+{
+    GameState& s = game_.state;
+    Timer1Interval = IdleInterval;
+    advanceMarquee(Caption);
+    drawChances(game_);
+    checkBorderCrossing(game_);
+    if (s.MoveDir >= 1 && s.MoveDir <= 4)
+        movementStep(game_, static_cast<Direction>(s.MoveDir));
+    crossCellBoundary(game_);
+    checkMoneyOut(game_);
+    checkPassportLoss(game_);
+    checkCapitalArrival(game_);
+    checkCityArrival(game_);
+    checkLondonArrival(game_);
+    if (standsInLondon(game_) && s.quitf)
+        game_.ui.requestMainWindowClose();
+    updateCountryCaption(game_);
+}
+
+}  // namespace korvalin
