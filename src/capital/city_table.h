@@ -11,13 +11,13 @@ namespace korvalin {
 
 // The sides of a city's cell on which the hiker may stand for the capital
 // screen to recognise the city.
-enum Side : std::uint8_t {
-    N = 1 << 0,  // row - 1
-    S = 1 << 1,  // row + 1
-    W = 1 << 2,  // column - 1
-    E = 1 << 3,  // column + 1
-    All = N | S | W | E,
-};
+namespace side {
+inline constexpr std::uint8_t N = 1 << 0;  // row - 1
+inline constexpr std::uint8_t S = 1 << 1;  // row + 1
+inline constexpr std::uint8_t W = 1 << 2;  // column - 1
+inline constexpr std::uint8_t E = 1 << 3;  // column + 1
+inline constexpr std::uint8_t All = N | S | W | E;
+}  // namespace side
 
 // Only the first fourteen destination buttons have a click handler.
 inline constexpr int MaxDestinations = 14;

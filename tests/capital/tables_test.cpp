@@ -123,8 +123,8 @@ TEST(CityTableTest, AgreesWithTheArrivalSpots)
             EXPECT_EQ(row.x, spot.x) << spot.name;
             EXPECT_EQ(row.y, spot.y) << spot.name;
             const std::uint8_t steps =
-                ((row.sides & N) ? StepS : 0) | ((row.sides & S) ? StepN : 0) |
-                ((row.sides & W) ? StepE : 0) | ((row.sides & E) ? StepW : 0);
+                ((row.sides & side::N) ? StepS : 0) | ((row.sides & side::S) ? StepN : 0) |
+                ((row.sides & side::W) ? StepE : 0) | ((row.sides & side::E) ? StepW : 0);
             EXPECT_EQ(steps, spot.dirs) << spot.name;
         }
     };

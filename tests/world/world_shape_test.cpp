@@ -44,7 +44,7 @@ struct Step {
     int dx, dy;
     std::uint8_t side;
 };
-inline constexpr std::array<Step, 4> Steps{{{0, -1, N}, {0, 1, S}, {-1, 0, W}, {1, 0, E}}};
+inline constexpr std::array<Step, 4> Steps{{{0, -1, side::N}, {0, 1, side::S}, {-1, 0, side::W}, {1, 0, side::E}}};
 
 class WorldShapeTest : public ::testing::Test {
 protected:
@@ -144,7 +144,7 @@ TEST_F(WorldShapeTest, APlaceReachedFromSomeSidesHasItsOwnLandThere)
 {
     for (std::size_t i = 0; i < CityTable.size(); ++i) {
         const CityRow& row = CityTable[i];
-        if (row.sides == All)
+        if (row.sides == side::All)
             continue;
         SCOPED_TRACE(row.caption);
         const std::string_view country = countryOfRow(i);
