@@ -21,16 +21,22 @@ QString qtext(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A box hands the activation back to the window it was shown over, as it
-// does on Windows; without a window manager nothing else would, and the
-// owner's activation handler would run late, after the player's next click.
+// A modal window hands the activation back to the window it was shown
+// over, as it does on Windows; without a window manager nothing else would,
+// and the owner's activation handler would run late, after the player's
+// next click, or the main window would never get the keyboard back.
+int execModal(QDialog& dialog, QWidget* owner)
+{
+    const QPointer<QWidget> returnTo = owner;
+    const int result = dialog.exec();
+    if (returnTo && returnTo->isVisible())
+        returnTo->activateWindow();
+    return result;
+}
+
 int execBox(QDialog& box)
 {
-    const QPointer<QWidget> owner = box.parentWidget();
-    const int result = box.exec();
-    if (owner && owner->isVisible())
-        owner->activateWindow();
-    return result;
+    return execModal(box, box.parentWidget());
 }
 
 void syncIfGameDialog(QWidget* window)
@@ -41,7 +47,10 @@ void syncIfGameDialog(QWidget* window)
 
 }  // namespace
 
-void DesktopUi::registerWindow(WindowId id, QWidget* window) { windows_[index(id)] = window; }
+void DesktopUi::registerWindow(WindowId id, QWidget* window)
+{
+    windows_[index(id)] = window;
+}
 
 QWidget* DesktopUi::parentForBoxes() const
 {
@@ -64,7 +73,7 @@ void DesktopUi::show(WindowId id)
 void DesktopUi::showModal(WindowId id)
 {
     if (auto* dialog = qobject_cast<QDialog*>(window(id))) {
-        dialog->exec();
+        execModal(*dialog, QApplication::activeWindow());
     } else if (QWidget* w = window(id)) {
         w->show();
     }

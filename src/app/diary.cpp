@@ -5,7 +5,10 @@
 namespace korvalin {
 
 namespace {
-bool inRange(int index) { return index >= 0 && index < Diary::LineCount; }
+bool inRange(int index)
+{
+    return index >= 0 && index < Diary::LineCount;
+}
 const std::string kEmpty;
 }  // namespace
 

@@ -53,7 +53,10 @@ public:
 
     // Every writer but the journey's flavour notes leaves "end" after its line.
     void appendDiaryLine(std::string_view text) { diary.append(state.dd, text, Diary::EndTrailer); }
-    void appendDiaryNote(std::string_view text) { diary.append(state.dd, text, Diary::NoteTrailer); }
+    void appendDiaryNote(std::string_view text)
+    {
+        diary.append(state.dd, text, Diary::NoteTrailer);
+    }
 
     void reseed() { random.reseed(clock.millisecondsSinceMidnightUtc()); }
     std::uint8_t hikerCell() const { return world.cell(state.hikerX(), state.hikerY()); }

@@ -9,8 +9,8 @@
 #include "app/game.h"
 #include "app/splash_window.h"
 #include "app/startup_error.h"
-#include "app/system_clock.h"
 #include "app/startup_qt.h"
+#include "app/system_clock.h"
 
 using namespace korvalin;
 
@@ -44,7 +44,8 @@ int main(int argc, char* argv[])
 
     std::vector<std::unique_ptr<QWidget>> windows;
     try {
-        windows = createWindows(*game, ui, [splash](int progress) { splash->setProgress(progress); });
+        windows =
+            createWindows(*game, ui, [splash](int progress) { splash->setProgress(progress); });
     } catch (const StartupError& error) {
         delete splash;
         QMessageBox::critical(nullptr, QStringLiteral("Korvalin"),

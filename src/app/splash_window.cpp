@@ -51,8 +51,8 @@ void tile(QWidget* parent, QPoint at, QColor color)
 }  // namespace
 
 TForm2::TForm2()
-    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("           Korvalin起動中"));
     setFixedSize(181, 202);

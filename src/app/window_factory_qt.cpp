@@ -1,74 +1,74 @@
 #include "app/window_factory_qt.h"
 
-#include "capital/capital_dlg_window.h"
+#include "app/end_dlg_window.h"
 #include "app/help_dlg_window.h"
 #include "app/london_dlg_window.h"
-#include "services/arbeit_dlg_window.h"
-#include "app/end_dlg_window.h"
-#include "services/about_box_window.h"
-#include "world/world_map_window.h"
-#include "services/lost_dlg_window.h"
-#include "services/kaimono_dlg_window.h"
-#include "services/sitiya_dlg_window.h"
-#include "services/sosin_dlg_window.h"
-#include "services/denpo_dlg_window.h"
-#include "services/jusin_dlg_window.h"
-#include "services/bank_dlg_window.h"
-#include "services/chokko_dlg_window.h"
-#include "services/sosind_dlg_window.h"
-#include "services/nikki_dlg_window.h"
-#include "services/namae_dlg_window.h"
-#include "services/shuppan_dlg_window.h"
+#include "capital/capital_dlg_window.h"
 #include "capital/flag_dlg_window.h"
 #include "journey/travel_window.h"
+#include "services/about_box_window.h"
+#include "services/arbeit_dlg_window.h"
+#include "services/bank_dlg_window.h"
+#include "services/chokko_dlg_window.h"
+#include "services/denpo_dlg_window.h"
+#include "services/jusin_dlg_window.h"
+#include "services/kaimono_dlg_window.h"
+#include "services/lost_dlg_window.h"
+#include "services/namae_dlg_window.h"
+#include "services/nikki_dlg_window.h"
+#include "services/shuppan_dlg_window.h"
+#include "services/sitiya_dlg_window.h"
+#include "services/sosin_dlg_window.h"
+#include "services/sosind_dlg_window.h"
+#include "world/world_map_window.h"
 
 namespace korvalin {
 
 QWidget* createWindow(WindowId id, Game& game)
 {
     switch (id) {
-    case WindowId::Travel:
-        return new TTravel(game);
-    case WindowId::CapitalDlg:
-        return new TCapitalDlg(game);
-    case WindowId::HelpDlg:
-        return new THelpDlg(game);
-    case WindowId::LondonDlg:
-        return new TLondonDlg(game);
-    case WindowId::ArbeitDlg:
-        return new TArbeitDlg(game);
-    case WindowId::EndDlg:
-        return new TEndDlg(game);
-    case WindowId::AboutBox:
-        return new TAboutBox(game);
-    case WindowId::WorldMap:
-        return new TWorldMap(game);
-    case WindowId::LostDlg:
-        return new TLostDlg(game);
-    case WindowId::KaimonoDlg:
-        return new TKaimonoDlg(game);
-    case WindowId::SitiyaDlg:
-        return new TSitiyaDlg(game);
-    case WindowId::SosinDlg:
-        return new TSosinDlg(game);
-    case WindowId::DenpoDlg:
-        return new TDenpoDlg(game);
-    case WindowId::JusinDlg:
-        return new TJusinDlg(game);
-    case WindowId::BankDlg:
-        return new TBankDlg(game);
-    case WindowId::ChokkoDlg:
-        return new TChokkoDlg(game);
-    case WindowId::SosindDlg:
-        return new TSosindDlg(game);
-    case WindowId::NikkiDlg:
-        return new TNikkiDlg(game);
-    case WindowId::NamaeDlg:
-        return new TNamaeDlg(game);
-    case WindowId::ShuppanDlg:
-        return new TShuppanDlg(game);
-    case WindowId::FlagDlg:
-        return new TFlagDlg(game);
+        case WindowId::Travel:
+            return new TTravel(game);
+        case WindowId::CapitalDlg:
+            return new TCapitalDlg(game);
+        case WindowId::HelpDlg:
+            return new THelpDlg(game);
+        case WindowId::LondonDlg:
+            return new TLondonDlg(game);
+        case WindowId::ArbeitDlg:
+            return new TArbeitDlg(game);
+        case WindowId::EndDlg:
+            return new TEndDlg(game);
+        case WindowId::AboutBox:
+            return new TAboutBox(game);
+        case WindowId::WorldMap:
+            return new TWorldMap(game);
+        case WindowId::LostDlg:
+            return new TLostDlg(game);
+        case WindowId::KaimonoDlg:
+            return new TKaimonoDlg(game);
+        case WindowId::SitiyaDlg:
+            return new TSitiyaDlg(game);
+        case WindowId::SosinDlg:
+            return new TSosinDlg(game);
+        case WindowId::DenpoDlg:
+            return new TDenpoDlg(game);
+        case WindowId::JusinDlg:
+            return new TJusinDlg(game);
+        case WindowId::BankDlg:
+            return new TBankDlg(game);
+        case WindowId::ChokkoDlg:
+            return new TChokkoDlg(game);
+        case WindowId::SosindDlg:
+            return new TSosindDlg(game);
+        case WindowId::NikkiDlg:
+            return new TNikkiDlg(game);
+        case WindowId::NamaeDlg:
+            return new TNamaeDlg(game);
+        case WindowId::ShuppanDlg:
+            return new TShuppanDlg(game);
+        case WindowId::FlagDlg:
+            return new TFlagDlg(game);
     }
     return nullptr;
 }

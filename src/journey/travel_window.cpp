@@ -20,35 +20,41 @@ namespace korvalin {
 
 namespace {
 
-QColor rgb(std::uint32_t color) { return QColor::fromRgb(color); }
+QColor rgb(std::uint32_t color)
+{
+    return QColor::fromRgb(color);
+}
 
-QString qtext(const std::string& text) { return QString::fromStdString(text); }
+QString qtext(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 Travel::MouseButton buttonOf(Qt::MouseButton button)
 {
     switch (button) {
-    case Qt::RightButton:
-        return Travel::MouseButton::Right;
-    case Qt::MiddleButton:
-        return Travel::MouseButton::Middle;
-    default:
-        return Travel::MouseButton::Left;
+        case Qt::RightButton:
+            return Travel::MouseButton::Right;
+        case Qt::MiddleButton:
+            return Travel::MouseButton::Middle;
+        default:
+            return Travel::MouseButton::Left;
     }
 }
 
 int virtualKeyOf(int qtKey)
 {
     switch (qtKey) {
-    case Qt::Key_Left:
-        return Travel::VK_LEFT;
-    case Qt::Key_Up:
-        return Travel::VK_UP;
-    case Qt::Key_Right:
-        return Travel::VK_RIGHT;
-    case Qt::Key_Down:
-        return Travel::VK_DOWN;
-    default:
-        return qtKey & 0xFFFF;
+        case Qt::Key_Left:
+            return Travel::VK_LEFT;
+        case Qt::Key_Up:
+            return Travel::VK_UP;
+        case Qt::Key_Right:
+            return Travel::VK_RIGHT;
+        case Qt::Key_Down:
+            return Travel::VK_DOWN;
+        default:
+            return qtKey & 0xFFFF;
     }
 }
 
@@ -72,8 +78,8 @@ QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, boo
 
 void setColor(QLabel* label, std::uint32_t color)
 {
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;")
-                             .arg(rgb(color).name()));
+    label->setStyleSheet(
+        QStringLiteral("color: %1; background: transparent;").arg(rgb(color).name()));
 }
 
 // The tick runs every 10 ms at rest: a label is touched only when the model
@@ -256,6 +262,10 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     HintLabel->setStyleSheet(QStringLiteral("background: black; color: silver;"));
     HintLabel->hide();
 
+    titleRefresh_.setSingleShot(true);
+    titleRefresh_.setInterval(50);
+    connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::showTitle);
+
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setSingleShot(true);
@@ -276,7 +286,8 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 void TTravel::sync()
 {
     const Travel& model = game_.Travel;
-    setWindowTitle(qtext(model.Caption));
+    if (!titleRefresh_.isActive())
+        titleRefresh_.start();
     showLabel(Label1, model.Label1, shownLabels_[0]);
     showLabel(Label2, model.Label2, shownLabels_[1]);
     showLabel(Label3, model.Label3, shownLabels_[2]);
@@ -296,6 +307,11 @@ void TTravel::sync()
     view_->present();
 }
 
+void TTravel::showTitle()
+{
+    setWindowTitle(qtext(game_.Travel.Caption));
+}
+
 void TTravel::tick()
 {
     const qint64 due = nextTickDue_;
@@ -310,8 +326,7 @@ void TTravel::scheduleTick(qint64 start)
 {
     constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
     const qint64 now = pace_.nsecsElapsed();
-    nextTickDue_ =
-        std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMillisecond, now);
+    nextTickDue_ = std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMillisecond, now);
     const qint64 wait = nextTickDue_ - now + NanosecondsPerMillisecond / 2;
     Timer1.start(static_cast<int>(wait / NanosecondsPerMillisecond));
 }

@@ -41,7 +41,10 @@ std::optional<std::string> convert(std::string_view input, const char* to, const
 
 }  // namespace
 
-std::optional<std::string> toCp932(std::string_view utf8) { return convert(utf8, "CP932", "UTF-8"); }
+std::optional<std::string> toCp932(std::string_view utf8)
+{
+    return convert(utf8, "CP932", "UTF-8");
+}
 
 std::optional<std::string> fromCp932(std::string_view bytes)
 {

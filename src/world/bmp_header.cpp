@@ -31,9 +31,10 @@ bool bmpIsComplete(std::span<const std::uint8_t> file)
     constexpr std::uint32_t BitFields = 3;
     if (compression != Uncompressed && compression != BitFields)
         return true;  // run-length files carry no fixed size to check against
-    const std::uint64_t stride = (std::uint64_t{static_cast<std::uint32_t>(std::abs(width))} *
-                                      bitsPerPixel + 31) / 32 * 4;
-    const std::uint64_t needed = pixelOffset + stride * static_cast<std::uint32_t>(std::abs(height));
+    const std::uint64_t stride =
+        (std::uint64_t{static_cast<std::uint32_t>(std::abs(width))} * bitsPerPixel + 31) / 32 * 4;
+    const std::uint64_t needed =
+        pixelOffset + stride * static_cast<std::uint32_t>(std::abs(height));
     return file.size() >= needed;
 }
 

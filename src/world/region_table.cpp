@@ -2,6 +2,8 @@
 
 namespace korvalin {
 
+// One row per region, as the map's legend lists them.
+// clang-format off
 const std::array<Region, RegionCount> Regions{{
     {.code = 14, .name = "日本国", .nameWidth = 45, .capital = "東京", .capitalWidth = 30, .capitalX = 245, .capitalY = 118},
     {.code = 111, .name = "日本ｱﾙﾌﾟｽ", .nameWidth = 65, .capital = "", .capitalWidth = 0, .capitalX = -1, .capitalY = -1},
@@ -109,8 +111,12 @@ const std::array<Region, RegionCount> Regions{{
     {.code = 85, .name = "モルドバ", .nameWidth = 55, .capital = "キシニョフ", .capitalWidth = 70, .capitalX = 63, .capitalY = 80},
     {.code = 76, .name = "アイルランド", .nameWidth = 80, .capital = "ダブリン", .capitalWidth = 55, .capitalX = 54, .capitalY = 24},
 }};
+// clang-format on
 
-std::uint8_t RegionCodes(int entry) { return Regions.at(static_cast<std::size_t>(entry)).code; }
+std::uint8_t RegionCodes(int entry)
+{
+    return Regions.at(static_cast<std::size_t>(entry)).code;
+}
 
 int regionEntryOfCode(std::uint8_t code)
 {

@@ -11,11 +11,11 @@ namespace korvalin {
 // widths of the name panel the place lookup shows.
 struct Region {
     std::uint8_t code;
-    std::string_view name;      // empty: the lookup shows nothing
+    std::string_view name;  // empty: the lookup shows nothing
     int nameWidth;
-    std::string_view capital;   // empty: no capital, or a capital without a name
+    std::string_view capital;  // empty: no capital, or a capital without a name
     int capitalWidth;
-    int capitalX;               // -1 when the region has no capital cell
+    int capitalX;  // -1 when the region has no capital cell
     int capitalY;
 };
 

@@ -24,8 +24,8 @@ public:
     // A plain source copy of the tile of `code` to pixel (px, py).
     void drawTile(Bitmap& target, std::uint8_t code, int px, int py) const
     {
-        target.copyRect(pixels_, TileSize * (code % 16), TileSize * (code / 16), TileSize,
-                        TileSize, px, py);
+        target.copyRect(pixels_, TileSize * (code % 16), TileSize * (code / 16), TileSize, TileSize,
+                        px, py);
     }
 
     // The message shown when the sheet cannot be used, naming the file.

@@ -1,8 +1,8 @@
 #include "world/tile_sheet_qt.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QFile>
 
 #include <cstring>
 

@@ -10,16 +10,16 @@ namespace {
 std::uint8_t directionOfKey(int virtualKey)
 {
     switch (virtualKey) {
-    case Travel::VK_UP:
-        return static_cast<std::uint8_t>(Direction::North);
-    case Travel::VK_DOWN:
-        return static_cast<std::uint8_t>(Direction::South);
-    case Travel::VK_LEFT:
-        return static_cast<std::uint8_t>(Direction::West);
-    case Travel::VK_RIGHT:
-        return static_cast<std::uint8_t>(Direction::East);
-    default:
-        return 0;
+        case Travel::VK_UP:
+            return static_cast<std::uint8_t>(Direction::North);
+        case Travel::VK_DOWN:
+            return static_cast<std::uint8_t>(Direction::South);
+        case Travel::VK_LEFT:
+            return static_cast<std::uint8_t>(Direction::West);
+        case Travel::VK_RIGHT:
+            return static_cast<std::uint8_t>(Direction::East);
+        default:
+            return 0;
     }
 }
 
@@ -97,6 +97,9 @@ bool Travel::FormCloseQuery()
 
 void Travel::FormMouseDown(MouseButton, int, int) {}
 
-void Travel::FormMouseUp() { HintPanel.Visible = false; }
+void Travel::FormMouseUp()
+{
+    HintPanel.Visible = false;
+}
 
 }  // namespace korvalin

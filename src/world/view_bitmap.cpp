@@ -34,32 +34,32 @@ void ViewBitmap::shift(Direction direction, std::uint8_t& mapX, std::uint8_t& ma
             pixels_.copyRect(pixels_, sx, sy, w, h, dx, dy);
     };
     switch (direction) {
-    case Direction::North:
-        moveBlock(0, 0, Width, Height - Tile, 0, Tile);
-        --mapY;
-        for (int c = 0; c < Columns; ++c)
-            drawTile(c, 0, mapX, mapY);
-        break;
-    case Direction::South:
-        moveBlock(0, Tile, Width, Height - Tile, 0, 0);
-        ++mapY;
-        for (int c = 0; c < Columns; ++c)
-            drawTile(c, Rows - 1, mapX, mapY);
-        break;
-    case Direction::West:
-        moveBlock(0, 0, Width - Tile, Height, Tile, 0);
-        --mapX;
-        for (int r = 0; r < Rows; ++r)
-            drawTile(0, r, mapX, mapY);
-        break;
-    case Direction::East:
-        moveBlock(Tile, 0, Width - Tile, Height, 0, 0);
-        ++mapX;
-        for (int r = 0; r < Rows; ++r)
-            drawTile(Columns - 1, r, mapX, mapY);
-        break;
-    case Direction::None:
-        break;
+        case Direction::North:
+            moveBlock(0, 0, Width, Height - Tile, 0, Tile);
+            --mapY;
+            for (int c = 0; c < Columns; ++c)
+                drawTile(c, 0, mapX, mapY);
+            break;
+        case Direction::South:
+            moveBlock(0, Tile, Width, Height - Tile, 0, 0);
+            ++mapY;
+            for (int c = 0; c < Columns; ++c)
+                drawTile(c, Rows - 1, mapX, mapY);
+            break;
+        case Direction::West:
+            moveBlock(0, 0, Width - Tile, Height, Tile, 0);
+            --mapX;
+            for (int r = 0; r < Rows; ++r)
+                drawTile(0, r, mapX, mapY);
+            break;
+        case Direction::East:
+            moveBlock(Tile, 0, Width - Tile, Height, 0, 0);
+            ++mapX;
+            for (int r = 0; r < Rows; ++r)
+                drawTile(Columns - 1, r, mapX, mapY);
+            break;
+        case Direction::None:
+            break;
     }
 }
 

@@ -17,13 +17,15 @@ class ViewBitmap {
 public:
     static constexpr int Columns = 31;
     static constexpr int Rows = 29;
-    static constexpr int Width = Columns * 16;   // 496
-    static constexpr int Height = Rows * 16;     // 464
+    static constexpr int Width = Columns * 16;  // 496
+    static constexpr int Height = Rows * 16;    // 464
     static constexpr int ShownWidth = 464;
     static constexpr int ShownHeight = 432;
 
     ViewBitmap(const WorldGrid& world, const TileSheet& tiles)
-        : world_(world), tiles_(tiles), pixels_(Width, Height) {}
+        : world_(world), tiles_(tiles), pixels_(Width, Height)
+    {
+    }
 
     void drawTile(int c, int r, std::uint8_t mapX, std::uint8_t mapY);
     void fullRedraw(std::uint8_t mapX, std::uint8_t mapY);

@@ -41,9 +41,9 @@ TEST(GameStateTest, FlagsStartAsANewJourneyExpects)
     EXPECT_FALSE(s.quitf);
     EXPECT_FALSE(s.lostf);
     EXPECT_FALSE(s.Level1 || s.Level2 || s.Level3);
-    EXPECT_FALSE(s.HaveMap || s.Nikki || s.HaveKutu || s.HaveHuku || s.HaveCard ||
-                 s.HaveHaramaki || s.HaveDall || s.HaveUma || s.HavePearl || s.HaveRakuda ||
-                 s.HaveTubo || s.HaveLion);
+    EXPECT_FALSE(s.HaveMap || s.Nikki || s.HaveKutu || s.HaveHuku || s.HaveCard || s.HaveHaramaki ||
+                 s.HaveDall || s.HaveUma || s.HavePearl || s.HaveRakuda || s.HaveTubo ||
+                 s.HaveLion);
     EXPECT_FALSE(s.sosin1 || s.sosin2 || s.jusin1 || s.jusin2 || s.sosin3 || s.jusin3);
     EXPECT_TRUE(s.Namae.empty() && s.mNow.empty() && s.toshi.empty());
 }

@@ -23,9 +23,9 @@ TEST(RandomTest, TheSeedStepsAsTheLinearCongruentialRuleWrapsIt)
 
 TEST(RandomTest, DrawsAreTheUpperHalfOfSeedTimesN)
 {
-    Random random;  // seed 0
-    EXPECT_EQ(random.randInt(100), 0u);      // seed 1
-    EXPECT_EQ(random.randInt(8), 0u);        // seed 134775814
+    Random random;                       // seed 0
+    EXPECT_EQ(random.randInt(100), 0u);  // seed 1
+    EXPECT_EQ(random.randInt(8), 0u);    // seed 134775814
     EXPECT_EQ(random.randInt(51000), 43913u);
     EXPECT_EQ(random.randInt(0), 0u);
     EXPECT_EQ(random.randInt(1), 0u);

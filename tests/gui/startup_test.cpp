@@ -97,8 +97,7 @@ TEST_F(StartupTest, EveryWindowIsCreatedInOrderWhileTheGaugeAdvances)
     for (const WindowInfo& info : WindowTable) {
         QWidget* window = ui.window(info.id);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->metaObject()->className(),
-                  "korvalin::" + std::string(info.className));
+        EXPECT_EQ(window->metaObject()->className(), "korvalin::" + std::string(info.className));
         EXPECT_EQ(window->windowTitle().toStdString(), info.caption) << info.className;
     }
 }

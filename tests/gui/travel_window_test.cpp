@@ -1,10 +1,12 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,12 @@ TEST_F(TravelWindowTest, TheStatusBarAndTitleFollowTheModelAsTheHikerMoves)
     EXPECT_EQ(shown("Label4"), QStringLiteral("10万0円"));
     EXPECT_EQ(shown("Label2"), QStringLiteral("1日"));
     EXPECT_EQ(shown("Label5"), QStringLiteral("日本"));
+
+    // The title follows the marquee within 50 ms.
+    travel->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+    QEventLoop wait;
+    QTimer::singleShot(60, &wait, &QEventLoop::quit);
+    wait.exec();
     EXPECT_EQ(travel->windowTitle(), QString::fromStdString(game.Travel.Caption));
     EXPECT_TRUE(travel->windowTitle().startsWith(QLatin1Char(' ')));
 }

@@ -7,7 +7,10 @@
 namespace korvalin {
 namespace {
 
-std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
+std::string bytes(std::initializer_list<unsigned char> list)
+{
+    return std::string(list.begin(), list.end());
+}
 
 struct Encoding {
     const char* text;
@@ -26,23 +29,36 @@ TEST_P(Cp932BytesTest, EncodesAsWindowsDoesAndReadsBack)
 
 INSTANTIATE_TEST_SUITE_P(
     GameTexts, Cp932BytesTest,
-    ::testing::Values(
-        Encoding{"ﾊﾞｰｼﾞｮﾝ", bytes({0xCA, 0xDE, 0xB0, 0xBC, 0xDE, 0xAE, 0xDD})},
-        Encoding{"k㎡", bytes({'k', 0x87, 0x75})},
-        Encoding{"　　金沢出発", bytes({0x81, 0x40, 0x81, 0x40, 0x8B, 0xE0, 0x91, 0xF2, 0x8F,
-                                        0x6F, 0x94, 0xAD})},
-        Encoding{"日記", bytes({0x93, 0xFA, 0x8B, 0x4C})},
-        Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
-        Encoding{"～", bytes({0x81, 0x60})},
-        Encoding{"C:\\", "C:\\"}));
+    ::testing::Values(Encoding{"ﾊﾞｰｼﾞｮﾝ", bytes({0xCA, 0xDE, 0xB0, 0xBC, 0xDE, 0xAE, 0xDD})},
+                      Encoding{"k㎡", bytes({'k', 0x87, 0x75})},
+                      Encoding{"　　金沢出発", bytes({0x81, 0x40, 0x81, 0x40, 0x8B, 0xE0, 0x91,
+                                                      0xF2, 0x8F, 0x6F, 0x94, 0xAD})},
+                      Encoding{"日記", bytes({0x93, 0xFA, 0x8B, 0x4C})},
+                      Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
+                      Encoding{"～", bytes({0x81, 0x60})}, Encoding{"C:\\", "C:\\"}));
 
 TEST(Cp932Test, EveryStartUpTextEncodes)
 {
-    for (const char* text :
-         {"Korvalinを終了しますか？", "           Korvalin起動中", "少々お待ちください",
-          "右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap", "左：ヘルプ", "海上通過", "1日目　（日本）",
-          "　　金沢出発　　　", "ﾀﾞｲｱﾛｸﾞ", "ロンドン到着！！", "ﾊﾟｽﾎﾟｰﾄ紛失", "買い物", "質屋",
-          "電報送信", "電報局", "電報受信", "銀行", "ﾊﾟｽﾜｰﾄﾞ ﾀﾞｲｱﾛｸﾞ", "日記", "電報"}) {
+    for (const char* text : {"Korvalinを終了しますか？",
+                             "           Korvalin起動中",
+                             "少々お待ちください",
+                             "右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap",
+                             "左：ヘルプ",
+                             "海上通過",
+                             "1日目　（日本）",
+                             "　　金沢出発　　　",
+                             "ﾀﾞｲｱﾛｸﾞ",
+                             "ロンドン到着！！",
+                             "ﾊﾟｽﾎﾟｰﾄ紛失",
+                             "買い物",
+                             "質屋",
+                             "電報送信",
+                             "電報局",
+                             "電報受信",
+                             "銀行",
+                             "ﾊﾟｽﾜｰﾄﾞ ﾀﾞｲｱﾛｸﾞ",
+                             "日記",
+                             "電報"}) {
         const auto encoded = toCp932(text);
         ASSERT_TRUE(encoded) << text;
         EXPECT_EQ(fromCp932(*encoded), std::string(text)) << text;
@@ -51,8 +67,8 @@ TEST(Cp932Test, EveryStartUpTextEncodes)
 
 TEST(Cp932Test, TextsOutsideTheCodePageGiveNoResult)
 {
-    EXPECT_FALSE(toCp932("한국"));   // Hangul is not in code page 932
-    EXPECT_FALSE(toCp932("\xFF"));    // not UTF-8 at all
+    EXPECT_FALSE(toCp932("한국"));  // Hangul is not in code page 932
+    EXPECT_FALSE(toCp932("\xFF"));  // not UTF-8 at all
 }
 
 TEST(Cp932Test, BrokenShiftJisGivesNoResult)

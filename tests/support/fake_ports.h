@@ -44,7 +44,10 @@ public:
     int count(std::string_view what, std::string_view detail = {}) const;
 
 private:
-    void record(std::string what, std::string detail) { calls.push_back({std::move(what), std::move(detail)}); }
+    void record(std::string what, std::string detail)
+    {
+        calls.push_back({std::move(what), std::move(detail)});
+    }
 };
 
 class FakeClock : public Clock {

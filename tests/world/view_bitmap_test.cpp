@@ -14,8 +14,9 @@ TileSheet codedSheet()
     Bitmap pixels(256, 256);
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x)
-            pixels.setPixel(x, y, static_cast<std::uint32_t>((y / 16 * 16 + x / 16) << 16 |
-                                                             (y % 16) << 8 | (x % 16)));
+            pixels.setPixel(x, y,
+                            static_cast<std::uint32_t>((y / 16 * 16 + x / 16) << 16 |
+                                                       (y % 16) << 8 | (x % 16)));
     return TileSheet(std::move(pixels));
 }
 
@@ -24,11 +25,15 @@ WorldGrid codedGrid()
     std::array<std::uint8_t, GridSize * GridSize> cells{};
     for (int x = 0; x < 256; ++x)
         for (int y = 0; y < 256; ++y)
-            cells[static_cast<std::size_t>(x * 256 + y)] = static_cast<std::uint8_t>(x * 7 + y * 13);
+            cells[static_cast<std::size_t>(x * 256 + y)] =
+                static_cast<std::uint8_t>(x * 7 + y * 13);
     return WorldGrid::fromCells(cells);
 }
 
-std::uint8_t codeAt(const Bitmap& bitmap, int px, int py) { return bitmap.pixel(px, py) >> 16 & 0xFF; }
+std::uint8_t codeAt(const Bitmap& bitmap, int px, int py)
+{
+    return bitmap.pixel(px, py) >> 16 & 0xFF;
+}
 
 class ViewBitmapTest : public ::testing::Test {
 protected:

@@ -44,7 +44,8 @@ struct Step {
     int dx, dy;
     std::uint8_t side;
 };
-inline constexpr std::array<Step, 4> Steps{{{0, -1, side::N}, {0, 1, side::S}, {-1, 0, side::W}, {1, 0, side::E}}};
+inline constexpr std::array<Step, 4> Steps{
+    {{0, -1, side::N}, {0, 1, side::S}, {-1, 0, side::W}, {1, 0, side::E}}};
 
 class WorldShapeTest : public ::testing::Test {
 protected:
