@@ -105,7 +105,6 @@ public:
     TravelView(Game& game, QWidget* parent) : QWidget(parent), game_(game)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setCursor(Qt::CrossCursor);
     }
 
     // Repaints only when the picture has changed since it was last shown.
@@ -230,6 +229,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
     setAttribute(Qt::WA_InputMethodEnabled, false);
+    setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
 
     menuBar_ = new QMenuBar(this);
