@@ -11,15 +11,11 @@
 
 #include "app/game_dialog_qt.h"
 #include "app/print_lines_qt.h"
+#include "app/text_qt.h"
 
 namespace korvalin {
 
 namespace {
-
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A modal window hands the activation back to the window it was shown
 // over, as it does on Windows; without a window manager nothing else would,
@@ -139,7 +135,11 @@ bool DesktopUi::printLines(std::span<const std::string> lines)
     QPrintDialog dialog(&printer, parentForBoxes());
     if (execBox(dialog) != QDialog::Accepted)
         return false;
-    return korvalin::printLines(printer, lines);
+    if (korvalin::printLines(printer, lines))
+        return true;
+    // A printer that will not take the job is not the player's cancel.
+    warning("印刷できませんでした。\nプリンタの設定を確かめてください。");
+    return false;
 }
 
 }  // namespace korvalin

@@ -2,12 +2,13 @@
 
 #include <QShowEvent>
 
+#include "app/text_qt.h"
+
 namespace korvalin {
 
 QString windowCaption(WindowId id)
 {
-    const auto& info = WindowTable[static_cast<std::size_t>(id)];
-    return QString::fromUtf8(info.caption.data(), static_cast<qsizetype>(info.caption.size()));
+    return qtext(WindowTable[static_cast<std::size_t>(id)].caption);
 }
 
 GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent)

@@ -15,14 +15,6 @@ namespace korvalin {
 
 namespace {
 
-QFont pixelFont(int pixels, bool bold)
-{
-    QFont f = QApplication::font();
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 void setTextColour(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
@@ -42,7 +34,7 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
     &HelpDlg::Label2Click,  &HelpDlg::Label3Click,  &HelpDlg::Label8Click,  &HelpDlg::Label9Click,
     &HelpDlg::Label10Click, &HelpDlg::Label11Click, &HelpDlg::Label14Click, &HelpDlg::Label15Click};
 
-constexpr QColor BarPurple{128, 0, 128};
+constexpr QColor Purple{128, 0, 128};
 constexpr QColor Aqua{0, 255, 255};
 
 }  // namespace
@@ -67,7 +59,7 @@ THelpDlg::THelpDlg(Game& game)
     title.setPointSize(12);
     title.setBold(true);
     Label1->setFont(title);
-    setTextColour(Label1, QColor(128, 0, 128));
+    setTextColour(Label1, Purple);
     Label1->move(153, 120);
 
     buildBody();
@@ -102,7 +94,7 @@ void THelpDlg::buildBar()
     bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, BarPurple);
+    palette.setColor(QPalette::Window, Purple);
     bar->setPalette(palette);
 
     auto leftClick = [this](void (HelpDlg::*handler)()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QFont>
 #include <QString>
 
 #include <string_view>
@@ -10,6 +12,15 @@ namespace korvalin {
 inline QString qtext(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The game's font at a height in pixels, as its windows size their texts.
+inline QFont pixelFont(int pixels, bool bold = false)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
 }
 
 }  // namespace korvalin

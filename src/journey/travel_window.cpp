@@ -14,6 +14,7 @@
 #include "app/file_paths.h"
 #include "app/game.h"
 #include "app/startup_error.h"
+#include "app/text_qt.h"
 #include "world/tile_sheet_qt.h"
 
 namespace korvalin {
@@ -23,11 +24,6 @@ namespace {
 QColor rgb(std::uint32_t color)
 {
     return QColor::fromRgb(color);
-}
-
-QString qtext(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 Travel::MouseButton buttonOf(Qt::MouseButton button)
@@ -56,14 +52,6 @@ int virtualKeyOf(int qtKey)
         default:
             return qtKey & 0xFFFF;
     }
-}
-
-QFont pixelFont(int pixels, bool bold = false)
-{
-    QFont font = QApplication::font();
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
 }
 
 QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, bool bold)

@@ -92,8 +92,13 @@ void TNikkiDlg::sync()
 {
     const NikkiDlg& model = game_.NikkiDlg;
     setWindowTitle(qtext(model.Caption));
+    // The bounds are the frame's, as the main window's are: placing only the
+    // inside there would push the title bar off the top of the screen and the
+    // right border past its edge.
     const auto& g = model.Geometry;
-    setGeometry(g.Left, g.Top, g.Width, g.Height);
+    const QSize frame = frameGeometry().size() - size();
+    move(g.Left, g.Top);
+    resize(g.Width - frame.width(), g.Height - frame.height());
 }
 
 void TNikkiDlg::showAllLines()

@@ -30,13 +30,20 @@ TEST_F(TNikkiDlgTest, ShowsTheWholeDiaryBesideTheMainWindow)
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("虹子日記"));
     const int screenWidth = dlg.screen()->geometry().width();
-    EXPECT_EQ(dlg.geometry(), QRect(470, 0, screenWidth - 470, 480));
+    // Placed by its frame, as the main window is, and ending at the screen's edge.
+    const QRect besideTheMainWindow(470, 0, screenWidth - 470, 480);
+    EXPECT_EQ(dlg.frameGeometry(), besideTheMainWindow);
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ(memo->document()->blockCount(), 1500);
     EXPECT_EQ(line(1), QStringLiteral("1日目　（日本）"));
     EXPECT_TRUE(memo->isReadOnly());
     EXPECT_FALSE(memo->focusPolicy() & Qt::TabFocus);
     EXPECT_EQ(memo->font().pixelSize(), 12);
+
+    dlg.hide();
+    dlg.move(10, 300);  // the player moved it away
+    dlg.show();
+    EXPECT_EQ(dlg.frameGeometry(), besideTheMainWindow);
 }
 
 TEST_F(TNikkiDlgTest, AnOpenWindowFollowsEveryLineAsItIsWritten)

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "save/cp932.h"
+#include "world/tile_sheet.h"
 
 namespace korvalin {
 namespace {
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
                       Encoding{"～", bytes({0x81, 0x60})}, Encoding{"C:\\", "C:\\"}));
 
-TEST(Cp932Test, EveryStartUpTextEncodes)
+TEST(Cp932Test, EveryTextOfTheShellEncodes)
 {
     for (const char* text : {"Korvalinを終了しますか？",
                              "           Korvalin起動中",
@@ -62,6 +63,17 @@ TEST(Cp932Test, EveryStartUpTextEncodes)
         const auto encoded = toCp932(text);
         ASSERT_TRUE(encoded) << text;
         EXPECT_EQ(fromCp932(*encoded), std::string(text)) << text;
+    }
+}
+
+TEST(Cp932Test, TheTileSheetMessagesEncode)
+{
+    for (const std::string& text : {TileSheet::missingFileMessage("C:\\Korvalin\\Map25.BMP"),
+                                    TileSheet::unreadableFileMessage("Map25.BMP"),
+                                    TileSheet::brokenFileMessage("Map25.BMP")}) {
+        const auto encoded = toCp932(text);
+        ASSERT_TRUE(encoded) << text;
+        EXPECT_EQ(fromCp932(*encoded), text);
     }
 }
 
