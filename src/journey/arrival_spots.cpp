@@ -120,9 +120,8 @@ const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std
 {
     const auto direction = static_cast<Direction>(moveDir);
     const Step step = stepOf(direction);
-    if (step.dx == 0 && step.dy == 0) {
+    if (step.dx == 0 && step.dy == 0)
         return nullptr;
-    }
     const auto it = std::ranges::find_if(spots, [&](const Spot& spot) {
         return (spot.dirs & stepBit(direction)) && spot.x == hikerX + step.dx &&
                spot.y == hikerY + step.dy;

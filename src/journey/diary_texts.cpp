@@ -181,9 +181,8 @@ std::string NamedLine::with(std::string_view namae) const
 std::string_view vehicleLine(Direction d, int k, bool japanToTheNorth)
 {
     const DirectionTexts& texts = textsFor(d);
-    if (k == 7 && japanToTheNorth && !texts.vehicle7BesideJapan.empty()) {
+    if (k == 7 && japanToTheNorth && !texts.vehicle7BesideJapan.empty())
         return texts.vehicle7BesideJapan;
-    }
     return texts.vehicle.at(k);
 }
 
@@ -195,9 +194,10 @@ std::string shipLine(Direction d, int k, std::string_view namae)
 
 const SpecialDate* specialDateOn(std::string_view date)
 {
-    if (date.empty()) {
+    // Occasions with two dates leave their third slot empty, which must not
+    // make an empty date special.
+    if (date.empty())
         return nullptr;
-    }
     const auto it = std::ranges::find_if(SpecialDates, [date](const SpecialDate& special) {
         return std::ranges::find(special.dates, date) != special.dates.end();
     });

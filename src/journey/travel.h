@@ -17,7 +17,6 @@ inline constexpr std::uint32_t Yellow = 0xFFFF00;
 inline constexpr std::uint32_t Navy = 0x000080;
 inline constexpr std::uint32_t Green = 0x008000;
 inline constexpr std::uint32_t Teal = 0x008080;
-inline constexpr std::uint32_t Silver = 0xC0C0C0;
 }  // namespace colors
 
 // The main window's form model: the travel view, the status bar and the

@@ -155,14 +155,22 @@ TEST_F(LondonTest, ArrivingInLondonWritesThreeLinesAndShowsTheGoal)
     EXPECT_EQ(travel.Timer1Interval, 500);  // the walk's own: London sets none
 }
 
-TEST_F(LondonTest, TheSecondArrivalWritesAndShowsNothing)
+class LondonAgainTest : public LondonTest, public ::testing::WithParamInterface<bool> {};
+
+// Celebrated once, and not at all once the player has ended the game.
+TEST_P(LondonAgainTest, AnotherArrivalWritesAndShowsNothing)
 {
-    s.londonf = false;
+    const bool quitting = GetParam();
+    s.quitf = quitting;
+    s.londonf = quitting;
     release(Up);
     tick();
     EXPECT_EQ(s.dd, 10);
+    EXPECT_EQ(s.londonf, quitting);
     EXPECT_EQ(ui.count("show", "TLondonDlg"), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(AfterCelebratingOrQuitting, LondonAgainTest, ::testing::Bool());
 
 TEST_F(LondonTest, AfterQuittingInLondonTheMainWindowIsAskedToClose)
 {

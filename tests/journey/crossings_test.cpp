@@ -70,11 +70,26 @@ TEST_F(CrossingTest, TheEntryLineIsWrittenOnce)
     EXPECT_EQ(s.dd, dd);
 }
 
+// The crossing is checked before the step: once across, the country left
+// behind is no road any more.
+TEST_F(CrossingTest, OnceAcrossTheOldCountryIsNoRoad)
+{
+    s.MapX = 226;  // at sea beside Korea, Japan to the west
+    s.noRide = 1;
+    release(Left);
+    tick();
+    EXPECT_EQ(s.PP, Korea);
+    EXPECT_EQ(s.bounceCount, 1);
+    EXPECT_EQ(s.MoveDir, 4);
+}
+
+class OtherRegionTest : public CrossingTest, public ::testing::WithParamInterface<bool> {};
+
 // The second and third codes of the destination count on the hiker's own
 // cell only.
-TEST_F(CrossingTest, TheDestinationsOtherRegionsCountUnderfootOnly)
+TEST_P(OtherRegionTest, CountsUnderfootOnly)
 {
-    s.PNA = s.PNB = Russia;
+    (GetParam() ? s.PNB : s.PNA) = Russia;
     game.world = TestMap().fill(200, 100, 240, 140, Japan).set(241, 119, Russia).grid();
     tick();
     EXPECT_FALSE(s.nyukoku);
@@ -82,6 +97,8 @@ TEST_F(CrossingTest, TheDestinationsOtherRegionsCountUnderfootOnly)
     tick();
     EXPECT_TRUE(s.nyukoku);
 }
+
+INSTANTIATE_TEST_SUITE_P(SecondOrThird, OtherRegionTest, ::testing::Bool());
 
 TEST_F(CrossingTest, OnlyOneCrossingPerLeg)
 {
@@ -114,6 +131,20 @@ TEST_F(CrossingTest, ALostPassportPostponesTheEntryLine)
     s.lostf = false;
     tick();
     EXPECT_EQ(lastLine(), "　　韓国に入国。");
+}
+
+// The entry line waits for a leg that ends in the country entered.
+TEST_F(CrossingTest, NoEntryLineWhileTheLegLeadsElsewhere)
+{
+    useMap(TestMap().fill(0, 0, 255, 255, Korea));
+    s.PP = s.PPA = s.PPB = Korea;
+    s.PN = s.PNA = s.PNB = Russia;
+    s.nyukoku = true;
+    s.nyu = true;
+    tick();
+    EXPECT_EQ(travel.Label5.Caption, "韓国");
+    EXPECT_TRUE(s.nyu);
+    EXPECT_EQ(s.dd, 4);
 }
 
 struct CaptionCase {

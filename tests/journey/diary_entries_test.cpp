@@ -157,31 +157,47 @@ TEST_F(JourneyDiaryTest, AprilFirstIsNotMissedWhileJapanIsToTheNorth)
     EXPECT_EQ(line(7), " ");
 }
 
-// Turned back northward in sight of Japan, Christmas abroad is not written.
-TEST_F(JourneyDiaryTest, ChristmasOnANorthRefusalBesideJapanIsNotWritten)
+struct ChristmasCase {
+    const char* name;
+    std::uint8_t northOfHiker;
+    std::uint8_t extraRoad;  // PS: Japan makes the step north a road
+    int key;                 // the sea south of the hiker refuses Down
+    bool refused;
+    std::string_view line;  // empty: nothing is written after the heading
+};
+
+class ChristmasTest : public JourneyDiaryTest,
+                      public ::testing::WithParamInterface<ChristmasCase> {};
+
+// Turned back northward in sight of Japan, Christmas abroad is not written;
+// every other step writes its direction's line.
+TEST_P(ChristmasTest, OnlyANorthRefusalBesideJapanIsSilent)
 {
-    useMap(TestMap().fill(0, 100, 255, 140, Korea).set(240, 118, Japan));
+    const ChristmasCase& c = GetParam();
+    useMap(TestMap()
+               .fill(0, 100, 255, 140, Korea)
+               .set(240, 118, c.northOfHiker)
+               .set(240, 120, WaterTile));
     s.PP = s.PN = Korea;
+    s.PS = c.extraRoad;
     s.mNow = "97/12/23";
     walkToTheEndOfDay(1);
     game.diary.put(4, "　　（前の日の記事）");
-    release(Up);
+    release(c.key);
     tick();
-    EXPECT_EQ(s.MoveDir, 2);  // refused
-    EXPECT_EQ(line(7), " ");
+    EXPECT_EQ(s.bounceCount, c.refused ? 1 : 0);
+    EXPECT_EQ(line(7), c.line.empty() ? " " : c.line);
 }
 
-TEST_F(JourneyDiaryTest, ChristmasOnANorthRefusalAbroadUsesTheRefusedLine)
-{
-    useMap(TestMap().fill(0, 100, 255, 140, Korea).set(240, 118, Russia));
-    s.PP = s.PN = Korea;
-    s.mNow = "97/12/23";
-    walkToTheEndOfDay(1);
-    game.diary.put(4, "　　（前の日の記事）");
-    release(Up);
-    tick();
-    EXPECT_EQ(line(7), "　　異国のクリスマスもおつなもんだ。");
-}
+INSTANTIATE_TEST_SUITE_P(
+    BesideJapan, ChristmasTest,
+    ::testing::Values(ChristmasCase{"NorthRefused", Japan, NoExtraTile, Up, true, ""},
+                      ChristmasCase{"NorthRefusedAbroad", Russia, NoExtraTile, Up, true,
+                                    "　　異国のクリスマスもおつなもんだ。"},
+                      ChristmasCase{"North", Japan, Japan, Up, false, "　　クリスマスだー！"},
+                      ChristmasCase{"SouthRefused", Japan, NoExtraTile, Down, true,
+                                    "　　あああクリスマスだー！"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The clock reading whose reseeded first RandInt(n) is k.
 std::uint32_t millisecondsDrawing(std::uint32_t n, std::uint32_t k)

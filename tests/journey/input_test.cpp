@@ -66,7 +66,7 @@ TEST_P(MarkerTest, AKeyPressPutsTheMarkerBackToWalkingExceptAtSeaUpHighOrMounted
     const MarkerCase& c = GetParam();
     useMap(TestMap().set(240, 119, c.cell));
     s.PPA = JapanAlps;
-    s.PPB = 0;
+    s.PPB = ChinaSecond;
     s.HaveUma = c.horse;
     s.HaveRakuda = c.camel;
     travel.Shape1Color = colors::Red;
@@ -79,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MarkerCase{"OnLand", Japan, false, false, colors::Purple},
                       MarkerCase{"AtSea", WaterTile, false, false, colors::Red},
                       MarkerCase{"InTheMountains", JapanAlps, false, false, colors::Red},
+                      MarkerCase{"InTheThirdRegion", ChinaSecond, false, false, colors::Red},
                       MarkerCase{"WithAHorse", Japan, true, false, colors::Red},
                       MarkerCase{"WithACamel", Japan, false, true, colors::Red}),
     [](const auto& info) { return std::string(info.param.name); });

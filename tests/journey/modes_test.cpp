@@ -184,6 +184,37 @@ TEST_F(JourneyTest, BoardingAShipLeavesTheCamelAndEndsTheRide)
     EXPECT_EQ(s.costRate, 10);
 }
 
+struct RoadCase {
+    const char* name;
+    std::uint8_t ahead;
+    bool passes;
+};
+
+class RoadTest : public JourneyTest, public ::testing::WithParamInterface<RoadCase> {};
+
+// A leg runs through cities and its own two countries; Korea has been
+// entered on this leg already, so the crossing does not make it the present
+// country.
+TEST_P(RoadTest, OnlyTheLegsCodesAreRoads)
+{
+    useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, GetParam().ahead));
+    s.PN = s.PNA = s.PNB = Korea;
+    s.PPB = ChinaSecond;
+    s.nyukoku = true;
+    s.noRide = 1;
+    release(Right);
+    tick();
+    EXPECT_EQ(s.bounceCount, GetParam().passes ? 0 : 1);
+    EXPECT_EQ(s.ScrollX, GetParam().passes ? 18 : 14);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cells, RoadTest,
+                         ::testing::Values(RoadCase{"City", CityTile, true},
+                                           RoadCase{"Destination", Korea, true},
+                                           RoadCase{"AnotherCountry", Russia, false},
+                                           RoadCase{"ThirdRegion", ChinaSecond, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(JourneyTest, WaterIsRefusedOnALegWithoutASea)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, WaterTile));
@@ -207,6 +238,20 @@ TEST_F(JourneyTest, MountainsAreClimbedSlowlyWithALineEveryFourthTick)
     EXPECT_EQ(s.dd, dd + 2);  // the day heading of day 2 only
     tick();
     EXPECT_EQ(lastLine(), "　　坂道ばかり・・・疲れた");
+}
+
+// The destination's mountains are climbed before its border is crossed.
+TEST_F(JourneyTest, TheDestinationsMountainsAreClimbedToo)
+{
+    useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, ChinaSecond));
+    s.PN = China;
+    s.PNA = ChinaSecond;
+    s.noRide = 1;
+    release(Right);
+    tick();
+    EXPECT_EQ(travel.Label3.Caption, "山登り");
+    EXPECT_EQ(s.bounceCount, 0);
+    EXPECT_EQ(s.PP, Japan);
 }
 
 TEST_F(JourneyTest, WithSneakersTheMountainsAreRefused)
