@@ -10,6 +10,7 @@
 #include "world/view_bitmap.h"
 
 namespace korvalin {
+
 namespace {
 
 constexpr long TicksPerBatch = 1000;
@@ -121,4 +122,5 @@ void BM_ShiftViewOneCell(benchmark::State& state)
 BENCHMARK(BM_ShiftViewOneCell);
 
 }  // namespace
+
 }  // namespace korvalin

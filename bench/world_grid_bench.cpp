@@ -3,6 +3,7 @@
 #include "world/world_grid.h"
 
 namespace korvalin {
+
 namespace {
 
 // The grid is built once while the main window is created.
@@ -17,4 +18,5 @@ void BM_WorldGridBuild(benchmark::State& state)
 BENCHMARK(BM_WorldGridBuild);
 
 }  // namespace
+
 }  // namespace korvalin

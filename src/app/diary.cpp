@@ -5,11 +5,14 @@
 namespace korvalin {
 
 namespace {
+
+const std::string NoLine;
+
 bool inRange(int index)
 {
     return index >= 0 && index < Diary::LineCount;
 }
-const std::string kEmpty;
+
 }  // namespace
 
 Diary::Diary()
@@ -28,7 +31,7 @@ void Diary::put(int index, std::string_view text)
 
 const std::string& Diary::get(int index) const
 {
-    return inRange(index) ? lines_[static_cast<std::size_t>(index)] : kEmpty;
+    return inRange(index) ? lines_[static_cast<std::size_t>(index)] : NoLine;
 }
 
 void Diary::append(int& dd, std::string_view text, std::string_view trailer)

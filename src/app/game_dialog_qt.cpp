@@ -11,8 +11,7 @@ QString windowCaption(WindowId id)
     return qtext(WindowTable[static_cast<std::size_t>(id)].caption);
 }
 
-GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent)
-    : QDialog(parent), game_(game), id_(id)
+GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent) : QDialog(parent), game_(game)
 {
     setWindowTitle(windowCaption(id));
 }

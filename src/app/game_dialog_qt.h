@@ -15,8 +15,6 @@ class GameDialog : public QDialog {
 public:
     GameDialog(Game& game, WindowId id, QWidget* parent = nullptr);
 
-    WindowId windowId() const { return id_; }
-
     // Shows the model's current state; called after every handler.
     virtual void sync() {}
 
@@ -24,9 +22,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
     Game& game_;
-
-private:
-    WindowId id_;
 };
 
 // The caption of a window as the window table gives it.

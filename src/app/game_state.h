@@ -26,7 +26,6 @@ inline constexpr TravelSpeed HorseSpeed{24};
 inline constexpr TravelSpeed RideSpeed{48};
 
 inline constexpr int MinutesPerDay = 1440;
-inline constexpr int RecordDays = 190;
 
 // Every variable of a game in progress. Fields that go into the saved game
 // carry their key in the save file as their name.
@@ -117,6 +116,8 @@ struct GameState {
     std::uint8_t denpono = 0;
     std::uint8_t helppage = 1;
 
+    // A journey is under way once a course has been chosen.
+    bool courseChosen() const { return Level1 || Level2 || Level3; }
     int dayNumber() const { return day / MinutesPerDay; }
     int hikerX() const { return MapX + 15; }
     int hikerY() const { return MapY + 14; }

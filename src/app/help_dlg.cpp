@@ -26,8 +26,7 @@ void HelpDlg::FormActivate()
     if (captionChosen_)
         return;
     captionChosen_ = true;
-    const GameState& s = game_.state;
-    const bool inGame = s.Level1 || s.Level2 || s.Level3;
+    const bool inGame = game_.state.courseChosen();
     Label4Caption = inGame ? InGameCaption : NewJourneyCaption;
     LevelVisible = !inGame;
 }
@@ -47,7 +46,7 @@ void HelpDlg::closeWindow()
 void HelpDlg::Label4Click()
 {
     GameState& s = game_.state;
-    if (!s.Level1 && !s.Level2 && !s.Level3) {
+    if (!s.courseChosen()) {
         game_.ui.message(NoCourseMessage);
         return;
     }

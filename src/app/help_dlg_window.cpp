@@ -7,20 +7,15 @@
 
 #include "app/click_label_qt.h"
 #include "app/close_guard_qt.h"
+#include "app/colors.h"
 #include "app/game.h"
+#include "app/palette_qt.h"
 #include "app/text_qt.h"
 #include "app/title_picture_qt.h"
 
 namespace korvalin {
 
 namespace {
-
-void setTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
 
 // The nine body lines: their tops, and the handlers of the eight that can
 // jump from the contents page.
@@ -34,9 +29,6 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
     &HelpDlg::Label2Click,  &HelpDlg::Label3Click,  &HelpDlg::Label8Click,  &HelpDlg::Label9Click,
     &HelpDlg::Label10Click, &HelpDlg::Label11Click, &HelpDlg::Label14Click, &HelpDlg::Label15Click};
 
-constexpr QColor Purple{128, 0, 128};
-constexpr QColor Aqua{0, 255, 255};
-
 }  // namespace
 
 THelpDlg::THelpDlg(Game& game)
@@ -49,9 +41,7 @@ THelpDlg::THelpDlg(Game& game)
                    Qt::WindowMinMaxButtonsHint);
     closeOnlyFromHandlers(this);
     setFixedSize(ClientSize, ClientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::gray);
-    setPalette(palette);
+    fillBackground(this, Qt::gray);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -59,7 +49,7 @@ THelpDlg::THelpDlg(Game& game)
     title.setPointSize(12);
     title.setBold(true);
     Label1->setFont(title);
-    setTextColour(Label1, Purple);
+    setTextColour(Label1, QColor(colors::Purple));
     Label1->move(153, 120);
 
     buildBody();
@@ -75,7 +65,7 @@ void THelpDlg::buildBody()
     for (std::size_t i = 0; i < bodyLines_.size(); ++i) {
         auto* line = new ClickLabel(this);
         line->setObjectName(QString::fromLatin1(BodyNames[i]));
-        line->setFont(pixelFont(12, false));
+        line->setFont(pixelFont(12));
         setTextColour(line, Qt::white);
         line->move(BodyLeft, BodyTops[i]);
         if (i < BodyClicks.size()) {
@@ -92,10 +82,7 @@ void THelpDlg::buildBar()
 {
     auto* bar = new QWidget(this);
     bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, Purple);
-    bar->setPalette(palette);
+    fillBackground(bar, QColor(colors::Purple));
 
     auto leftClick = [this](void (HelpDlg::*handler)()) {
         return [this, handler](Qt::MouseButton button) {
@@ -127,7 +114,7 @@ ClickLabel* THelpDlg::barLabel(QWidget* bar, const char* name, std::string_view 
     auto* label = new ClickLabel(qtext(caption), bar);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(16, true));
-    setTextColour(label, Aqua);
+    setTextColour(label, QColor(colors::Aqua));
     label->setToolTip(qtext(hint));
     label->adjustSize();
     label->move(left, (BarHeight - label->height()) / 2);

@@ -11,6 +11,7 @@
 #include "app/startup_error.h"
 #include "app/startup_qt.h"
 #include "app/system_clock.h"
+#include "app/text_qt.h"
 
 using namespace korvalin;
 
@@ -19,8 +20,8 @@ namespace {
 // The game's 12-pixel proportional Gothic is IPAPGothic on this platform.
 void setUpFonts()
 {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont::insertSubstitution(qtext(GameFontFamily), QStringLiteral("IPAPGothic"));
+    QFont font(qtext(GameFontFamily));
     font.setPixelSize(12);
     QApplication::setFont(font);
 }
@@ -48,8 +49,7 @@ int main(int argc, char* argv[])
             createWindows(*game, ui, [splash](int progress) { splash->setProgress(progress); });
     } catch (const StartupError& error) {
         delete splash;
-        QMessageBox::critical(nullptr, QStringLiteral("Korvalin"),
-                              QString::fromStdString(error.what()));
+        QMessageBox::critical(nullptr, QStringLiteral("Korvalin"), qtext(error.what()));
         return 1;
     }
     splash->deleteLater();

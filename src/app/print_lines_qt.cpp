@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "app/text_qt.h"
 #include "services/diary_font_qt.h"
 
 namespace korvalin {
@@ -25,7 +26,7 @@ bool printLines(QPrinter& printer, std::span<const std::string> lines)
             printer.newPage();
             top = 0;
         }
-        painter.drawText(0, top + metrics.ascent(), QString::fromStdString(line));
+        painter.drawText(0, top + metrics.ascent(), qtext(line));
         top += lineHeight;
     }
     return painter.end();

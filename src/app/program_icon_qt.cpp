@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "app/colors.h"
+
 namespace korvalin {
 
 namespace {
@@ -47,9 +49,9 @@ QPixmap programIcon(int size)
     painter.setBrush(QColor(230, 30, 30));
     painter.drawEllipse(QPointF(6.5, 13.5), 2.2, 2.2);
 
-    painter.setBrush(QColor(192, 192, 192));
+    painter.setBrush(QColor(colors::Silver));
     painter.drawRect(QRectF(23, 15, 6, 6));
-    painter.setBrush(QColor(128, 0, 128));
+    painter.setBrush(QColor(colors::Purple));
     painter.drawRect(QRectF(24.5, 16.5, 3, 3));
     return icon;
 }

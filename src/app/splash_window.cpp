@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/colors.h"
+#include "app/palette_qt.h"
 #include "app/window_id.h"
 
 namespace korvalin {
@@ -23,7 +25,7 @@ void Gauge::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     const int filled = width() * progress_ / maxValue_;
-    painter.fillRect(0, 0, filled, height(), QColor(128, 0, 0));
+    painter.fillRect(0, 0, filled, height(), QColor(colors::Maroon));
 }
 
 namespace {
@@ -33,10 +35,7 @@ QFrame* panel(QWidget* parent, QRect geometry, QColor color, QFrame::Shadow shad
     auto* frame = new QFrame(parent);
     frame->setGeometry(geometry);
     frame->setFrameStyle(QFrame::Panel | shadow);
-    frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, color);
-    frame->setPalette(palette);
+    fillBackground(frame, color);
     return frame;
 }
 
@@ -57,12 +56,12 @@ TForm2::TForm2()
     setWindowTitle(QStringLiteral("           Korvalin起動中"));
     setFixedSize(181, 202);
 
-    QFrame* frame = panel(this, QRect(15, 19, 150, 150), QColor(192, 192, 192), QFrame::Raised);
+    QFrame* frame = panel(this, QRect(15, 19, 150, 150), QColor(colors::Silver), QFrame::Raised);
     panel(frame, QRect(8, 8, 134, 134), Qt::black, QFrame::Sunken);
-    tile(this, QPoint(46, 49), QColor(0, 128, 128));
-    tile(this, QPoint(95, 49), QColor(255, 0, 0));
-    tile(this, QPoint(46, 98), QColor(0, 128, 0));
-    tile(this, QPoint(95, 98), QColor(128, 0, 128));
+    tile(this, QPoint(46, 49), QColor(colors::Teal));
+    tile(this, QPoint(95, 49), QColor(colors::Red));
+    tile(this, QPoint(46, 98), QColor(colors::Green));
+    tile(this, QPoint(95, 98), QColor(colors::Purple));
 
     auto* label = new QLabel(QStringLiteral("少々お待ちください"), this);
     label->move(43, 3);

@@ -10,7 +10,6 @@ class Gauge : public QWidget {
 public:
     Gauge(int maxValue, QWidget* parent);
     void setProgress(int progress);
-    int progress() const { return progress_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,7 +28,6 @@ public:
     // Sets the gauge and paints it at once: the event loop is not running
     // yet while the windows are created.
     void setProgress(int progress);
-    int progress() const { return Gauge1->progress(); }
 
 private:
     Gauge* Gauge1;

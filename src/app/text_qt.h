@@ -8,6 +8,10 @@
 
 namespace korvalin {
 
+// The game's proportional Gothic, by the name its windows ask for; the
+// platform substitutes a font it has.
+inline constexpr std::string_view GameFontFamily = "ＭＳ Ｐゴシック";
+
 // The game's UTF-8 texts as Qt strings.
 inline QString qtext(std::string_view text)
 {

@@ -1,29 +1,26 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "app/colors.h"
+#include "app/window_id.h"
 
 namespace korvalin {
 
 class Game;
 
-// Colours as 0xRRGGBB.
-namespace colors {
-inline constexpr std::uint32_t White = 0xFFFFFF;
-inline constexpr std::uint32_t Purple = 0x800080;
-inline constexpr std::uint32_t Red = 0xFF0000;
-inline constexpr std::uint32_t Fuchsia = 0xFF00FF;
-inline constexpr std::uint32_t Yellow = 0xFFFF00;
-inline constexpr std::uint32_t Navy = 0x000080;
-inline constexpr std::uint32_t Green = 0x008000;
-inline constexpr std::uint32_t Teal = 0x008080;
-}  // namespace colors
-
 // The main window's form model: the travel view, the status bar and the
 // journey timer.
 class Travel {
 public:
-    static constexpr const char* Title = "Korvalin ver 2.6";
+    // The caption the marquee moves along the title bar.
+    static constexpr std::string_view Title =
+        WindowTable[static_cast<std::size_t>(WindowId::Travel)].caption;
+    static constexpr std::string_view Panel1Hint = "右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap";
+    static constexpr std::string_view Label6Hint = "左：ヘルプ";
 
     struct Label {
         std::string Caption;
@@ -57,7 +54,7 @@ public:
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 
-    std::string Caption = Title;
+    std::string Caption{Title};
     Label Label1{"PAUSE", colors::White};
     Label Label2{"", colors::Yellow};
     Label Label3{"", colors::White};

@@ -16,7 +16,7 @@ constexpr int MarqueeWidth = 85;
 // when it has gone 85 places.
 void advanceMarquee(std::string& caption)
 {
-    static const std::string farthest = std::string(MarqueeWidth, ' ') + Travel::Title;
+    static const std::string farthest = std::string(MarqueeWidth, ' ') + std::string(Travel::Title);
     caption.insert(caption.begin(), ' ');
     if (caption == farthest)
         caption = Travel::Title;

@@ -13,6 +13,7 @@
 
 #include "app/file_paths.h"
 #include "app/game.h"
+#include "app/palette_qt.h"
 #include "app/startup_error.h"
 #include "app/text_qt.h"
 #include "world/tile_sheet_qt.h"
@@ -20,11 +21,6 @@
 namespace korvalin {
 
 namespace {
-
-QColor rgb(std::uint32_t color)
-{
-    return QColor::fromRgb(color);
-}
 
 Travel::MouseButton buttonOf(Qt::MouseButton button)
 {
@@ -64,14 +60,8 @@ QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, boo
     return label;
 }
 
-void setColor(QLabel* label, std::uint32_t color)
-{
-    label->setStyleSheet(
-        QStringLiteral("color: %1; background: transparent;").arg(rgb(color).name()));
-}
-
 // The tick runs every 10 ms at rest: a label is touched only when the model
-// shows something new, since restyling it each time costs more than the tick.
+// shows something new, since redrawing it each time costs more than the tick.
 void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
 {
     if (shown.Caption != state.Caption) {
@@ -81,7 +71,7 @@ void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
     }
     if (shown.fontColor != state.fontColor) {
         shown.fontColor = state.fontColor;
-        setColor(label, state.fontColor);
+        setTextColour(label, QColor(state.fontColor));
     }
 }
 
@@ -150,11 +140,8 @@ public:
     StatusPanel(Game& game, QWidget* parent) : QFrame(parent), game_(game)
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setAutoFillBackground(true);
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, QColor(0, 0, 128));
-        setPalette(palette);
-        setToolTip(QStringLiteral("右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap"));
+        fillBackground(this, QColor(colors::Navy));
+        setToolTip(qtext(Travel::Panel1Hint));
     }
 
 protected:
@@ -199,9 +186,9 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(192, 192, 192));
+        painter.fillRect(rect(), QColor(colors::Silver));
         painter.fillRect(2, 2, 10, 10, QColor(48, 44, 48));
-        painter.fillRect(4, 4, 9, 9, rgb(color_));
+        painter.fillRect(4, 4, 9, 9, QColor(color_));
     }
 
 private:
@@ -210,12 +197,9 @@ private:
 
 TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 {
-    setWindowTitle(QString::fromUtf8(Travel::Title));
+    setWindowTitle(qtext(Travel::Title));
     setFont(pixelFont(12));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
+    fillBackground(this, Qt::black);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -239,7 +223,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Label2 = statusLabel(Panel1, "Label2", 404, 13, true);
     Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
-    Label6->setToolTip(QStringLiteral("左：ヘルプ"));
+    Label6->setToolTip(qtext(Travel::Label6Hint));
 
     Panel2 = new HikerMarker(view_);
     Panel2->move(226, 210);
@@ -247,7 +231,8 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     HintLabel = new QLabel(view_);
     HintLabel->setAlignment(Qt::AlignCenter);
     HintLabel->setFont(pixelFont(12));
-    HintLabel->setStyleSheet(QStringLiteral("background: black; color: silver;"));
+    fillBackground(HintLabel, Qt::black);
+    setTextColour(HintLabel, QColor(colors::Silver));
     HintLabel->hide();
 
     titleRefresh_.setSingleShot(true);

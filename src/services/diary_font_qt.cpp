@@ -1,5 +1,7 @@
 #include "services/diary_font_qt.h"
 
+#include "app/text_qt.h"
+
 namespace korvalin {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr qreal PointsPerInch = 72;
 
 QFont diaryFont()
 {
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    QFont font(qtext(GameFontFamily));
     font.setPixelSize(DiaryPixels);
     return font;
 }

@@ -39,7 +39,7 @@ TNamaeDlg::TNamaeDlg(Game& game) : GameDialog(game, WindowId::NamaeDlg)
 
 void TNamaeDlg::sync()
 {
-    const QString text = QString::fromStdString(game_.NamaeDlg.Password);
+    const QString text = qtext(game_.NamaeDlg.Password);
     if (Password->text() != text)
         Password->setText(text);
     Password->selectAll();

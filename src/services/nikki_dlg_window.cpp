@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/game.h"
+#include "app/palette_qt.h"
 #include "app/program_icon_qt.h"
 #include "app/text_qt.h"
 #include "services/diary_font_qt.h"
@@ -30,10 +31,7 @@ constexpr int LinesReplacedOneByOne = 64;
 TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, GreyishPurple);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillBackground(this, GreyishPurple);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -107,7 +105,7 @@ void TNikkiDlg::showAllLines()
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
-        text.append(QString::fromStdString(line));
+        text.append(qtext(line));
     Memo1->setPlainText(text.join(QLatin1Char('\n')));
     stale_ = false;
 }
@@ -127,7 +125,7 @@ void TNikkiDlg::showLines(int first, int last)
             continue;
         cursor.setPosition(block.position());
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        cursor.insertText(QString::fromStdString(game_.diary.get(i)));
+        cursor.insertText(qtext(game_.diary.get(i)));
     }
     cursor.endEditBlock();
 }

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app/game.h"
+#include "app/palette_qt.h"
 #include "app/text_qt.h"
 
 namespace korvalin {
@@ -13,20 +14,14 @@ TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setGeometry(84, 335, 316, 115);
     setFixedSize(316, 115);
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::red);
-    setPalette(palette);
+    fillBackground(this, Qt::red);
 
     textLine_ = new QLabel(this);
     textLine_->setObjectName(QStringLiteral("Label1"));
     textLine_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     textLine_->setAlignment(Qt::AlignCenter);
-    textLine_->setAutoFillBackground(true);
-    QPalette linePalette = textLine_->palette();
-    linePalette.setColor(QPalette::Window, QColor(255, 240, 240));
-    linePalette.setColor(QPalette::WindowText, Qt::black);
-    textLine_->setPalette(linePalette);
+    fillBackground(textLine_, QColor(255, 240, 240));
+    setTextColour(textLine_, Qt::black);
     textLine_->setGeometry(12, 16, 292, 32);
 
     auto* ok = new QPushButton(qtext(ShuppanDlg::OkCaption), this);

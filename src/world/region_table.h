@@ -33,6 +33,5 @@ int regionEntryOfCode(std::uint8_t code);
 inline constexpr int JapanEntry = 0;
 inline constexpr int TaiwanEntry = 9;
 inline constexpr int SingaporeEntry = 18;
-inline constexpr int UnitedKingdomEntry = 97;
 
 }  // namespace korvalin

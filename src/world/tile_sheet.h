@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "world/bitmap.h"
 
@@ -13,7 +14,6 @@ class TileSheet {
 public:
     static constexpr int SheetSize = 256;
     static constexpr int TileSize = 16;
-    static constexpr const char* FileName = "Map25.BMP";
 
     TileSheet() = default;
     explicit TileSheet(Bitmap pixels) : pixels_(std::move(pixels)) {}

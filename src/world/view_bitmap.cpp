@@ -6,8 +6,10 @@
 namespace korvalin {
 
 namespace {
+
 constexpr int Tile = TileSheet::TileSize;
-}
+
+}  // namespace
 
 void ViewBitmap::drawTile(int c, int r, std::uint8_t mapX, std::uint8_t mapY)
 {

@@ -1,8 +1,8 @@
 #include "bmp_writer.h"
 
 #include <cstdint>
-#include <fstream>
-#include <system_error>
+
+#include "save/atomic_file.h"
 
 namespace korvalin {
 
@@ -61,22 +61,7 @@ std::string encodeBmp(const SheetImage& image)
 
 bool writeBmp(const std::filesystem::path& path, const SheetImage& image)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    const std::string bytes = encodeBmp(image);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    std::error_code error;
-    if (!file) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (!error)
-        return true;
-    std::filesystem::remove(temporary, error);
-    return false;
+    return writeFileAtomically(path, encodeBmp(image));
 }
 
 }  // namespace korvalin

@@ -19,6 +19,7 @@
 #include "journey/travel_window.h"
 
 namespace korvalin {
+
 namespace {
 
 struct Leg {
@@ -98,6 +99,7 @@ private:
 };
 
 }  // namespace
+
 }  // namespace korvalin
 
 int main(int argc, char** argv)
