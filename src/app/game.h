@@ -3,21 +3,30 @@
 #include <string_view>
 
 #include "app/diary.h"
+#include "app/end_dlg.h"
 #include "app/game_state.h"
 #include "app/help_dlg.h"
+#include "app/london_dlg.h"
 #include "app/ports.h"
 #include "app/random.h"
 #include "capital/capital_dlg.h"
 #include "journey/travel.h"
 #include "services/about_box.h"
+#include "services/arbeit_dlg.h"
+#include "services/bank_dlg.h"
 #include "services/chokko_dlg.h"
+#include "services/denpo_dlg.h"
+#include "services/jusin_dlg.h"
 #include "services/kaimono_dlg.h"
 #include "services/lost_dlg.h"
 #include "services/namae_dlg.h"
 #include "services/nikki_dlg.h"
 #include "services/shuppan_dlg.h"
+#include "services/sitiya_dlg.h"
+#include "services/sosin_dlg.h"
 #include "world/tile_sheet.h"
 #include "world/view_bitmap.h"
+#include "world/world_map.h"
 #include "world/world_grid.h"
 
 namespace korvalin {
@@ -41,9 +50,18 @@ public:
     ViewBitmap view{world, tileSheet};
 
     korvalin::Travel Travel{*this};
-    korvalin::CapitalDlg CapitalDlg;
-    korvalin::KaimonoDlg KaimonoDlg;
+    korvalin::CapitalDlg CapitalDlg{*this};
     korvalin::HelpDlg HelpDlg{*this};
+    korvalin::LondonDlg LondonDlg{*this};
+    korvalin::ArbeitDlg ArbeitDlg{*this};
+    korvalin::EndDlg EndDlg{*this};
+    korvalin::WorldMap WorldMap{*this};
+    korvalin::KaimonoDlg KaimonoDlg{*this};
+    korvalin::SitiyaDlg SitiyaDlg{*this};
+    korvalin::SosinDlg SosinDlg{*this};
+    korvalin::DenpoDlg DenpoDlg{*this};
+    korvalin::JusinDlg JusinDlg{*this};
+    korvalin::BankDlg BankDlg{*this};
     korvalin::AboutBox AboutBox{*this};
     korvalin::LostDlg LostDlg{*this};
     korvalin::ChokkoDlg ChokkoDlg{*this};

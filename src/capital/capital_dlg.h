@@ -1,14 +1,21 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvalin {
 
-// The capital screen's controls that other windows and the journey change.
+class Game;
+
+// The capital screen: the city's flag and facts, its embassies (the choice
+// of the next country and the visa) and the bar of city actions.
 class CapitalDlg {
 public:
     static constexpr int DestinationButtonCount = 18;
+    static constexpr int FoldedHeight = 115;
+    static constexpr int UnfoldedHeight = 432;
 
     struct RadioButton {
         std::string Caption;
@@ -17,9 +24,61 @@ public:
         bool Checked = false;
     };
 
+    struct SpeedButton {
+        bool Enabled = true;
+        bool Down = false;
+    };
+
+    explicit CapitalDlg(Game& game) : game_(game) {}
+
+    // The window's own handlers.
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+    void Image1Click();
+    void InfoPanelClick();
+    void C_TimerTimer();
+
+    // Destinations and departure. A click on destination button k (1..14).
+    void RadioButtonClick(int k);
+    void OKBtnClick();
+
+    // Visas and embassies.
+    void Button7Click();
+    void SpeedButton11Click();
+    void SpeedButton12Click();
+
+    // The action bar (SpeedButton1 runs OKBtnClick, CancelBtn the shop's).
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void CancelBtnClick() { SpeedButton3Click(); }
+    // The pointer over action button k (1..12) presses it and pops the others up.
+    void SpeedButtonMouseMove(int k);
+
     std::string Caption;
+    int Left = 43;
+    int Top = 0;
+    int Width = 427;
+    int Height = FoldedHeight;
     bool Button7Visible = true;  // the visa for the next country is still to be obtained
     std::array<RadioButton, DestinationButtonCount> RadioButtons;
+    std::array<SpeedButton, 12> SpeedButtons;  // SpeedButton1 .. SpeedButton12
+    std::string FlagName;                      // the flag Image1 shows, e.g. "JP_F"
+    bool InfoPanelVisible = false;
+    std::array<std::string, 5> InfoValues;  // Label8 .. Label12
+    std::string Label2Caption;
+    std::uint32_t Panel1Color = 4194304;
+    int visibleFootprint = 1;  // Asi1 .. Asi4
+    bool pulsedown = false;
+
+    SpeedButton& speedButton(int k) { return SpeedButtons[static_cast<std::size_t>(k - 1)]; }
 
     // A visa not yet used is void: the visa button returns and every
     // destination can be chosen again.
@@ -29,6 +88,9 @@ public:
         for (auto& button : RadioButtons)
             button.Enabled = true;
     }
+
+private:
+    Game& game_;
 };
 
 }  // namespace korvalin

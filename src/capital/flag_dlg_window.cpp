@@ -7,4 +7,9 @@ TFlagDlg::TFlagDlg(Game& game) : GameDialog(game, WindowId::FlagDlg)
     setFixedSize(200, 100);
 }
 
+QPixmap TFlagDlg::flag(std::string_view) const
+{
+    return {};
+}
+
 }  // namespace korvalin

@@ -100,6 +100,20 @@ void announceShip(Game& game, Direction d)
 
 }  // namespace
 
+bool headStayDay(Game& game)
+{
+    GameState& s = game.state;
+    const int n = s.dayNumber();
+    if (s.dayold >= n)
+        return false;
+    s.dayold = n;
+    s.dd += 2;
+    game.diary.put(s.dd - 1, "");
+    game.diary.put(s.dd, std::to_string(n) + "日目　" + dateAfter(game.clock.today(), n - 1));
+    game.diary.put(s.dd + 1, Diary::EndTrailer);
+    return true;
+}
+
 std::string dayHeading(int dayNumber, std::string_view date, std::string_view country)
 {
     std::string heading = std::to_string(dayNumber);

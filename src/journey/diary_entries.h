@@ -17,6 +17,13 @@ enum class DayBranch { Climbing, Normal, Refused };
 // "12日目　97/12/24 （中国）"
 std::string dayHeading(int dayNumber, std::string_view date, std::string_view country);
 
+// A stay in a city (the embassy, a job) has moved the clock past dayold:
+// heads the new day, dated from today's date on the computer's clock, not
+// from mNow, and without the country. False, with nothing written, while
+// the day number has not moved; the caller's closing line goes only with a
+// heading.
+bool headStayDay(Game& game);
+
 // The day number has passed dayold: closes the old day and heads the new one.
 void dayChange(Game& game, Direction d, DayBranch branch);
 

@@ -2,11 +2,18 @@
 
 namespace korvalin {
 
-// The shop's controls that other windows change.
+class Game;
+
+// The shop.
 class KaimonoDlg {
 public:
+    explicit KaimonoDlg(Game& game) : game_(game) {}
+
     // The sixth row of the shop; crossing a border takes its offer away.
     bool KaimonoButton6Visible = true;
+
+private:
+    Game& game_;
 };
 
 }  // namespace korvalin

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace korvalin {
+
+// What the flag's panel tells of a country: Label8 .. Label12.
+struct CountryFacts {
+    std::string_view country;  // the CountryTable name
+    std::string_view area;
+    std::string_view population;
+    std::string_view ethnicGroups;
+    std::string_view language;
+    std::string_view currency;
+};
+
+// The facts of the country whose main tile code is `code` (the value PP
+// holds while the hiker is there), or nullptr.
+const CountryFacts* factsByMainCode(std::uint8_t code);
+
+}  // namespace korvalin
