@@ -18,4 +18,8 @@ struct TileSheetLoad {
 
 TileSheetLoad loadTileSheet(const QString& path);
 
+// The same checks on the file's bytes; `shownPath` names the file in the
+// message.
+TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& shownPath);
+
 }  // namespace korvalin
