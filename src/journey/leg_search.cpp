@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <deque>
+#include <functional>
+#include <queue>
 
 #include "journey/borders_and_arrivals.h"
 #include "journey/movement_step.h"
@@ -12,19 +13,30 @@ namespace korvalin {
 
 namespace {
 
+constexpr int StepCost = 4;
+constexpr int ClimbCost = 4 * StepCost;
+constexpr int TurnCost = 3 * StepCost;
+
 constexpr std::array<Direction, 4> Directions{Direction::North, Direction::South, Direction::West,
                                               Direction::East};
 
-// A cell, and whether the destination country has become the present one.
+// A cell, whether the destination country has become the present one, and
+// the direction the hiker arrived in.
 struct Place {
     int x, y;
     bool crossed;
+    Direction arrivedBy;
 
     std::size_t key() const
     {
-        return static_cast<std::size_t>((x * GridSize + y) * 2 + (crossed ? 1 : 0));
+        return ((static_cast<std::size_t>(x) * GridSize + static_cast<std::size_t>(y)) * 2 +
+                (crossed ? 1 : 0)) *
+                   5 +
+               static_cast<std::size_t>(arrivedBy);
     }
 };
+
+constexpr std::size_t PlaceCount = GridSize * GridSize * 2 * 5;
 
 GameState crossedLeg(GameState s)
 {
@@ -34,26 +46,36 @@ GameState crossedLeg(GameState s)
     return s;
 }
 
+bool isPlace(std::uint8_t code)
+{
+    return code == CapitalTile || code == CityTile;
+}
+
 }  // namespace
 
 std::optional<std::vector<Direction>> searchLeg(const WorldGrid& grid, const GameState& leg,
-                                                int x, int y, const Spot& goal)
+                                                int x, int y, const Spot& goal,
+                                                LegSearchOptions options)
 {
     const GameState crossed = crossedLeg(leg);
-    constexpr std::uint32_t Unseen = UINT32_MAX;
     struct Came {
-        std::uint32_t from = Unseen;
-        Direction step = Direction::None;
+        int cost = INT32_MAX;
+        std::size_t from = 0;
+        Place place{};
     };
-    std::vector<Came> came(GridSize * GridSize * 2);
+    std::vector<Came> came(PlaceCount);
+    using Entry = std::pair<int, std::size_t>;
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> todo;
 
-    Place start{x & 255, y & 255, false};
-    came[start.key()].from = static_cast<std::uint32_t>(start.key());
-    std::deque<Place> todo{start};
+    const Place start{x & 255, y & 255, false, Direction::None};
+    came[start.key()] = {0, start.key(), start};
+    todo.push({0, start.key()});
     while (!todo.empty()) {
-        Place here = todo.front();
-        todo.pop_front();
-        const std::size_t hereKey = here.key();
+        const auto [cost, hereKey] = todo.top();
+        todo.pop();
+        if (cost != came[hereKey].cost)
+            continue;
+        Place here = came[hereKey].place;
         // The crossing is noticed where the hiker stands, before his next step.
         if (!here.crossed && leg.PN != leg.PP && reachesDestination(grid, leg, here.x, here.y))
             here.crossed = true;
@@ -62,17 +84,25 @@ std::optional<std::vector<Direction>> searchLeg(const WorldGrid& grid, const Gam
             if (spotEntered(std::span{&goal, 1}, here.x, here.y, static_cast<std::uint8_t>(d))) {
                 std::vector<Direction> steps{d};
                 for (std::size_t k = hereKey; came[k].from != k; k = came[k].from)
-                    steps.push_back(came[k].step);
+                    steps.push_back(came[k].place.arrivedBy);
                 std::ranges::reverse(steps);
                 return steps;
             }
             const Step step = stepOf(d);
-            const Place next{(here.x + step.dx) & 255, (here.y + step.dy) & 255, here.crossed};
+            const Place next{(here.x + step.dx) & 255, (here.y + step.dy) & 255, here.crossed, d};
             const std::uint8_t ahead = grid.cell(next.x, next.y);
-            if (came[next.key()].from != Unseen || !(climbs(codes, ahead) || passable(codes, ahead)))
+            const bool climb = climbs(codes, ahead);
+            if (!climb && !passable(codes, ahead))
                 continue;
-            came[next.key()] = {static_cast<std::uint32_t>(hereKey), d};
-            todo.push_back(next);
+            if (options.avoidOtherPlaces && isPlace(ahead))
+                continue;
+            const bool turn = here.arrivedBy != Direction::None && here.arrivedBy != d;
+            const int nextCost = cost + (climb ? ClimbCost : StepCost) + (turn ? TurnCost : 0);
+            Came& seen = came[next.key()];
+            if (nextCost >= seen.cost)
+                continue;
+            seen = {nextCost, hereKey, next};
+            todo.push({nextCost, next.key()});
         }
     }
     return std::nullopt;
