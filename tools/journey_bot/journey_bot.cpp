@@ -1,0 +1,312 @@
+#include "journey_bot.h"
+
+#include <algorithm>
+
+#include "journey/leg_search.h"
+#include "world/tile_codes.h"
+
+namespace korvalin {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> CourseNames{"大王", "貧民", "大貧民"};
+constexpr int VisaFee = 2000;
+constexpr int ReissueFee = 10000;
+// Enough cash for the visa and the next leg's ships and steps; below it the
+// player works before leaving.
+constexpr int CashToLeaveWith = 25000;
+constexpr int LongestJob = 9;
+// A journey that has stood this many ticks without a step is stuck.
+constexpr long PatienceTicks = 200'000;
+
+int virtualKeyOf(Direction d)
+{
+    switch (d) {
+        case Direction::North:
+            return Travel::VK_UP;
+        case Direction::South:
+            return Travel::VK_DOWN;
+        case Direction::West:
+            return Travel::VK_LEFT;
+        case Direction::East:
+            return Travel::VK_RIGHT;
+        case Direction::None:
+            break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string_view endingName(JourneyReport::Ending ending)
+{
+    switch (ending) {
+        case JourneyReport::Ending::London:
+            return "London";
+        case JourneyReport::Ending::OutOfMoney:
+            return "out of money";
+        case JourneyReport::Ending::Stuck:
+            return "stuck";
+        case JourneyReport::Ending::RuleBroken:
+            return "rule broken";
+    }
+    return "";
+}
+
+JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<PlannedLeg> route,
+                       const WorldGrid& world)
+    : course_(course), route_(std::move(route)), clock_(startMilliseconds)
+{
+    game_.world = world;
+    ui_.onOpen = [this](WindowId window) {
+        switch (window) {
+            case WindowId::CapitalDlg:
+                game_.CapitalDlg.FormShow();
+                break;
+            case WindowId::BankDlg:
+                game_.BankDlg.FormActivate();
+                break;
+            case WindowId::ArbeitDlg:
+                game_.ArbeitDlg.FormShow();
+                game_.ArbeitDlg.FormActivate();
+                break;
+            case WindowId::EndDlg:
+                fail(JourneyReport::Ending::OutOfMoney, "the money ran out");
+                break;
+            case WindowId::LondonDlg:
+                report_ = JourneyReport{.ending = JourneyReport::Ending::London};
+                break;
+            default:
+                break;
+        }
+    };
+    ui_.onClose = [this](WindowId window) {
+        if (window == WindowId::CapitalDlg)
+            game_.CapitalDlg.FormClose();
+        else if (window == WindowId::HelpDlg)
+            game_.HelpDlg.FormClose();
+    };
+    ui_.onModal = [this](WindowId window) {
+        if (window == WindowId::HelpDlg) {
+            game_.HelpDlg.FormActivate();
+            (game_.HelpDlg.*std::array{&HelpDlg::K1Click, &HelpDlg::K2Click,
+                                       &HelpDlg::K3Click}[static_cast<std::size_t>(course_)])();
+            game_.HelpDlg.Label4Click();
+        } else if (window == WindowId::NamaeDlg) {
+            game_.NamaeDlg.Password = std::string("ボット") + std::string(CourseNames[course_]);
+            game_.NamaeDlg.OKBtnClick();
+        }
+    };
+}
+
+void JourneyBot::fail(JourneyReport::Ending ending, std::string why)
+{
+    if (!report_)
+        report_ = JourneyReport{.ending = ending, .why = std::move(why)};
+}
+
+void JourneyBot::startJourney()
+{
+    game_.Travel.FormActivate();
+    watchman_.legBegins(game_);
+    goal_ = capitalSpotOf("日本");
+    planLeg();
+}
+
+JourneyReport JourneyBot::play(long maxTicks)
+{
+    startJourney();
+    while (!report_ && ticks_ < maxTicks)
+        tick();
+    if (!report_)
+        fail(JourneyReport::Ending::Stuck, "the journey took more than " +
+                                               std::to_string(maxTicks) + " ticks");
+    report_->days = game_.state.dayNumber();
+    report_->cityStops = cityStops_;
+    report_->ticks = ticks_;
+    return *report_;
+}
+
+void JourneyBot::tick()
+{
+    int presses = 0;
+    if (!ui_.isOpen(WindowId::CapitalDlg)) {
+        const std::int32_t before = game_.state.yen;
+        steer();
+        presses = (before - game_.state.yen) / 100;
+    }
+    const int hikerX = game_.state.hikerX(), hikerY = game_.state.hikerY();
+    const std::int32_t day = game_.state.day;
+    game_.Travel.Timer1Timer();
+    ++ticks_;
+    clock_.advance(game_.Travel.Timer1Interval);
+    if (auto broken = watchman_.afterTick(game_, presses))
+        return fail(JourneyReport::Ending::RuleBroken, *broken);
+    watchman_.look(game_);
+
+    const bool moved = hikerX != game_.state.hikerX() || hikerY != game_.state.hikerY() ||
+                       day != game_.state.day;
+    ticksSinceProgress_ = moved ? 0 : ticksSinceProgress_ + 1;
+    if (ticksSinceProgress_ > PatienceTicks)
+        return fail(JourneyReport::Ending::Stuck,
+                    "no step for " + std::to_string(PatienceTicks) + " ticks at (" +
+                        std::to_string(game_.state.hikerX()) + ", " +
+                        std::to_string(game_.state.hikerY()) + ")");
+
+    if (ui_.isOpen(WindowId::LostDlg))
+        game_.LostDlg.OKBtnClick();
+    if (ui_.isOpen(WindowId::ChokkoDlg))
+        game_.ChokkoDlg.OKBtnClick();
+    // The screen is dealt with once the hiker has stopped on the city's cell.
+    if (ui_.isOpen(WindowId::CapitalDlg) && game_.state.MoveDir == 0 && !report_)
+        actInCity();
+}
+
+// Turns are asked for a cell ahead: the direction wanted while crossing
+// into a cell is the one taken out of it.
+void JourneyBot::steer()
+{
+    GameState& s = game_.state;
+    if (path_.empty())
+        return;
+    const int x = s.hikerX(), y = s.hikerY();
+    if (x != pathX_ || y != pathY_) {
+        const Step step = stepOf(path_[pathStep_]);
+        if (x == ((pathX_ + step.dx) & 255) && y == ((pathY_ + step.dy) & 255)) {
+            pathX_ = x;
+            pathY_ = y;
+            ++pathStep_;
+        } else {
+            planLeg();
+        }
+    }
+    if (pathStep_ >= path_.size())
+        return;
+    if (s.MoveDir == 0) {
+        pressToward(path_[pathStep_]);
+        return;
+    }
+    const bool lastStep = pathStep_ + 1 >= path_.size();
+    const Direction wanted = lastStep ? path_[pathStep_] : path_[pathStep_ + 1];
+    // While the hiker is still in the cell the step starts from, the step
+    // itself is wanted; a bounce turned him round.
+    if (static_cast<Direction>(s.MoveDir) != path_[pathStep_])
+        return planLeg();
+    if (static_cast<Direction>(s.WantDir) != wanted)
+        pressToward(wanted);
+}
+
+void JourneyBot::pressToward(Direction d)
+{
+    game_.Travel.FormKeyDown(virtualKeyOf(d));
+    game_.Travel.FormKeyUp(virtualKeyOf(d));
+}
+
+void JourneyBot::planLeg()
+{
+    path_.clear();
+    pathStep_ = 0;
+    pathX_ = game_.state.hikerX();
+    pathY_ = game_.state.hikerY();
+    if (goal_ == nullptr)
+        return;
+    auto steps = searchLeg(game_.world, game_.state, pathX_, pathY_, *goal_, {.avoidOtherPlaces = true});
+    if (!steps)
+        steps = searchLeg(game_.world, game_.state, pathX_, pathY_, *goal_);
+    if (!steps)
+        return fail(JourneyReport::Ending::Stuck, "no way to the next capital from (" +
+                                                      std::to_string(pathX_) + ", " +
+                                                      std::to_string(pathY_) + ")");
+    path_ = std::move(*steps);
+}
+
+// In the capital of the plan: money, passport, visa, and away. Anywhere
+// else: the bank, and straight on.
+void JourneyBot::actInCity()
+{
+    GameState& s = game_.state;
+    cityStops_.push_back(game_.CapitalDlg.Caption);
+    collectSavings();
+    if (s.lostf && s.capitalf)
+        reissuePassport();
+    const bool planned = legIndex_ < route_.size() &&
+                         game_.CapitalDlg.Caption == route_[legIndex_].from->caption;
+    const bool visa = planned && s.capitalf && game_.CapitalDlg.Button7Visible && !s.lostf;
+    if (s.yen < CashToLeaveWith && !s.worked)
+        work(LongestJob);
+    if (visa)
+        takeVisa(route_[legIndex_]);
+    leaveCity(visa);
+}
+
+void JourneyBot::leaveCity(bool withVisa)
+{
+    game_.CapitalDlg.OKBtnClick();
+    if (ui_.isOpen(WindowId::CapitalDlg))
+        return;
+    if (withVisa && !game_.CapitalDlg.Button7Visible) {
+        goal_ = route_[legIndex_].goal;
+        ++legIndex_;
+    }
+    watchman_.legBegins(game_);
+    planLeg();
+}
+
+void JourneyBot::collectSavings()
+{
+    if (game_.state.yokin <= 0)
+        return;
+    const std::int32_t savings = game_.state.yokin;
+    watchman_.look(game_);
+    game_.CapitalDlg.SpeedButton6Click();
+    game_.BankDlg.OKBtnClick();
+    if (auto broken = watchman_.afterAction(game_, savings, -savings, "the bank"))
+        fail(JourneyReport::Ending::RuleBroken, *broken);
+}
+
+void JourneyBot::takeVisa(const PlannedLeg& leg)
+{
+    CapitalDlg& screen = game_.CapitalDlg;
+    if (screen.Height == CapitalDlg::FoldedHeight)
+        screen.SpeedButton11Click();
+    screen.RadioButtonClick(leg.button);
+    watchman_.look(game_);
+    const bool affordable = game_.state.yen >= VisaFee;
+    screen.Button7Click();
+    if (auto broken = watchman_.afterAction(game_, affordable ? -VisaFee : 0, 0, "the visa"))
+        fail(JourneyReport::Ending::RuleBroken, *broken);
+}
+
+void JourneyBot::reissuePassport()
+{
+    if (game_.state.yen <= ReissueFee && !game_.state.worked)
+        work(daysToEarn(ReissueFee + 1 - game_.state.yen));
+    watchman_.look(game_);
+    const bool affordable = game_.state.yen > ReissueFee;
+    game_.CapitalDlg.SpeedButton12Click();
+    if (auto broken =
+            watchman_.afterAction(game_, affordable ? -ReissueFee : 0, 0, "the passport"))
+        fail(JourneyReport::Ending::RuleBroken, *broken);
+}
+
+int JourneyBot::daysToEarn(std::int32_t amount) const
+{
+    const int wage = std::max(1, game_.ArbeitDlg.dailyWage());
+    return std::max(1, static_cast<int>((amount + wage - 1) / wage));
+}
+
+void JourneyBot::work(int days)
+{
+    watchman_.look(game_);
+    game_.CapitalDlg.SpeedButton2Click();
+    if (!ui_.isOpen(WindowId::ArbeitDlg))
+        return;
+    const std::int64_t wages = std::int64_t{days} * game_.ArbeitDlg.dailyWage();
+    game_.ArbeitDlg.Edit1Text = std::to_string(days);
+    game_.ArbeitDlg.Button1Click();
+    const std::int64_t paid = std::min<std::int64_t>(wages, INT32_MAX - std::int64_t{game_.state.yen});
+    if (auto broken = watchman_.afterAction(game_, paid, 0, "the job"))
+        fail(JourneyReport::Ending::RuleBroken, *broken);
+}
+
+}  // namespace korvalin

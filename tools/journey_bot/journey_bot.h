@@ -1,0 +1,77 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/game.h"
+#include "bot_ui.h"
+#include "journey/direction.h"
+#include "journey/headless_driver.h"
+#include "route_plan.h"
+#include "watchman.h"
+
+namespace korvalin {
+
+struct JourneyReport {
+    enum class Ending { London, OutOfMoney, Stuck, RuleBroken };
+
+    Ending ending = Ending::Stuck;
+    int days = 0;  // the day number on arrival or at the end
+    long ticks = 0;
+    std::string why;                     // what went wrong, unless London
+    std::vector<std::string> cityStops;  // the captions of the screens met on the way
+};
+
+std::string_view endingName(JourneyReport::Ending ending);
+
+// A player without a display: chooses a course, plays the route leg by leg
+// through the same handlers a player's keys and clicks reach, and answers
+// the message boxes. The watchman checks the game after every tick.
+class JourneyBot {
+public:
+    // course 0..2 (大王, 貧民, 大貧民); the clock's milliseconds seed the game.
+    JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<PlannedLeg> route,
+               const WorldGrid& world);
+
+    JourneyReport play(long maxTicks);
+
+    Game& game() { return game_; }
+
+private:
+    void startJourney();
+    void tick();
+    void actInCity();
+    void leaveCity(bool withVisa);
+    void takeVisa(const PlannedLeg& leg);
+    void collectSavings();
+    void work(int days);
+    int daysToEarn(std::int32_t amount) const;
+    void reissuePassport();
+    void steer();
+    void planLeg();
+    void pressToward(Direction d);
+    void fail(JourneyReport::Ending ending, std::string why);
+
+    int course_;
+    std::vector<PlannedLeg> route_;
+    BotUi ui_;
+    SimulatedClock clock_;
+    Game game_{ui_, clock_};
+    Watchman watchman_;
+
+    std::size_t legIndex_ = 0;  // the leg whose visa comes next
+    bool onLastLeg_ = false;    // the leg to London is under way
+    const Spot* goal_ = nullptr;
+    std::vector<Direction> path_;
+    std::size_t pathStep_ = 0;
+    int pathX_ = 0, pathY_ = 0;  // the cell the current step starts from
+
+    std::optional<JourneyReport> report_;
+    std::vector<std::string> cityStops_;
+    long ticks_ = 0;
+    long ticksSinceProgress_ = 0;
+};
+
+}  // namespace korvalin
