@@ -15,6 +15,7 @@ namespace {
 
 constexpr int StepCost = 4;
 constexpr int ClimbCost = 4 * StepCost;
+constexpr int ShipCost = 10 * StepCost;
 constexpr int TurnCost = 3 * StepCost;
 
 constexpr std::array<Direction, 4> Directions{Direction::North, Direction::South, Direction::West,
@@ -53,9 +54,9 @@ bool isPlace(std::uint8_t code)
 
 }  // namespace
 
-std::optional<std::vector<Direction>> searchLeg(const WorldGrid& grid, const GameState& leg,
-                                                int x, int y, const Spot& goal,
-                                                LegSearchOptions options)
+std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg,
+                                int x, int y, std::span<const Spot> goals,
+                                LegSearchOptions options)
 {
     const GameState crossed = crossedLeg(leg);
     struct Came {
@@ -81,12 +82,12 @@ std::optional<std::vector<Direction>> searchLeg(const WorldGrid& grid, const Gam
             here.crossed = true;
         const GameState& codes = here.crossed ? crossed : leg;
         for (const Direction d : Directions) {
-            if (spotEntered(std::span{&goal, 1}, here.x, here.y, static_cast<std::uint8_t>(d))) {
+            if (const Spot* goal = spotEntered(goals, here.x, here.y, static_cast<std::uint8_t>(d))) {
                 std::vector<Direction> steps{d};
                 for (std::size_t k = hereKey; came[k].from != k; k = came[k].from)
                     steps.push_back(came[k].place.arrivedBy);
                 std::ranges::reverse(steps);
-                return steps;
+                return LegPath{std::move(steps), cost, goal};
             }
             const Step step = stepOf(d);
             const Place next{(here.x + step.dx) & 255, (here.y + step.dy) & 255, here.crossed, d};
@@ -97,7 +98,8 @@ std::optional<std::vector<Direction>> searchLeg(const WorldGrid& grid, const Gam
             if (options.avoidOtherPlaces && isPlace(ahead))
                 continue;
             const bool turn = here.arrivedBy != Direction::None && here.arrivedBy != d;
-            const int nextCost = cost + (climb ? ClimbCost : StepCost) + (turn ? TurnCost : 0);
+            const int stepCost = climb ? ClimbCost : ahead == WaterTile ? ShipCost : StepCost;
+            const int nextCost = cost + stepCost + (turn ? TurnCost : 0);
             Came& seen = came[next.key()];
             if (nextCost >= seen.cost)
                 continue;

@@ -27,7 +27,7 @@ bool walkable(const WorldGrid& grid, const LegCodes& c, int x, int y, const Spot
     leg.PNA = c.PNA;
     leg.PNB = c.PNB;
     leg.PS = c.PS;
-    return searchLeg(grid, leg, x, y, goal).has_value();
+    return searchLeg(grid, leg, x, y, std::span{&goal, 1}).has_value();
 }
 
 const Spot* capitalSpotAt(int x, int y)

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "journey/leg_search.h"
+#include "journey/movement_step.h"
+#include "journey/travel_modes.h"
+#include "services/arbeit_jobs.h"
 #include "world/tile_codes.h"
 
 namespace korvalin {
@@ -16,6 +19,14 @@ constexpr int ReissueFee = 10000;
 // player works before leaving.
 constexpr int CashToLeaveWith = 25000;
 constexpr int LongestJob = 9;
+// Below this the hiker walks rather than pay for more chances of a ride.
+constexpr int ThumbingReserve = 500;
+// Below this the hiker turns off to the nearest city for work.
+constexpr int RefuelAt = 3000;
+// What a cell costs: on foot, at sea, and a margin for the way.
+constexpr int WalkFare = 8 * YenPerCostUnit;
+constexpr int ShipFare = 8 * 10 * YenPerCostUnit;
+constexpr int FareMargin = 5000;
 // A journey that has stood this many ticks without a step is stuck.
 constexpr long PatienceTicks = 200'000;
 
@@ -58,6 +69,8 @@ JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<
     : course_(course), route_(std::move(route)), clock_(startMilliseconds)
 {
     game_.world = world;
+    places_.assign(CapitalSpots.begin(), CapitalSpots.end());
+    places_.insert(places_.end(), CitySpots.begin(), CitySpots.end());
     ui_.onOpen = [this](WindowId window) {
         switch (window) {
             case WindowId::CapitalDlg:
@@ -167,6 +180,10 @@ void JourneyBot::tick()
 void JourneyBot::steer()
 {
     GameState& s = game_.state;
+    if (!refuelling_ && s.yen < RefuelAt && !s.Start) {
+        refuelling_ = true;
+        planLeg();
+    }
     if (path_.empty())
         return;
     const int x = s.hikerX(), y = s.hikerY();
@@ -188,12 +205,26 @@ void JourneyBot::steer()
     }
     const bool lastStep = pathStep_ + 1 >= path_.size();
     const Direction wanted = lastStep ? path_[pathStep_] : path_[pathStep_ + 1];
-    // While the hiker is still in the cell the step starts from, the step
-    // itself is wanted; a bounce turned him round.
+    // A bounce turned him round.
     if (static_cast<Direction>(s.MoveDir) != path_[pathStep_])
         return planLeg();
-    if (static_cast<Direction>(s.WantDir) != wanted)
+    if (static_cast<Direction>(s.WantDir) != wanted || thumbsForARide())
         pressToward(wanted);
+}
+
+// On foot on flat land a key press is the raised thumb: a new chance of a
+// ride for 100 yen, tried once a cell.
+bool JourneyBot::thumbsForARide()
+{
+    const GameState& s = game_.state;
+    const Step step = stepOf(static_cast<Direction>(s.MoveDir));
+    const std::uint8_t ahead = game_.world.cell(s.hikerX() + step.dx, s.hikerY() + step.dy);
+    const bool walking = s.noRide != 0 && ahead != WaterTile && !climbs(s, ahead);
+    const int cell = s.hikerX() * GridSize + s.hikerY();
+    if (!walking || cell == thumbedAt_ || s.yen < ThumbingReserve)
+        return false;
+    thumbedAt_ = cell;
+    return true;
 }
 
 void JourneyBot::pressToward(Direction d)
@@ -210,43 +241,92 @@ void JourneyBot::planLeg()
     pathY_ = game_.state.hikerY();
     if (goal_ == nullptr)
         return;
-    auto steps = searchLeg(game_.world, game_.state, pathX_, pathY_, *goal_, {.avoidOtherPlaces = true});
-    if (!steps)
-        steps = searchLeg(game_.world, game_.state, pathX_, pathY_, *goal_);
-    if (!steps)
+    // With the passport lost he heads for the nearest capital, the only
+    // place that will have him; short of money, for the nearest place with
+    // work.
+    const std::span<const Spot> goals = game_.state.lostf ? std::span<const Spot>(CapitalSpots)
+                                        : refuelling_     ? std::span<const Spot>(places_)
+                                                          : std::span{goal_, 1};
+    auto found = searchLeg(game_.world, game_.state, pathX_, pathY_, goals,
+                           {.avoidOtherPlaces = !refuelling_});
+    if (!found)
+        found = searchLeg(game_.world, game_.state, pathX_, pathY_, goals);
+    if (!found)
         return fail(JourneyReport::Ending::Stuck, "no way to the next capital from (" +
                                                       std::to_string(pathX_) + ", " +
                                                       std::to_string(pathY_) + ")");
-    path_ = std::move(*steps);
+    path_ = std::move(found->steps);
 }
 
-// In the capital of the plan: money, passport, visa, and away. Anywhere
-// else: the bank, and straight on.
+// In the capital of the plan: money, passport, visa, and away; without
+// the money for the way the player works, or leaves and comes back to find
+// a new job. Anywhere else: the bank, and straight on.
 void JourneyBot::actInCity()
 {
     GameState& s = game_.state;
     cityStops_.push_back(game_.CapitalDlg.Caption);
+    refuelling_ = false;
     collectSavings();
     if (s.lostf && s.capitalf)
         reissuePassport();
-    const bool planned = legIndex_ < route_.size() &&
-                         game_.CapitalDlg.Caption == route_[legIndex_].from->caption;
-    const bool visa = planned && s.capitalf && game_.CapitalDlg.Button7Visible && !s.lostf;
-    if (s.yen < CashToLeaveWith && !s.worked)
-        work(LongestJob);
-    if (visa)
-        takeVisa(route_[legIndex_]);
-    leaveCity(visa);
+    // A lost passport voids the visa and sends him back to a capital he may
+    // have left already: the plan goes on from whichever of its capitals
+    // this is.
+    const auto here = std::ranges::find_if(route_, [&](const PlannedLeg& leg) {
+        return leg.from->caption == game_.CapitalDlg.Caption;
+    });
+    const bool planned = here != route_.end();
+    if (planned)
+        legIndex_ = static_cast<std::size_t>(here - route_.begin());
+    if (!planned || !s.capitalf || !game_.CapitalDlg.Button7Visible || s.lostf) {
+        const std::int32_t needed = goal_ ? fareTo(*goal_) : FareMargin;
+        if (s.yen < needed && !s.worked)
+            work(std::min(LongestJob, daysToEarn(needed - s.yen)));
+        return leaveCity(false);
+    }
+    const PlannedLeg& leg = route_[legIndex_];
+    if (game_.CapitalDlg.Height == CapitalDlg::FoldedHeight)
+        game_.CapitalDlg.SpeedButton11Click();
+    game_.CapitalDlg.RadioButtonClick(leg.button);
+    const std::int32_t needed = VisaFee + fareTo(*leg.goal);
+    if (s.yen < needed && !s.worked)
+        work(std::min(LongestJob, daysToEarn(needed - s.yen)));
+    if (s.yen < needed)
+        return leaveCity(false);
+    takeVisa();
+    leaveCity(true);
 }
 
+// Cash for the way to a goal: every cell on foot or at sea paid for.
+std::int32_t JourneyBot::fareTo(const Spot& goal) const
+{
+    const GameState& s = game_.state;
+    const auto path = searchLeg(game_.world, s, s.hikerX(), s.hikerY(), std::span{&goal, 1});
+    if (!path)
+        return 0;
+    std::int32_t fare = FareMargin;
+    int x = s.hikerX(), y = s.hikerY();
+    for (const Direction d : path->steps) {
+        x += stepOf(d).dx;
+        y += stepOf(d).dy;
+        fare += game_.world.cell(x, y) == WaterTile ? ShipFare : WalkFare;
+    }
+    return fare;
+}
+
+// Leaving without the visa undoes the choice; the hiker then steps out and
+// back in for another stay.
 void JourneyBot::leaveCity(bool withVisa)
 {
     game_.CapitalDlg.OKBtnClick();
     if (ui_.isOpen(WindowId::CapitalDlg))
         return;
-    if (withVisa && !game_.CapitalDlg.Button7Visible) {
+    if (withVisa) {
         goal_ = route_[legIndex_].goal;
         ++legIndex_;
+    } else if (legIndex_ < route_.size() &&
+               game_.CapitalDlg.Caption == route_[legIndex_].from->caption) {
+        goal_ = capitalSpotOf(route_[legIndex_].from->country);
     }
     watchman_.legBegins(game_);
     planLeg();
@@ -264,15 +344,11 @@ void JourneyBot::collectSavings()
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }
 
-void JourneyBot::takeVisa(const PlannedLeg& leg)
+void JourneyBot::takeVisa()
 {
-    CapitalDlg& screen = game_.CapitalDlg;
-    if (screen.Height == CapitalDlg::FoldedHeight)
-        screen.SpeedButton11Click();
-    screen.RadioButtonClick(leg.button);
     watchman_.look(game_);
     const bool affordable = game_.state.yen >= VisaFee;
-    screen.Button7Click();
+    game_.CapitalDlg.Button7Click();
     if (auto broken = watchman_.afterAction(game_, affordable ? -VisaFee : 0, 0, "the visa"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }
@@ -291,7 +367,7 @@ void JourneyBot::reissuePassport()
 
 int JourneyBot::daysToEarn(std::int32_t amount) const
 {
-    const int wage = std::max(1, game_.ArbeitDlg.dailyWage());
+    const int wage = std::max(1, arbeitJob(game_.state).wage);
     return std::max(1, static_cast<int>((amount + wage - 1) / wage));
 }
 
@@ -301,7 +377,7 @@ void JourneyBot::work(int days)
     game_.CapitalDlg.SpeedButton2Click();
     if (!ui_.isOpen(WindowId::ArbeitDlg))
         return;
-    const std::int64_t wages = std::int64_t{days} * game_.ArbeitDlg.dailyWage();
+    const std::int64_t wages = std::int64_t{days} * arbeitJob(game_.state).wage;
     game_.ArbeitDlg.Edit1Text = std::to_string(days);
     game_.ArbeitDlg.Button1Click();
     const std::int64_t paid = std::min<std::int64_t>(wages, INT32_MAX - std::int64_t{game_.state.yen});

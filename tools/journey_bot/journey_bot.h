@@ -44,7 +44,9 @@ private:
     void tick();
     void actInCity();
     void leaveCity(bool withVisa);
-    void takeVisa(const PlannedLeg& leg);
+    void takeVisa();
+    std::int32_t fareTo(const Spot& goal) const;
+    bool thumbsForARide();
     void collectSavings();
     void work(int days);
     int daysToEarn(std::int32_t amount) const;
@@ -67,6 +69,9 @@ private:
     std::vector<Direction> path_;
     std::size_t pathStep_ = 0;
     int pathX_ = 0, pathY_ = 0;  // the cell the current step starts from
+    int thumbedAt_ = -1;
+    bool refuelling_ = false;   // heading for the nearest place with work
+    std::vector<Spot> places_;  // every capital and city         // the cell where a ride was last asked for
 
     std::optional<JourneyReport> report_;
     std::vector<std::string> cityStops_;

@@ -72,10 +72,10 @@ std::vector<PlannedLeg> planRoute(const WorldGrid& grid)
             const auto codes = legCodes(*row, k);
             if (goal == nullptr || !codes)
                 continue;
-            const auto steps = searchLeg(grid, legState(*codes), row->x, row->y, *goal);
-            if (!steps)
+            const auto path = searchLeg(grid, legState(*codes), row->x, row->y, std::span{goal, 1});
+            if (!path)
                 continue;
-            const std::size_t total = here + steps->size();
+            const std::size_t total = here + static_cast<std::size_t>(path->cost);
             const PlannedLeg leg{row, k, country, goal};
             if (country == UnitedKingdom) {
                 if (total < londonCost) {
