@@ -1,0 +1,130 @@
+// Flags of 1997 that differ from today's artwork (or have none), drawn here
+// as SVG on a 600 x 400 field, the 120 x 80 picture at five times its size.
+
+const W = 600;
+const H = 400;
+
+function svg(body) {
+    return `<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${W} ${H}" width="120" height="80">${body}</svg>`;
+}
+
+const round = (v) => Math.round(v * 100) / 100;
+
+function polygon(points, fill) {
+    const d = points.map(([x, y], i) => `${i ? "L" : "M"}${round(x)} ${round(y)}`).join("");
+    return `<path fill="${fill}" d="${d}Z"/>`;
+}
+
+// A five-pointed star, one point up (or turned by `turn` radians).
+function star(cx, cy, r, fill, turn = 0) {
+    const points = [];
+    for (let k = 0; k < 10; ++k) {
+        const a = turn - Math.PI / 2 + (k * Math.PI) / 5;
+        const radius = k % 2 ? r * 0.382 : r;
+        points.push([cx + radius * Math.cos(a), cy + radius * Math.sin(a)]);
+    }
+    return polygon(points, fill);
+}
+
+function bands(colours) {
+    const h = H / colours.length;
+    return colours.map((c, i) => `<rect y="${round(i * h)}" width="${W}" height="${round(h)}" fill="${c}"/>`).join("");
+}
+
+// The Federal Republic of Yugoslavia (1992-2003): blue, white and red.
+function yugoslavia() {
+    return svg(bands(["#0c4076", "#ffffff", "#c6363c"]));
+}
+
+// Georgia 1990-2004: a cherry field with black over white in the upper hoist.
+function georgia() {
+    return svg(
+        `<rect width="${W}" height="${H}" fill="#8e1b24"/>` +
+            `<rect width="200" height="60" fill="#000000"/>` +
+            `<rect y="60" width="200" height="60" fill="#ffffff"/>`,
+    );
+}
+
+// Syria 1980-2024: red, white and black with two green stars.
+function syria() {
+    const green = "#007a3d";
+    return svg(bands(["#ce1126", "#ffffff", "#000000"]) + star(200, 200, 52, green) + star(400, 200, 52, green));
+}
+
+// A stylised lily: a tall middle petal, two curled side petals, a band and a foot.
+function lily(cx, cy, s, fill) {
+    const p = (x, y) => `${round(cx + x * s)} ${round(cy + y * s)}`;
+    const middle = `M${p(0, -1)}C${p(0.38, -0.6)} ${p(0.3, -0.05)} ${p(0, 0.25)}C${p(-0.3, -0.05)} ${p(-0.38, -0.6)} ${p(0, -1)}Z`;
+    const right = `M${p(0.08, 0.2)}C${p(0.35, -0.35)} ${p(0.95, -0.3)} ${p(0.75, 0.15)}C${p(0.7, -0.1)} ${p(0.4, -0.05)} ${p(0.3, 0.3)}Z`;
+    const left = `M${p(-0.08, 0.2)}C${p(-0.35, -0.35)} ${p(-0.95, -0.3)} ${p(-0.75, 0.15)}C${p(-0.7, -0.1)} ${p(-0.4, -0.05)} ${p(-0.3, 0.3)}Z`;
+    const band = `M${p(-0.45, 0.25)}H${p(0.45, 0.25).split(" ")[0]}V${p(0, 0.4).split(" ")[1]}H${p(-0.45, 0.4).split(" ")[0]}Z`;
+    const foot = `M${p(-0.12, 0.4)}L${p(-0.22, 0.85)}H${p(0.22, 0.85).split(" ")[0]}L${p(0.12, 0.4)}Z`;
+    return `<path fill="${fill}" d="${middle}${right}${left}${band}${foot}"/>`;
+}
+
+// Bosnia and Herzegovina 1992-1998: on white, a blue shield cut by a white
+// bend, with three golden lilies on each side of it.
+function bosnia() {
+    const [left, top, width, height] = [190, 40, 220, 320];
+    const right = left + width;
+    const shoulder = top + height * 0.55;
+    const shield =
+        `M${left} ${top}H${right}V${shoulder}` +
+        `C${right} ${top + height * 0.85} ${left + width * 0.65} ${top + height * 0.95} ${left + width / 2} ${top + height}` +
+        `C${left + width * 0.35} ${top + height * 0.95} ${left} ${top + height * 0.85} ${left} ${shoulder}Z`;
+    const gold = "#f2c300";
+    const at = (x, y) => [left + x * width, top + y * height];
+    const lilies = [at(0.5, 0.14), at(0.8, 0.14), at(0.8, 0.44), at(0.2, 0.4), at(0.2, 0.68), at(0.48, 0.72)];
+    return svg(
+        `<rect width="${W}" height="${H}" fill="#ffffff"/>` +
+            `<clipPath id="shield"><path d="${shield}"/></clipPath>` +
+            `<path fill="#0d3b8c" d="${shield}"/>` +
+            `<path clip-path="url(#shield)" d="M${left} ${top}L${right} ${top + height * 0.85}" stroke="#ffffff" stroke-width="48"/>` +
+            lilies.map(([x, y]) => lily(x, y, 26, gold)).join("") +
+            `<path fill="none" stroke="${gold}" stroke-width="7" d="${shield}"/>`,
+    );
+}
+
+// A cogwheel of `teeth` teeth around a hole.
+function cogwheel(cx, cy, outer, inner, hole, teeth, fill, holeFill) {
+    const points = [];
+    for (let k = 0; k < teeth * 4; ++k) {
+        const a = -Math.PI / 2 + ((k - 0.5) * Math.PI) / (teeth * 2);
+        const r = k % 4 < 2 ? outer : inner;
+        points.push([cx + r * Math.cos(a), cy + r * Math.sin(a)]);
+    }
+    return polygon(points, fill) + `<circle cx="${cx}" cy="${cy}" r="${hole}" fill="${holeFill}"/>`;
+}
+
+// Burma 1974-2010: a red field with a blue canton bearing a cogwheel with a
+// rice plant inside a ring of fourteen stars.
+function myanmar() {
+    const [cx, cy] = [150, 100];
+    const white = "#ffffff";
+    const blue = "#0b1f7a";
+    const stars = Array.from({ length: 14 }, (_, k) => {
+        const a = -Math.PI / 2 + (k * 2 * Math.PI) / 14;
+        return star(cx + 78 * Math.cos(a), cy + 78 * Math.sin(a), 13, white, a + Math.PI / 2);
+    });
+    const grain = (x, y) => `<ellipse cx="${x}" cy="${y}" rx="4" ry="7" fill="${white}"/>`;
+    const rice =
+        `<path d="M${cx} ${cy + 30}V${cy - 24}M${cx} ${cy + 18}Q${cx - 16} ${cy + 4} ${cx - 20} ${cy - 14}` +
+        `M${cx} ${cy + 18}Q${cx + 16} ${cy + 4} ${cx + 20} ${cy - 14}" stroke="${white}" stroke-width="5" fill="none"/>` +
+        [-18, -8, 2].map((dy) => grain(cx - 7, cy + dy) + grain(cx + 7, cy + dy)).join("") +
+        grain(cx, cy - 26);
+    return svg(
+        `<rect width="${W}" height="${H}" fill="#d8262e"/>` +
+            `<rect width="300" height="200" fill="${blue}"/>` +
+            stars.join("") +
+            cogwheel(cx, cy, 52, 44, 36, 14, white, blue) +
+            rice,
+    );
+}
+
+export const drawn = {
+    YU: yugoslavia,
+    GE: georgia,
+    SY: syria,
+    BA: bosnia,
+    MM: myanmar,
+};
