@@ -121,10 +121,35 @@ function myanmar() {
     );
 }
 
+// Kyrgyzstan 1992-2023: a sun of forty curving rays on red, with the yurt's
+// crown (tunduk) in red at its heart.
+function kyrgyzstan() {
+    const [cx, cy] = [300, 200];
+    const red = "#e8112d";
+    const gold = "#ffef00";
+    const at = (r, a) => `${round(cx + r * Math.cos(a))} ${round(cy + r * Math.sin(a))}`;
+    const step = (2 * Math.PI) / 40;
+    const rays = Array.from({ length: 40 }, (_, k) => {
+        const a = k * step;
+        return `M${at(60, a - step * 0.42)}Q${at(110, a + step * 0.3)} ${at(150, a + step * 1.3)}Q${at(100, a + step * 0.7)} ${at(60, a + step * 0.42)}Z`;
+    }).join("");
+    const lathes = [-16, 0, 16]
+        .map((d) => `M${cx + d} ${cy - 44}Q${cx + d * 1.6} ${cy} ${cx + d} ${cy + 44}M${cx - 44} ${cy + d}Q${cx} ${cy + d * 1.6} ${cx + 44} ${cy + d}`)
+        .join("");
+    return svg(
+        `<rect width="${W}" height="${H}" fill="${red}"/>` +
+            `<path fill="${gold}" d="${rays}"/>` +
+            `<circle cx="${cx}" cy="${cy}" r="72" fill="${gold}"/>` +
+            `<circle cx="${cx}" cy="${cy}" r="50" fill="none" stroke="${red}" stroke-width="10"/>` +
+            `<path d="${lathes}" fill="none" stroke="${red}" stroke-width="7"/>`,
+    );
+}
+
 export const drawn = {
     YU: yugoslavia,
     GE: georgia,
     SY: syria,
     BA: bosnia,
     MM: myanmar,
+    KG: kyrgyzstan,
 };

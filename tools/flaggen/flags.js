@@ -13,7 +13,7 @@ export const flags = [
     ["NP", "crop"], ["BT", "crop"], ["AF", "crop"], ["IR", "crop"], ["IQ", "stretch"],
     ["KW", "stretch"], ["YE", "stretch"], ["OM", "stretch"], ["AE", "stretch"], ["SA", "crop"],
     ["IL", "crop"], ["JO", "crop"], ["LB", "crop"], ["SY", "drawn"], ["CY", "crop"],
-    ["TR", "crop"], ["TM", "crop"], ["UZ", "stretch"], ["TJ", "stretch"], ["KG", "crop"],
+    ["TR", "crop"], ["TM", "crop"], ["UZ", "stretch"], ["TJ", "stretch"], ["KG", "drawn"],
     ["KZ", "crop"], ["AM", "stretch"], ["GE", "drawn"], ["AZ", "crop"], ["UA", "stretch"],
     ["BY", "crop"], ["LT", "stretch"], ["LV", "stretch"], ["EE", "stretch"], ["FI", "stretch"],
     ["SE", "stretch"], ["NO", "stretch"], ["PL", "stretch"], ["RO", "stretch"], ["BG", "stretch"],

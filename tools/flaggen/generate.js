@@ -1,5 +1,6 @@
-// Writes data/flags/<CODE>.png, the capital screen's 120 x 80 flags, and the
-// NOTICE beside them naming where each picture comes from.
+// Writes data/flags/<CODE>.png, the capital screen's 120 x 80 flags, the Qt
+// resource list that compiles them into the game, and the NOTICE naming where
+// each picture comes from.
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { dirname, join } from "node:path";
@@ -36,6 +37,17 @@ for (const [code, fit] of flags) {
     const svg = fit === "drawn" ? drawn[code]() : artwork(code, fit);
     writeFileSync(join(out, `${code}.png`), render(svg));
 }
+
+// The Qt resource list the game compiles in, one picture per flag.
+writeFileSync(
+    join(out, "flags.qrc"),
+    `<RCC>
+  <qresource prefix="/flags">
+${flags.map(([code]) => `    <file>${code}.png</file>`).join("\n")}
+  </qresource>
+</RCC>
+`,
+);
 
 const drawnCodes = flags.filter(([, fit]) => fit === "drawn").map(([code]) => code);
 writeFileSync(
