@@ -51,15 +51,22 @@ function syria() {
     return svg(bands(["#ce1126", "#ffffff", "#000000"]) + star(200, 200, 52, green) + star(400, 200, 52, green));
 }
 
-// A stylised lily: a tall middle petal, two curled side petals, a band and a foot.
+// A stylised lily: a tall middle petal, two curled side petals, a band and a
+// foot, drawn on a unit grid around (cx, cy) and scaled by s.
 function lily(cx, cy, s, fill) {
     const p = (x, y) => `${round(cx + x * s)} ${round(cy + y * s)}`;
-    const middle = `M${p(0, -1)}C${p(0.38, -0.6)} ${p(0.3, -0.05)} ${p(0, 0.25)}C${p(-0.3, -0.05)} ${p(-0.38, -0.6)} ${p(0, -1)}Z`;
-    const right = `M${p(0.08, 0.2)}C${p(0.35, -0.35)} ${p(0.95, -0.3)} ${p(0.75, 0.15)}C${p(0.7, -0.1)} ${p(0.4, -0.05)} ${p(0.3, 0.3)}Z`;
-    const left = `M${p(-0.08, 0.2)}C${p(-0.35, -0.35)} ${p(-0.95, -0.3)} ${p(-0.75, 0.15)}C${p(-0.7, -0.1)} ${p(-0.4, -0.05)} ${p(-0.3, 0.3)}Z`;
-    const band = `M${p(-0.45, 0.25)}H${p(0.45, 0.25).split(" ")[0]}V${p(0, 0.4).split(" ")[1]}H${p(-0.45, 0.4).split(" ")[0]}Z`;
-    const foot = `M${p(-0.12, 0.4)}L${p(-0.22, 0.85)}H${p(0.22, 0.85).split(" ")[0]}L${p(0.12, 0.4)}Z`;
-    return `<path fill="${fill}" d="${middle}${right}${left}${band}${foot}"/>`;
+    const curve = (points) => `C${points.map((q) => p(...q)).join(" ")}`;
+    const path = (first, ...curves) => `M${p(...first)}${curves.map(curve).join("")}Z`;
+    const petal = (side) =>
+        path(
+            [side * 0.08, 0.2],
+            [[side * 0.35, -0.35], [side * 0.95, -0.3], [side * 0.75, 0.15]],
+            [[side * 0.7, -0.1], [side * 0.4, -0.05], [side * 0.3, 0.3]],
+        );
+    const middle = path([0, -1], [[0.38, -0.6], [0.3, -0.05], [0, 0.25]], [[-0.3, -0.05], [-0.38, -0.6], [0, -1]]);
+    const band = `M${p(-0.45, 0.25)}L${p(0.45, 0.25)}L${p(0.45, 0.4)}L${p(-0.45, 0.4)}Z`;
+    const foot = `M${p(-0.12, 0.4)}L${p(-0.22, 0.85)}L${p(0.22, 0.85)}L${p(0.12, 0.4)}Z`;
+    return `<path fill="${fill}" d="${middle}${petal(1)}${petal(-1)}${band}${foot}"/>`;
 }
 
 // Bosnia and Herzegovina 1992-1998: on white, a blue shield cut by a white
@@ -68,10 +75,11 @@ function bosnia() {
     const [left, top, width, height] = [190, 40, 220, 320];
     const right = left + width;
     const shoulder = top + height * 0.55;
+    const xy = (x, y) => `${left + x * width} ${top + y * height}`;
     const shield =
-        `M${left} ${top}H${right}V${shoulder}` +
-        `C${right} ${top + height * 0.85} ${left + width * 0.65} ${top + height * 0.95} ${left + width / 2} ${top + height}` +
-        `C${left + width * 0.35} ${top + height * 0.95} ${left} ${top + height * 0.85} ${left} ${shoulder}Z`;
+        `M${xy(0, 0)}H${right}V${shoulder}` +
+        `C${xy(1, 0.85)} ${xy(0.65, 0.95)} ${xy(0.5, 1)}` +
+        `C${xy(0.35, 0.95)} ${xy(0, 0.85)} ${xy(0, 0.55)}Z`;
     const gold = "#f2c300";
     const at = (x, y) => [left + x * width, top + y * height];
     const lilies = [at(0.5, 0.14), at(0.8, 0.14), at(0.8, 0.44), at(0.2, 0.4), at(0.2, 0.68), at(0.48, 0.72)];
@@ -79,7 +87,8 @@ function bosnia() {
         `<rect width="${W}" height="${H}" fill="#ffffff"/>` +
             `<clipPath id="shield"><path d="${shield}"/></clipPath>` +
             `<path fill="#0d3b8c" d="${shield}"/>` +
-            `<path clip-path="url(#shield)" d="M${left} ${top}L${right} ${top + height * 0.85}" stroke="#ffffff" stroke-width="48"/>` +
+            `<path clip-path="url(#shield)" stroke="#ffffff" stroke-width="48"` +
+            ` d="M${left} ${top}L${right} ${top + height * 0.85}"/>` +
             lilies.map(([x, y]) => lily(x, y, 26, gold)).join("") +
             `<path fill="none" stroke="${gold}" stroke-width="7" d="${shield}"/>`,
     );
@@ -130,11 +139,20 @@ function kyrgyzstan() {
     const at = (r, a) => `${round(cx + r * Math.cos(a))} ${round(cy + r * Math.sin(a))}`;
     const step = (2 * Math.PI) / 40;
     const rays = Array.from({ length: 40 }, (_, k) => {
+        // Each ray leans a little further round as it goes out.
         const a = k * step;
-        return `M${at(60, a - step * 0.42)}Q${at(110, a + step * 0.3)} ${at(150, a + step * 1.3)}Q${at(100, a + step * 0.7)} ${at(60, a + step * 0.42)}Z`;
+        const base = `M${at(60, a - step * 0.42)}`;
+        const outward = `Q${at(110, a + step * 0.3)} ${at(150, a + step * 1.3)}`;
+        const back = `Q${at(100, a + step * 0.7)} ${at(60, a + step * 0.42)}Z`;
+        return base + outward + back;
     }).join("");
+    // Three bowed lathes each way across the crown.
     const lathes = [-16, 0, 16]
-        .map((d) => `M${cx + d} ${cy - 44}Q${cx + d * 1.6} ${cy} ${cx + d} ${cy + 44}M${cx - 44} ${cy + d}Q${cx} ${cy + d * 1.6} ${cx + 44} ${cy + d}`)
+        .map(
+            (d) =>
+                `M${cx + d} ${cy - 44}Q${cx + d * 1.6} ${cy} ${cx + d} ${cy + 44}` +
+                `M${cx - 44} ${cy + d}Q${cx} ${cy + d * 1.6} ${cx + 44} ${cy + d}`,
+        )
         .join("");
     return svg(
         `<rect width="${W}" height="${H}" fill="${red}"/>` +
