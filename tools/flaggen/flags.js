@@ -4,13 +4,15 @@
 //   from top and bottom, so that discs, stars and crests keep their shape;
 // - "stretch": squeezed to 3:2, for flags of stripes, crosses or a border,
 //   where the widening cannot be seen and every stripe keeps its share;
+// - "fit": scaled to the full height, held at the hoist, for Nepal's pennants,
+//   which fill the artwork's height and leave its fly transparent;
 // - "drawn": the 1997 flag is drawn by drawn.js.
 export const flags = [
     ["JP", "crop"], ["KR", "crop"], ["KP", "crop"], ["CN", "crop"], ["RU", "stretch"],
     ["MN", "crop"], ["VN", "crop"], ["LA", "crop"], ["KH", "crop"], ["TH", "stretch"],
     ["MY", "stretch"], ["PH", "crop"], ["SG", "crop"], ["ID", "stretch"], ["BN", "crop"],
     ["MM", "drawn"], ["BD", "crop"], ["IN", "crop"], ["LK", "stretch"], ["PK", "crop"],
-    ["NP", "crop"], ["BT", "crop"], ["AF", "crop"], ["IR", "crop"], ["IQ", "stretch"],
+    ["NP", "fit"], ["BT", "crop"], ["AF", "crop"], ["IR", "crop"], ["IQ", "stretch"],
     ["KW", "stretch"], ["YE", "stretch"], ["OM", "stretch"], ["AE", "stretch"], ["SA", "crop"],
     ["IL", "crop"], ["JO", "crop"], ["LB", "crop"], ["SY", "drawn"], ["CY", "crop"],
     ["TR", "crop"], ["TM", "crop"], ["UZ", "stretch"], ["TJ", "stretch"], ["KG", "drawn"],

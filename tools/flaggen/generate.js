@@ -16,7 +16,7 @@ const iconsDir = dirname(require.resolve("flag-icons/package.json"));
 const iconsVersion = JSON.parse(readFileSync(join(iconsDir, "package.json"), "utf8")).version;
 const resvgVersion = JSON.parse(readFileSync(require.resolve("@resvg/resvg-js/package.json"), "utf8")).version;
 
-const aspect = { crop: "xMidYMid slice", stretch: "none" };
+const aspect = { crop: "xMidYMid slice", stretch: "none", fit: "xMinYMid meet" };
 
 function artwork(code, fit) {
     const svg = readFileSync(join(iconsDir, "flags", "4x3", `${code.toLowerCase()}.svg`), "utf8");
