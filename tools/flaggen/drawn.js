@@ -1,5 +1,6 @@
-// Flags of 1997 that differ from today's artwork (or have none), drawn here
-// as SVG on a 600 x 400 field, the 120 x 80 picture at five times its size.
+// Flags of 1997 that differ from today's artwork (or have none), and the two
+// whose exact proportions a 4:3 artwork cut to 3:2 cannot keep, drawn here as
+// SVG on a 600 x 400 field, the 120 x 80 picture at five times its size.
 
 const W = 600;
 const H = 400;
@@ -29,6 +30,45 @@ function star(cx, cy, r, fill, turn = 0) {
 function bands(colours) {
     const h = H / colours.length;
     return colours.map((c, i) => `<rect y="${round(i * h)}" width="${W}" height="${round(h)}" fill="${c}"/>`).join("");
+}
+
+// Japan: the disc three fifths of the height, centred, as the law draws it; the
+// 4:3 artwork cut to 3:2 would make it a ninth too large.
+function japan() {
+    return svg(`<rect width="${W}" height="${H}" fill="#ffffff"/><circle cx="300" cy="200" r="120" fill="#bc002d"/>`);
+}
+
+// South Korea, built as its law builds it: the circle half the height, its
+// S-curve and the trigrams on the diagonals of the 3:2 field.
+function korea() {
+    const [cx, cy, r] = [300, 200, 100];
+    const diagonal = Math.atan2(H, W);
+    const along = (d, a) => `${round(cx + d * Math.cos(a))} ${round(cy + d * Math.sin(a))}`;
+    const [a, b] = [along(-r, diagonal), along(r, diagonal)];
+    const taegeuk =
+        `<circle cx="${cx}" cy="${cy}" r="${r}" fill="#0047a0"/>` +
+        `<path fill="#cd2e3a" d="M${a}A${r} ${r} 0 0 1 ${b}A${r / 2} ${r / 2} 0 0 0 ${cx} ${cy}` +
+        `A${r / 2} ${r / 2} 0 0 1 ${a}Z"/>`;
+    // Bars of a twelfth of the circle's diameter, a twenty-fourth apart,
+    // starting three quarters of the diameter out; a broken bar has a gap.
+    const unit = (2 * r) / 24;
+    const bar = (k, broken) => {
+        const x = 3 * r / 2 + k * 3 * unit;
+        const half = (y, h) => `<rect x="${round(x)}" y="${round(y)}" width="${round(2 * unit)}" height="${round(h)}"/>`;
+        return broken ? half(-r / 2, r / 2 - unit / 2) + half(unit / 2, r / 2 - unit / 2) : half(-r / 2, r);
+    };
+    const trigram = (angle, brokenBars) =>
+        `<g transform="translate(${cx} ${cy})rotate(${round((angle * 180) / Math.PI)})">` +
+        brokenBars.map((broken, k) => bar(k, broken)).join("") +
+        "</g>";
+    return svg(
+        `<rect width="${W}" height="${H}" fill="#ffffff"/>` +
+            taegeuk +
+            trigram(diagonal + Math.PI, [false, false, false]) +
+            trigram(diagonal, [true, true, true]) +
+            trigram(-diagonal, [true, false, true]) +
+            trigram(Math.PI - diagonal, [false, true, false]),
+    );
 }
 
 // The Federal Republic of Yugoslavia (1992-2003): blue, white and red.
@@ -164,6 +204,8 @@ function kyrgyzstan() {
 }
 
 export const drawn = {
+    JP: japan,
+    KR: korea,
     YU: yugoslavia,
     GE: georgia,
     SY: syria,

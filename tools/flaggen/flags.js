@@ -6,9 +6,10 @@
 //   where the widening cannot be seen and every stripe keeps its share;
 // - "fit": scaled to the full height, held at the hoist, for Nepal's pennants,
 //   which fill the artwork's height and leave its fly transparent;
-// - "drawn": the 1997 flag is drawn by drawn.js.
+// - "drawn": drawn by drawn.js, the flag as it was in 1997 (or Japan's and
+//   South Korea's, to their exact proportions).
 export const flags = [
-    ["JP", "crop"], ["KR", "crop"], ["KP", "crop"], ["CN", "crop"], ["RU", "stretch"],
+    ["JP", "drawn"], ["KR", "drawn"], ["KP", "crop"], ["CN", "crop"], ["RU", "stretch"],
     ["MN", "crop"], ["VN", "crop"], ["LA", "crop"], ["KH", "crop"], ["TH", "stretch"],
     ["MY", "stretch"], ["PH", "crop"], ["SG", "crop"], ["ID", "stretch"], ["BN", "crop"],
     ["MM", "drawn"], ["BD", "crop"], ["IN", "crop"], ["LK", "stretch"], ["PK", "crop"],
