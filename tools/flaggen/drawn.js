@@ -6,10 +6,13 @@ const W = 600;
 const H = 400;
 
 function svg(body) {
-    return `<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${W} ${H}" width="120" height="80">${body}</svg>`;
+    const root = `xmlns="http://www.w3.org/2000/svg" viewBox="0 0 ${W} ${H}" width="120" height="80"`;
+    return `<svg ${root}>${body}</svg>`;
 }
 
 const round = (v) => Math.round(v * 100) / 100;
+
+const field = (fill) => `<rect width="${W}" height="${H}" fill="${fill}"/>`;
 
 function polygon(points, fill) {
     const d = points.map(([x, y], i) => `${i ? "L" : "M"}${round(x)} ${round(y)}`).join("");
@@ -35,7 +38,7 @@ function bands(colours) {
 // Japan: the disc three fifths of the height, centred, as the law draws it; the
 // 4:3 artwork cut to 3:2 would make it a ninth too large.
 function japan() {
-    return svg(`<rect width="${W}" height="${H}" fill="#ffffff"/><circle cx="300" cy="200" r="120" fill="#bc002d"/>`);
+    return svg(field("#ffffff") + `<circle cx="300" cy="200" r="120" fill="#bc002d"/>`);
 }
 
 // South Korea, built as its law builds it: the circle half the height, its
@@ -54,7 +57,8 @@ function korea() {
     const unit = (2 * r) / 24;
     const bar = (k, broken) => {
         const x = 3 * r / 2 + k * 3 * unit;
-        const half = (y, h) => `<rect x="${round(x)}" y="${round(y)}" width="${round(2 * unit)}" height="${round(h)}"/>`;
+        const half = (y, h) =>
+            `<rect x="${round(x)}" y="${round(y)}" width="${round(2 * unit)}" height="${round(h)}"/>`;
         return broken ? half(-r / 2, r / 2 - unit / 2) + half(unit / 2, r / 2 - unit / 2) : half(-r / 2, r);
     };
     const trigram = (angle, brokenBars) =>
@@ -62,7 +66,7 @@ function korea() {
         brokenBars.map((broken, k) => bar(k, broken)).join("") +
         "</g>";
     return svg(
-        `<rect width="${W}" height="${H}" fill="#ffffff"/>` +
+        field("#ffffff") +
             taegeuk +
             trigram(diagonal + Math.PI, [false, false, false]) +
             trigram(diagonal, [true, true, true]) +
@@ -79,7 +83,7 @@ function yugoslavia() {
 // Georgia 1990-2004: a cherry field with black over white in the upper hoist.
 function georgia() {
     return svg(
-        `<rect width="${W}" height="${H}" fill="#8e1b24"/>` +
+        field("#8e1b24") +
             `<rect width="200" height="60" fill="#000000"/>` +
             `<rect y="60" width="200" height="60" fill="#ffffff"/>`,
     );
@@ -88,7 +92,8 @@ function georgia() {
 // Syria 1980-2024: red, white and black with two green stars.
 function syria() {
     const green = "#007a3d";
-    return svg(bands(["#ce1126", "#ffffff", "#000000"]) + star(200, 200, 52, green) + star(400, 200, 52, green));
+    const stars = star(200, 200, 52, green) + star(400, 200, 52, green);
+    return svg(bands(["#ce1126", "#ffffff", "#000000"]) + stars);
 }
 
 // A stylised lily: a tall middle petal, two curled side petals, a band and a
@@ -124,7 +129,7 @@ function bosnia() {
     const at = (x, y) => [left + x * width, top + y * height];
     const lilies = [at(0.5, 0.14), at(0.8, 0.14), at(0.8, 0.44), at(0.2, 0.4), at(0.2, 0.68), at(0.48, 0.72)];
     return svg(
-        `<rect width="${W}" height="${H}" fill="#ffffff"/>` +
+        field("#ffffff") +
             `<clipPath id="shield"><path d="${shield}"/></clipPath>` +
             `<path fill="#0d3b8c" d="${shield}"/>` +
             `<path clip-path="url(#shield)" stroke="#ffffff" stroke-width="48"` +
@@ -162,7 +167,7 @@ function myanmar() {
         [-18, -8, 2].map((dy) => grain(cx - 7, cy + dy) + grain(cx + 7, cy + dy)).join("") +
         grain(cx, cy - 26);
     return svg(
-        `<rect width="${W}" height="${H}" fill="#d8262e"/>` +
+        field("#d8262e") +
             `<rect width="300" height="200" fill="${blue}"/>` +
             stars.join("") +
             cogwheel(cx, cy, 52, 44, 36, 14, white, blue) +
@@ -195,7 +200,7 @@ function kyrgyzstan() {
         )
         .join("");
     return svg(
-        `<rect width="${W}" height="${H}" fill="${red}"/>` +
+        field(red) +
             `<path fill="${gold}" d="${rays}"/>` +
             `<circle cx="${cx}" cy="${cy}" r="72" fill="${gold}"/>` +
             `<circle cx="${cx}" cy="${cy}" r="50" fill="none" stroke="${red}" stroke-width="10"/>` +
