@@ -98,8 +98,11 @@ TEST(PlaceNamesTest, EveryNamedWaterIsFoundOnTheMapAndNamesOnlyWater)
 TEST(PlaceNamesTest, CapitalAndCityCellsNameTheirOwnPlace)
 {
     for (const Region& region : Regions) {
-        if (region.capitalX >= 0 && world().cell(region.capitalX, region.capitalY) == CapitalTile)
-            EXPECT_EQ(nameAt(region.capitalX, region.capitalY), region.capital);
+        if (region.capitalX < 0 || world().cell(region.capitalX, region.capitalY) != CapitalTile)
+            continue;
+        const auto place = placeNameAt(world(), region.capitalX, region.capitalY);
+        EXPECT_EQ(place.value_or(PlaceName{"", 0}),
+                  (PlaceName{region.capital, region.capitalWidth}));
     }
     for (const CityRow& row : std::span(CityTable).subspan(CapitalRowCount))
         EXPECT_EQ(nameAt(row.x, row.y), cityName(row));

