@@ -56,7 +56,8 @@ TEST_F(WorldMapTest, TheDuoIsShownOnTheirOwnDayOnlyWithTheirDiary)
 {
     s.Nikki = true;
     EXPECT_EQ(at(208, 170), colors::Navy);
-    EXPECT_EQ(at(206, 168), Black);  // the mark is round
+    EXPECT_EQ(at(206, 169), colors::Navy);  // the circle in (206, 168)-(210, 172)
+    EXPECT_EQ(at(206, 168), Black);
     s.day = 190 * MinutesPerDay;
     EXPECT_EQ(at(54, 37), colors::Navy);
     for (int day : {0, 191}) {
