@@ -16,6 +16,7 @@
 #include "app/palette_qt.h"
 #include "app/startup_error.h"
 #include "app/text_qt.h"
+#include "world/place_names.h"
 #include "world/tile_sheet_qt.h"
 
 namespace korvalin {
@@ -174,6 +175,9 @@ class HikerMarker : public QWidget {
 public:
     explicit HikerMarker(QWidget* parent) : QWidget(parent) { setFixedSize(14, 14); }
 
+    // A press on the marker is the marker's own; it names no place.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+
     void setShape1Color(std::uint32_t color)
     {
         if (color == color_)
@@ -272,7 +276,7 @@ void TTravel::sync()
     const auto& hint = model.HintPanel;
     if (hint.Visible && hint.Width > 0) {
         HintLabel->setText(qtext(hint.Caption));
-        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, 20);
+        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, HintPanelHeight);
         HintLabel->show();
     } else {
         HintLabel->hide();
