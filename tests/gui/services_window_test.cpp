@@ -12,9 +12,12 @@
 
 #include "app/game.h"
 #include "services/arbeit_dlg_window.h"
+#include "services/bank_dlg_window.h"
+#include "services/denpo_dlg_window.h"
 #include "services/jusin_dlg_window.h"
 #include "services/kaimono_dlg_window.h"
 #include "services/sitiya_dlg_window.h"
+#include "services/sosin_dlg_window.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {
@@ -86,6 +89,26 @@ TEST_F(ServiceWindows, ThePawnShopOffersOnlyWhatIsOwned)
     EXPECT_TRUE(child<QCheckBox>(dlg, "SitiyaButton2")->isChecked());
     child<QPushButton>(dlg, "OKBtn")->click();
     EXPECT_FALSE(game.state.HaveKutu);
+}
+
+TEST_F(ServiceWindows, TheBankAndTheTelegramOfficeFollowTheirModels)
+{
+    game.state.yokin = 5000;
+    TBankDlg bank(game);
+    bank.show();
+    EXPECT_EQ(child<QLabel>(bank, "Label2")->text(), QStringLiteral("5000円"));
+    child<QPushButton>(bank, "OKBtn")->click();
+    EXPECT_EQ(game.state.yen, 105000);
+
+    TDenpoDlg office(game);
+    office.show();
+    child<QRadioButton>(office, "DenpoButton2")->click();
+    child<QPushButton>(office, "OKBtn")->click();
+    EXPECT_EQ(ui.count("show", "TSosinDlg"), 1);
+
+    TSosinDlg sending(game);
+    sending.show();
+    EXPECT_FALSE(child<QRadioButton>(sending, "SosinButton3")->isEnabled());
 }
 
 // Shown again after being closed by the window manager, the answer is not
