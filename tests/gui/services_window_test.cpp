@@ -1,6 +1,5 @@
 // The windows of the city services: a click reaches the model, and what
 // they show follows it.
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include "services/denpo_dlg_window.h"
 #include "services/jusin_dlg_window.h"
 #include "services/kaimono_dlg_window.h"
-#include "services/sitiya_dlg_window.h"
 #include "services/sosin_dlg_window.h"
 #include "support/fake_ports.h"
 
@@ -77,18 +75,6 @@ TEST_F(ServiceWindows, TheShopShowsItsRowsAndBuysTheClickedOne)
     child<QPushButton>(dlg, "OKBtn")->click();
     EXPECT_TRUE(game.state.HaveHuku);
     EXPECT_EQ(ui.count("close", "TKaimonoDlg"), 1);
-}
-
-TEST_F(ServiceWindows, ThePawnShopOffersOnlyWhatIsOwned)
-{
-    game.state.HaveKutu = true;
-    TSitiyaDlg dlg(game);
-    dlg.show();
-    EXPECT_FALSE(child<QCheckBox>(dlg, "SitiyaButton1")->isEnabled());
-    child<QCheckBox>(dlg, "SitiyaButton2")->click();
-    EXPECT_TRUE(child<QCheckBox>(dlg, "SitiyaButton2")->isChecked());
-    child<QPushButton>(dlg, "OKBtn")->click();
-    EXPECT_FALSE(game.state.HaveKutu);
 }
 
 TEST_F(ServiceWindows, TheBankAndTheTelegramOfficeFollowTheirModels)
