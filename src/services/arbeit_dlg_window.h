@@ -1,13 +1,26 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include "services/service_dialog_qt.h"
+
+class QLineEdit;
 
 namespace korvalin {
 
-class TArbeitDlg : public GameDialog {
+// The part-time job: the job, the days to work, OK or cancel.
+class TArbeitDlg : public ServiceDialog {
     Q_OBJECT
 public:
     explicit TArbeitDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void formShow() override;
+    void formActivate() override;
+
+private:
+    QLabel* Label1;  // the job on offer
+    QLineEdit* Edit1;
 };
 
 }  // namespace korvalin

@@ -1,10 +1,28 @@
 #include "services/denpo_dlg_window.h"
 
+#include <QRadioButton>
+
+#include "app/game.h"
+#include "services/service_pictures_qt.h"
+
 namespace korvalin {
 
-TDenpoDlg::TDenpoDlg(Game& game) : GameDialog(game, WindowId::DenpoDlg)
+TDenpoDlg::TDenpoDlg(Game& game) : ServiceDialog(game, WindowId::DenpoDlg, OnTop::Yes)
 {
-    setFixedSize(300, 200);
+    setFixedSize(280, 140);
+    DenpoDlg& model = game.DenpoDlg;
+    (new PictureBox(ServicePicture::Telegram, this))->move(216, 12);
+    DenpoButtons = choiceColumn<QRadioButton, 2>("DenpoButton", QRect(24, 20, 180, 22), 28,
+                                                 [&model](int k) { model.DenpoButtonClick(k); });
+    button("OKBtn", DenpoDlg::OkCaption, 52, 100, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
+    button("CancelBtn", DenpoDlg::CancelCaption, 152, 100, [&model] { model.CancelBtnClick(); });
+}
+
+void TDenpoDlg::sync()
+{
+    showChoices(DenpoButtons, game_.DenpoDlg.DenpoButtons);
 }
 
 }  // namespace korvalin

@@ -1,13 +1,21 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include <array>
+
+#include "services/service_dialog_qt.h"
 
 namespace korvalin {
 
-class TDenpoDlg : public GameDialog {
+// The telegram office: receive or send.
+class TDenpoDlg : public ServiceDialog {
     Q_OBJECT
 public:
     explicit TDenpoDlg(Game& game);
+
+    void sync() override;
+
+private:
+    std::array<QAbstractButton*, 2> DenpoButtons{};
 };
 
 }  // namespace korvalin

@@ -1,13 +1,28 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace korvalin {
 
 class Game;
 
-// Receiving the answer from home.
+// Receiving the answer from home: shown, booked and credited to the bank
+// as the window opens.
 class JusinDlg {
 public:
+    static constexpr std::string_view Arrived = "次の電報が届いています。";
+    static constexpr std::string_view NoneArrived = "電報は届いていません";
+    static constexpr std::string_view OkCaption = "OK";
+    static constexpr int PassportAnswerDelay = 7 * 1440;  // game minutes
+
     explicit JusinDlg(Game& game) : game_(game) {}
+
+    void FormShow();
+    void OKBtnClick();
+
+    std::string Label1Caption;
+    std::string Label2Caption;
 
 private:
     Game& game_;

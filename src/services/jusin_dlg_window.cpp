@@ -1,10 +1,37 @@
 #include "services/jusin_dlg_window.h"
 
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/game.h"
+#include "app/text_qt.h"
+
 namespace korvalin {
 
-TJusinDlg::TJusinDlg(Game& game) : GameDialog(game, WindowId::JusinDlg)
+TJusinDlg::TJusinDlg(Game& game) : ServiceDialog(game, WindowId::JusinDlg, OnTop::Yes)
 {
-    setFixedSize(300, 200);
+    setFixedSize(400, 130);
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(20, 16, 360, 20);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(20, 44, 360, 20);
+    Label2->setAlignment(Qt::AlignCenter);
+    button("OKBtn", JusinDlg::OkCaption, 162, 88, [this] {
+        game_.JusinDlg.OKBtnClick();
+    })->setDefault(true);
+}
+
+void TJusinDlg::formShow()
+{
+    game_.JusinDlg.FormShow();
+}
+
+void TJusinDlg::sync()
+{
+    Label1->setText(qtext(game_.JusinDlg.Label1Caption));
+    Label2->setText(qtext(game_.JusinDlg.Label2Caption));
 }
 
 }  // namespace korvalin

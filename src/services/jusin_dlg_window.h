@@ -1,13 +1,23 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include "services/service_dialog_qt.h"
 
 namespace korvalin {
 
-class TJusinDlg : public GameDialog {
+// The answer from home: two lines and OK.
+class TJusinDlg : public ServiceDialog {
     Q_OBJECT
 public:
     explicit TJusinDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void formShow() override;
+
+private:
+    QLabel* Label1;
+    QLabel* Label2;
 };
 
 }  // namespace korvalin

@@ -1,10 +1,54 @@
 #include "services/kaimono_dlg_window.h"
 
+#include <QRadioButton>
+
+#include "app/game.h"
+#include "app/palette_qt.h"
+#include "app/text_qt.h"
+#include "services/goods.h"
+#include "services/service_pictures_qt.h"
+
 namespace korvalin {
 
-TKaimonoDlg::TKaimonoDlg(Game& game) : GameDialog(game, WindowId::KaimonoDlg)
+namespace {
+// Light green, light yellow, pink, light blue, orange; the city's own good
+// light cyan.
+constexpr std::array<QRgb, 6> RowColours = {0xC0FFC0, 0xFFFFC0, 0xFFC0CB,
+                                            0xC0E0FF, 0xFFC080, 0xC0FFFF};
+}  // namespace
+
+TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg, OnTop::Yes)
 {
-    setFixedSize(400, 300);
+    setFixedSize(320, 300);
+    KaimonoDlg& model = game.KaimonoDlg;
+    label(KaimonoDlg::Question, 16, 14);
+    label(KaimonoDlg::OneOnly, 16, 36);
+    (new PictureBox(ServicePicture::Shop, this))->move(256, 8);
+
+    KaimonoButtons =
+        choiceColumn<QRadioButton, 6>("KaimonoButton", QRect(16, 64, 288, 24), 30,
+                                      [&model](int k) { model.KaimonoButtonClick(k); });
+    for (std::size_t i = 0; i < KaimonoButtons.size(); ++i) {
+        fillBackground(KaimonoButtons[i], QColor(RowColours[i]));
+        KaimonoButtons[i]->setBackgroundRole(QPalette::Window);
+        if (i < ShopGoods.size())
+            KaimonoButtons[i]->setToolTip(qtext(ShopGoods[i].hint));
+    }
+    button("OKBtn", KaimonoDlg::OkCaption, 72, 252, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
+    button("CancelBtn", KaimonoDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
+}
+
+void TKaimonoDlg::formActivate()
+{
+    game_.KaimonoDlg.FormActivate();
+}
+
+void TKaimonoDlg::sync()
+{
+    showChoices(KaimonoButtons, game_.KaimonoDlg.KaimonoButtons,
+                game_.KaimonoDlg.KaimonoButton6Visible);
 }
 
 }  // namespace korvalin

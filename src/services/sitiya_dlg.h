@@ -1,15 +1,38 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
+#include "services/choice.h"
+
 namespace korvalin {
 
 class Game;
+struct Good;
 
-// The pawn shop.
+// The pawn shop: owned goods at half price, any number at once, and in four
+// cities a large sum for a souvenir bought elsewhere.
 class SitiyaDlg {
 public:
-    explicit SitiyaDlg(Game& game) : game_(game) {}
+    static constexpr std::string_view Question = "なにを売りますか？";
+    static constexpr std::string_view AnyNumber = "可能な限り何品でも売れます";
+    static constexpr std::string_view OkCaption = "OK";
+    static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
+
+    explicit SitiyaDlg(Game& game);
+
+    void FormActivate();
+    // A click on check box SitiyaButton k (1..6) toggles it.
+    void SitiyaButtonClick(int k);
+    void OKBtnClick();
+    void CancelBtnClick();
+
+    std::array<Choice, 6> SitiyaButtons;
+    bool SitiyaButton6Visible = false;
 
 private:
+    const Good* souvenirOfCity() const;
+
     Game& game_;
 };
 

@@ -1,10 +1,36 @@
 #include "services/sitiya_dlg_window.h"
 
+#include <QCheckBox>
+
+#include "app/game.h"
+#include "services/service_pictures_qt.h"
+
 namespace korvalin {
 
-TSitiyaDlg::TSitiyaDlg(Game& game) : GameDialog(game, WindowId::SitiyaDlg)
+TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, OnTop::Yes)
 {
-    setFixedSize(400, 300);
+    setFixedSize(320, 300);
+    SitiyaDlg& model = game.SitiyaDlg;
+    label(SitiyaDlg::Question, 16, 14);
+    label(SitiyaDlg::AnyNumber, 16, 36);
+    (new PictureBox(ServicePicture::Pawn, this))->move(256, 8);
+
+    SitiyaButtons = choiceColumn<QCheckBox, 6>("SitiyaButton", QRect(16, 64, 288, 24), 30,
+                                               [&model](int k) { model.SitiyaButtonClick(k); });
+    button("OKBtn", SitiyaDlg::OkCaption, 72, 252, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
+    button("CancelBtn", SitiyaDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
+}
+
+void TSitiyaDlg::formActivate()
+{
+    game_.SitiyaDlg.FormActivate();
+}
+
+void TSitiyaDlg::sync()
+{
+    showChoices(SitiyaButtons, game_.SitiyaDlg.SitiyaButtons, game_.SitiyaDlg.SitiyaButton6Visible);
 }
 
 }  // namespace korvalin

@@ -1,13 +1,24 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include <array>
+
+#include "services/service_dialog_qt.h"
 
 namespace korvalin {
 
-class TSitiyaDlg : public GameDialog {
+// The pawn shop: six check boxes, as many as the hiker owns.
+class TSitiyaDlg : public ServiceDialog {
     Q_OBJECT
 public:
     explicit TSitiyaDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void formActivate() override;
+
+private:
+    std::array<QAbstractButton*, 6> SitiyaButtons{};
 };
 
 }  // namespace korvalin

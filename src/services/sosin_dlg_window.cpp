@@ -1,10 +1,32 @@
 #include "services/sosin_dlg_window.h"
 
+#include <QRadioButton>
+
+#include "app/game.h"
+
 namespace korvalin {
 
-TSosinDlg::TSosinDlg(Game& game) : GameDialog(game, WindowId::SosinDlg)
+TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop::Yes)
 {
-    setFixedSize(300, 200);
+    setFixedSize(300, 190);
+    SosinDlg& model = game.SosinDlg;
+    label(SosinDlg::Prompt, 20, 14);
+    SosinButtons = choiceColumn<QRadioButton, 3>("SosinButton", QRect(36, 44, 240, 22), 28,
+                                                 [&model](int k) { model.SosinButtonClick(k); });
+    button("OKBtn", SosinDlg::OkCaption, 62, 148, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
+    button("CancelBtn", SosinDlg::CancelCaption, 162, 148, [&model] { model.CancelBtnClick(); });
+}
+
+void TSosinDlg::formActivate()
+{
+    game_.SosinDlg.FormActivate();
+}
+
+void TSosinDlg::sync()
+{
+    showChoices(SosinButtons, game_.SosinDlg.SosinButtons);
 }
 
 }  // namespace korvalin

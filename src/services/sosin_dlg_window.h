@@ -1,13 +1,24 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include <array>
+
+#include "services/service_dialog_qt.h"
 
 namespace korvalin {
 
-class TSosinDlg : public GameDialog {
+// Sending a telegram home: three texts to choose from.
+class TSosinDlg : public ServiceDialog {
     Q_OBJECT
 public:
     explicit TSosinDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void formActivate() override;
+
+private:
+    std::array<QAbstractButton*, 3> SosinButtons{};
 };
 
 }  // namespace korvalin

@@ -1,10 +1,16 @@
 #include "services/sosind_dlg_window.h"
 
+#include "app/game.h"
+#include "services/notice_layout_qt.h"
+
 namespace korvalin {
 
+// The notice is shown while the telegram office stays open and on top; kept
+// on top itself, it is not hidden behind the office.
 TSosindDlg::TSosindDlg(Game& game) : GameDialog(game, WindowId::SosindDlg)
 {
-    setFixedSize(260, 110);
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    layOutNotice(this, {DenpoDlg::OnceOnlyNotice}, DenpoDlg::OkCaption, [this] { close(); });
 }
 
 }  // namespace korvalin

@@ -1,0 +1,123 @@
+#include "services/arbeit_dlg.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+#include "app/game.h"
+#include "journey/diary_entries.h"
+#include "services/arbeit_jobs.h"
+#include "services/clamped_sum.h"
+#include "services/jusin_dlg.h"
+
+namespace korvalin {
+
+namespace {
+
+// The days of a visa wait that a job may overlap.
+constexpr int VisaWaitDays = 7;
+constexpr int RepeatWorkCashLimit = 10000;
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+void ArbeitDlg::FormShow()
+{
+    Edit1Enabled = true;
+}
+
+void ArbeitDlg::FormActivate()
+{
+    Edit1Text.clear();
+    Label1Caption = arbeitJob(game_.state).caption;
+}
+
+std::optional<int> ArbeitDlg::readDays()
+{
+    const std::string_view text = trimmed(Edit1Text);
+    std::int64_t days = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), days);
+    if (text.empty())
+        game_.ui.message(NoDaysMessage);
+    else if (error == std::errc::invalid_argument || end != text.data() + text.size())
+        game_.ui.message(NotANumberMessage);
+    else if (error == std::errc::result_out_of_range || days > std::numeric_limits<int>::max())
+        game_.ui.message(TooManyDigitsMessage);
+    // The calendar never runs backwards.
+    else if (days < 1)
+        game_.ui.message(NoDaysMessage);
+    else
+        return static_cast<int>(days);
+    return std::nullopt;
+}
+
+void ArbeitDlg::Button1Click()
+{
+    if (game_.state.worked) {
+        workAgain();
+        return;
+    }
+    const std::optional<int> days = readDays();
+    if (!days)
+        return;
+    if (*days >= DayLimit && !game_.state.lostf) {
+        game_.ui.message(TenDaysMessage);
+        Edit1Text.clear();
+        return;
+    }
+    workFirstJob(*days);
+}
+
+void ArbeitDlg::workFirstJob(int days)
+{
+    GameState& s = game_.state;
+    const ArbeitJob& job = arbeitJob(s);
+    s.aryen = 0;
+    addClamped(s.aryen, std::int64_t{days} * job.wage);
+    addClamped(s.yen, s.aryen);
+    game_.appendDiaryLine(job.diaryLine);
+
+    // The first week of work overlaps the week already spent waiting for a
+    // visa in this city.
+    std::int64_t minutes = std::int64_t{days} * MinutesPerDay;
+    if (s.visaf)
+        minutes = days >= VisaWaitDays ? minutes - VisaWaitDays * MinutesPerDay : 0;
+    addClamped(s.day, minutes);
+    if (std::int64_t{s.day} >= std::int64_t{s.dayp} + JusinDlg::PassportAnswerDelay)
+        s.jusin3 = true;
+    s.worked = true;
+    if (headStayDay(game_))
+        game_.appendDiaryLine("　　バイト代" + std::to_string(s.aryen) + "円受け取る。");
+    game_.ui.close(WindowId::ArbeitDlg);
+}
+
+void ArbeitDlg::Button2Click()
+{
+    game_.ui.close(WindowId::ArbeitDlg);
+}
+
+// A hiker without a passport, nearly broke and with the answer from home in
+// hand may work on in the same stay, paid without time passing.
+void ArbeitDlg::workAgain()
+{
+    GameState& s = game_.state;
+    if (!(s.lostf && s.yen < RepeatWorkCashLimit && s.jusin3)) {
+        game_.ui.message(NoMoreWorkMessage);
+        game_.ui.close(WindowId::ArbeitDlg);
+        return;
+    }
+    const std::optional<int> days = readDays();
+    if (!days)
+        return;
+    addClamped(s.yen, std::int64_t{*days} * arbeitJob(s).wage);
+    game_.ui.close(WindowId::ArbeitDlg);
+}
+
+}  // namespace korvalin

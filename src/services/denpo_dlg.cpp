@@ -1,0 +1,27 @@
+#include "services/denpo_dlg.h"
+
+#include "app/game.h"
+
+namespace korvalin {
+
+void DenpoDlg::OKBtnClick()
+{
+    if (DenpoButtons[0].chosen()) {
+        game_.ui.show(WindowId::JusinDlg);
+        game_.ui.close(WindowId::DenpoDlg);
+    } else if (DenpoButtons[1].chosen()) {
+        if (game_.state.sosinf) {
+            game_.ui.show(WindowId::SosindDlg);
+            return;
+        }
+        game_.ui.show(WindowId::SosinDlg);
+        game_.ui.close(WindowId::DenpoDlg);
+    }
+}
+
+void DenpoDlg::CancelBtnClick()
+{
+    game_.ui.close(WindowId::DenpoDlg);
+}
+
+}  // namespace korvalin

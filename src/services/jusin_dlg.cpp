@@ -1,0 +1,62 @@
+#include "services/jusin_dlg.h"
+
+#include <cstdint>
+
+#include "app/game.h"
+#include "services/clamped_sum.h"
+#include "services/telegram_replies.h"
+
+namespace korvalin {
+
+namespace {
+
+constexpr std::string_view Received = "　　電報局で実家からの電報を受け取った。";
+
+const TelegramReply& drawReply(Game& game, const TelegramReplies& replies)
+{
+    game.state.denpono = static_cast<std::uint8_t>(game.random.randInt(10));
+    return replies[game.state.denpono];
+}
+
+}  // namespace
+
+void JusinDlg::FormShow()
+{
+    GameState& s = game_.state;
+    s.jusin3 = s.sosin3 && std::int64_t{s.day} >= std::int64_t{s.dayp} + PassportAnswerDelay;
+    const TelegramReply* reply = nullptr;
+    if (s.jusin3) {
+        s.sosin3 = false;
+        reply = &drawReply(game_, PassportReplies);
+        game_.appendDiaryLine(reply->diaryLine);
+    } else if (s.jusin1 || s.jusin2) {
+        game_.appendDiaryLine(Received);
+        reply = &drawReply(game_, s.jusin1 ? GreetingReplies : MoneyReplies);
+        if (!reply->diaryLine.empty())
+            game_.appendDiaryLine(reply->diaryLine);
+    }
+    if (!reply) {
+        Label1Caption = NoneArrived;
+        Label2Caption.clear();
+        game_.appendDiaryLine("　　電報局に行ったが電報は届いていなかった。");
+        return;
+    }
+    Label1Caption = Arrived;
+    Label2Caption = reply->text;
+    addClamped(s.yokin, reply->money);
+    // The answers are read once they are shown, however the window is then
+    // closed: showing it again must not credit the same money twice. An
+    // answer that arrived with a more urgent one is lost with it.
+    s.jusin1 = false;
+    s.jusin2 = false;
+}
+
+// The passport answer stays due until OK: until then a hiker without money
+// may still take more work.
+void JusinDlg::OKBtnClick()
+{
+    game_.state.jusin3 = false;
+    game_.ui.close(WindowId::JusinDlg);
+}
+
+}  // namespace korvalin

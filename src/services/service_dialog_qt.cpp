@@ -1,0 +1,81 @@
+#include "services/service_dialog_qt.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "app/text_qt.h"
+
+namespace korvalin {
+
+ServiceDialog::ServiceDialog(Game& game, WindowId id, OnTop onTop) : GameDialog(game, id)
+{
+    if (onTop == OnTop::Yes)
+        setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+}
+
+void ServiceDialog::run(const std::function<void()>& handler)
+{
+    handler();
+    sync();
+}
+
+QLabel* ServiceDialog::label(std::string_view text, int left, int top)
+{
+    auto* l = new QLabel(qtext(text), this);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QPushButton* ServiceDialog::button(const char* name, std::string_view caption, int left, int top,
+                                   std::function<void()> handler)
+{
+    auto* b = new QPushButton(qtext(caption), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(left, top, 75, 25);
+    connect(b, &QPushButton::clicked, this, [this, handler = std::move(handler)] { run(handler); });
+    return b;
+}
+
+QAbstractButton* ServiceDialog::choice(QAbstractButton* box, const QString& name,
+                                       const QRect& geometry, std::function<void()> handler)
+{
+    box->setParent(this);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setAutoExclusive(false);
+    connect(box, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { run(handler); });
+    return box;
+}
+
+void ServiceDialog::showChoice(QAbstractButton* box, const Choice& model, bool visible)
+{
+    box->setText(qtext(model.Caption));
+    box->setEnabled(model.Enabled);
+    box->setChecked(model.Checked);
+    box->setVisible(visible);
+}
+
+// A window restored from the task bar is not shown anew: only the game's
+// own showing runs FormShow, which books a telegram's answer.
+void ServiceDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        formShow();
+        formActivate();
+    }
+    GameDialog::showEvent(event);
+    activateWindow();
+}
+
+void ServiceDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        run([this] { formActivate(); });
+    GameDialog::changeEvent(event);
+}
+
+}  // namespace korvalin

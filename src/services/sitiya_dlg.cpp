@@ -1,0 +1,73 @@
+#include "services/sitiya_dlg.h"
+
+#include "app/game.h"
+#include "services/clamped_sum.h"
+#include "services/goods.h"
+
+namespace korvalin {
+
+SitiyaDlg::SitiyaDlg(Game& game) : game_(game)
+{
+    for (std::size_t i = 0; i < PawnGoods.size(); ++i)
+        SitiyaButtons[i].Caption = PawnGoods[i].caption;
+}
+
+// The souvenir this city's pawn shop buys, while the hiker owns it.
+const Good* SitiyaDlg::souvenirOfCity() const
+{
+    const CityGood* souvenir = cityGood(PawnCityGoods, game_.CapitalDlg.Caption);
+    if (!souvenir || !(game_.state.*souvenir->good.owned))
+        return nullptr;
+    return &souvenir->good;
+}
+
+void SitiyaDlg::FormActivate()
+{
+    for (std::size_t i = 0; i < PawnGoods.size(); ++i)
+        SitiyaButtons[i].Enabled = game_.state.*PawnGoods[i].owned;
+    const Good* souvenir = souvenirOfCity();
+    SitiyaButton6Visible = souvenir != nullptr;
+    if (souvenir)
+        SitiyaButtons[5].Caption = souvenir->caption;
+    for (Choice& box : SitiyaButtons)
+        box.Checked = false;
+}
+
+void SitiyaDlg::SitiyaButtonClick(int k)
+{
+    Choice& box = SitiyaButtons[static_cast<std::size_t>(k - 1)];
+    box.Checked = !box.Checked;
+}
+
+void SitiyaDlg::OKBtnClick()
+{
+    std::array<const Good*, 6> rows{};
+    for (std::size_t i = 0; i < PawnGoods.size(); ++i)
+        rows[i] = &PawnGoods[i];
+    rows[5] = SitiyaButton6Visible ? souvenirOfCity() : nullptr;
+
+    GameState& s = game_.state;
+    bool mapSold = false;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Good* good = rows[i];
+        if (!good || !SitiyaButtons[i].chosen() || !(s.*good->owned))
+            continue;
+        addClamped(s.yen, good->price);
+        s.*good->owned = false;
+        mapSold = mapSold || good->isMap;
+        game_.appendDiaryLine(good->diaryLine);
+    }
+    // The map button follows what is still owned: selling one of two maps
+    // leaves the other to look at.
+    if (mapSold)
+        game_.CapitalDlg.speedButton(9).Enabled = s.HaveMap || s.Nikki;
+    game_.ui.close(WindowId::SitiyaDlg);
+    SitiyaButton6Visible = false;
+}
+
+void SitiyaDlg::CancelBtnClick()
+{
+    game_.ui.close(WindowId::SitiyaDlg);
+}
+
+}  // namespace korvalin
