@@ -1,22 +1,64 @@
 #include "app/file_paths.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
 namespace korvalin {
 
-std::filesystem::path tileSheetPath(const std::filesystem::path& workingDirectory)
+namespace {
+
+constexpr const char* TileSheetName = "Map25.BMP";
+
+// An unset, empty or relative XDG_DATA_HOME means the default folder.
+std::filesystem::path userDataFolder()
 {
-    return workingDirectory / "Map25.BMP";
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && std::filesystem::path(dataHome).is_absolute())
+        return std::filesystem::path(dataHome) / "korvalin";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "") / ".local" / "share" / "korvalin";
 }
+
+bool isWritableFolder(const std::filesystem::path& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
 
 std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory)
 {
     return workingDirectory / "Nikki.txt";
 }
 
+std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& workingDirectory,
+                                                   const std::filesystem::path& executable)
+{
+    const std::filesystem::path programFolder = executable.parent_path();
+    return {
+        workingDirectory / TileSheetName, programFolder / TileSheetName,
+        (programFolder.parent_path() / "share" / "korvalin" / TileSheetName).lexically_normal()};
+}
+
+std::optional<std::filesystem::path> firstTileSheet(
+    const std::vector<std::filesystem::path>& places)
+{
+    for (const std::filesystem::path& place : places) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(place, ignored))
+            return place;
+    }
+    return std::nullopt;
+}
+
 std::filesystem::path savedGamePath(const std::filesystem::path& executable)
 {
     // A program without an extension gets ".ini" appended.
-    std::filesystem::path path = executable;
-    return path.replace_extension(".ini");
+    const std::filesystem::path name = executable.filename().replace_extension(".ini");
+    const std::filesystem::path programFolder = executable.parent_path();
+    return (isWritableFolder(programFolder) ? programFolder : userDataFolder()) / name;
 }
 
 }  // namespace korvalin

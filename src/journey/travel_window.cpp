@@ -244,8 +244,8 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
-    TileSheetLoad load = loadTileSheet(
-        QString::fromStdString(tileSheetPath(std::filesystem::current_path()).string()));
+    TileSheetLoad load = findTileSheet(tileSheetPlaces(
+        std::filesystem::current_path(), QApplication::applicationFilePath().toStdString()));
     if (!load.sheet)
         throw StartupError(load.error);
     game_.tileSheet = std::move(*load.sheet);
