@@ -58,7 +58,14 @@ std::filesystem::path savedGamePath(const std::filesystem::path& executable)
     // A program without an extension gets ".ini" appended.
     const std::filesystem::path name = executable.filename().replace_extension(".ini");
     const std::filesystem::path programFolder = executable.parent_path();
-    return (isWritableFolder(programFolder) ? programFolder : userDataFolder()) / name;
+    if (isWritableFolder(programFolder))
+        return programFolder / name;
+    // Made here so that the first save finds its folder; a failure shows
+    // when that save reports it cannot write.
+    const std::filesystem::path folder = userDataFolder();
+    std::error_code reportedBySave;
+    std::filesystem::create_directories(folder, reportedBySave);
+    return folder / name;
 }
 
 }  // namespace korvalin

@@ -23,7 +23,7 @@ std::optional<std::filesystem::path> firstTileSheet(
 // program when that folder is writable, so a copy on a stick carries its
 // game along; an installed program in a system folder saves to the user's
 // data folder instead ($XDG_DATA_HOME/korvalin, by default
-// ~/.local/share/korvalin), which the first save creates.
+// ~/.local/share/korvalin), which is created when first asked for.
 std::filesystem::path savedGamePath(const std::filesystem::path& executable);
 
 }  // namespace korvalin

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <string>
-#include <system_error>
 
 namespace korvalin {
 
@@ -29,9 +28,6 @@ bool writeAll(int fd, std::string_view bytes)
 
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
 {
-    // The user's data folder holds the first save of an installed game.
-    std::error_code noFolder;
-    std::filesystem::create_directories(path.parent_path(), noFolder);
     std::string temporary = path.string() + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
