@@ -36,10 +36,11 @@ THelpDlg::THelpDlg(Game& game)
       model_(game.HelpDlg),
       picture_(titlePicture(game.world, game.tileSheet, QSize(ClientSize, ClientSize)))
 {
-    // No close box: the window is left through START (or "Close") and Load.
+    // No close box, and no maximise on a window of fixed size: the window is
+    // left through START (or "Close") and Load.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinMaxButtonsHint);
-    closeOnlyFromHandlers(this);
+                   Qt::WindowMinimizeButtonHint);
+    closeOnlyFromHandlers(this, [this] { run(&HelpDlg::CloseBoxClick); });
     setFixedSize(ClientSize, ClientSize);
     fillBackground(this, Qt::gray);
 
