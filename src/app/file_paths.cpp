@@ -9,8 +9,6 @@ namespace korvalin {
 
 namespace {
 
-constexpr const char* TileSheetName = "Map25.BMP";
-
 // An unset, empty or relative XDG_DATA_HOME means the default folder.
 std::filesystem::path userDataFolder()
 {
@@ -28,6 +26,11 @@ bool isWritableFolder(const std::filesystem::path& folder)
 
 }  // namespace
 
+std::filesystem::path tileSheetPath(const std::filesystem::path& folder)
+{
+    return folder / "Map25.BMP";
+}
+
 std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory)
 {
     return workingDirectory / "Nikki.txt";
@@ -37,9 +40,9 @@ std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& 
                                                    const std::filesystem::path& executable)
 {
     const std::filesystem::path programFolder = executable.parent_path();
-    return {
-        workingDirectory / TileSheetName, programFolder / TileSheetName,
-        (programFolder.parent_path() / "share" / "korvalin" / TileSheetName).lexically_normal()};
+    const std::filesystem::path dataFolder = programFolder.parent_path() / "share" / "korvalin";
+    return {tileSheetPath(workingDirectory), tileSheetPath(programFolder),
+            tileSheetPath(dataFolder)};
 }
 
 std::optional<std::filesystem::path> firstTileSheet(

@@ -6,7 +6,9 @@
 
 namespace korvalin {
 
-// The diary file is written to the working directory.
+// The tile sheet in a folder; the diary file is written to the working
+// directory.
+std::filesystem::path tileSheetPath(const std::filesystem::path& folder);
 std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory);
 
 // The places the tile sheet is looked for, in order: the working directory,
