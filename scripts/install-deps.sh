@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils
+    desktop-file-utils appstream
 )
 
 missing=()

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "world/tile_sheet.h"
 
@@ -17,5 +19,9 @@ struct TileSheetLoad {
 };
 
 TileSheetLoad loadTileSheet(const QString& path);
+
+// Loads the first sheet found in `places`; when none holds one, the message
+// names every place looked in.
+TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places);
 
 }  // namespace korvalin
