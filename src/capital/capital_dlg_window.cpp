@@ -158,9 +158,6 @@ void TCapitalDlg::buildActionBar()
     bar->setGeometry(174, 6, 237, 76);
     fillBackground(bar, formColour(ActionPanelColour));
 
-    QPalette hints = QToolTip::palette();
-    hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));
-    hints.setColor(QPalette::ToolTipText, Qt::black);
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
@@ -168,7 +165,6 @@ void TCapitalDlg::buildActionBar()
         button->setIcon(actionGlyph(static_cast<int>(i) + 1));
         button->setIconSize(QSize(24, 24));
         button->setToolTip(qtext(capital_texts::Hints[i]));
-        button->setPalette(hints);
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this,
                 [this, click = ButtonClicks[i]] { run(click); });
@@ -196,8 +192,14 @@ void TCapitalDlg::buildDestinations()
         button->setObjectName(QStringLiteral("RadioButton%1").arg(k));
         button->setAutoExclusive(false);
         button->setGeometry(QRect(destinationSpot(k), QSize(166, 17)));
-        fillBackground(button, formColour(DestinationColour));
-        setTextColour(button, QColor(colors::Aqua));
+        QPalette colours = button->palette();
+        colours.setColor(QPalette::Window, formColour(DestinationColour));
+        colours.setColor(QPalette::WindowText, QColor(colors::Aqua));
+        // A destination no longer open after the visa greys out.
+        colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+        button->setPalette(colours);
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
         button->hide();
         if (k <= MaxDestinations) {
             connect(button, &QRadioButton::clicked, this,
@@ -291,8 +293,14 @@ void TCapitalDlg::syncAnimation()
 
 void TCapitalDlg::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        // The city's hints, like every hint from now on, show on aqua.
+        QPalette hints = QToolTip::palette();
+        hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));
+        hints.setColor(QPalette::ToolTipText, Qt::black);
+        QToolTip::setPalette(hints);
         model_.FormShow();
+    }
     GameDialog::showEvent(event);
 }
 
