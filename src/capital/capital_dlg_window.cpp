@@ -102,7 +102,7 @@ TCapitalDlg::TCapitalDlg(Game& game)
     C_Timer->start();
 
     model_.onHeightStep = [this] {
-        applyGeometry();
+        applySize();
         repaint();
     };
     model_.FormCreate();
@@ -239,9 +239,9 @@ void TCapitalDlg::run(Handler handler)
     sync();
 }
 
-void TCapitalDlg::applyGeometry()
+// The player may move the window; only its size follows the model.
+void TCapitalDlg::applySize()
 {
-    move(model_.Left, model_.Top);
     setFixedSize(model_.Width - FrameWidth, model_.Height - FrameHeight);
 }
 
@@ -249,7 +249,7 @@ void TCapitalDlg::sync()
 {
     setWindowTitle(model_.Caption.empty() ? windowCaption(WindowId::CapitalDlg)
                                           : qtext(model_.Caption));
-    applyGeometry();
+    applySize();
     syncFlag();
     InfoPanel->setVisible(model_.InfoPanelVisible);
     for (std::size_t i = 0; i < values_.size(); ++i)
@@ -300,6 +300,7 @@ void TCapitalDlg::showEvent(QShowEvent* event)
         hints.setColor(QPalette::ToolTipText, Qt::black);
         QToolTip::setPalette(hints);
         model_.FormShow();
+        move(model_.Left, model_.Top);
     }
     GameDialog::showEvent(event);
 }
