@@ -157,6 +157,10 @@ void TCapitalDlg::buildActionBar()
     bar->setLineWidth(4);
     bar->setGeometry(174, 6, 237, 76);
     fillBackground(bar, formColour(ActionPanelColour));
+    // Raised when up, sunk when down, as the game's square tool buttons look.
+    bar->setStyleSheet(
+        QStringLiteral("QToolButton { border: 2px outset #f4f4f4; background: #e4e4e4; }"
+                       "QToolButton:checked { border: 2px inset #808080; background: #b4b4b4; }"));
 
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         auto* button = new QToolButton(bar);
@@ -164,6 +168,8 @@ void TCapitalDlg::buildActionBar()
         button->setGeometry(QRect(ButtonSpots[i], QSize(30, 30)));
         button->setIcon(actionGlyph(static_cast<int>(i) + 1));
         button->setIconSize(QSize(24, 24));
+        // Down is the grouped button's lasting pressed look, not a click under way.
+        button->setCheckable(true);
         button->setToolTip(qtext(capital_texts::Hints[i]));
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this,
@@ -256,7 +262,7 @@ void TCapitalDlg::sync()
         values_[i]->setText(qtext(model_.InfoValues[i]));
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         speedButtons_[i]->setEnabled(model_.SpeedButtons[i].Enabled);
-        speedButtons_[i]->setDown(model_.SpeedButtons[i].Down);
+        speedButtons_[i]->setChecked(model_.SpeedButtons[i].Down);
     }
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
