@@ -2,20 +2,32 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvalin {
 
 class Game;
+struct CityRow;
 
 // The capital screen: the city's flag and facts, its embassies (the choice
 // of the next country and the visa) and the bar of city actions.
 class CapitalDlg {
 public:
     static constexpr int DestinationButtonCount = 18;
+    static constexpr int SpeedButtonCount = 12;
     static constexpr int FoldedHeight = 115;
     static constexpr int UnfoldedHeight = 432;
+    static constexpr int FoldedWidth = 427;
+    static constexpr int ScreenLeft = 43;
+    static constexpr int VisaFee = 2000;
+    static constexpr int ReissueFee = 10000;
+    static constexpr int WeekMinutes = 7 * 1440;
+    // Panel1's dark blue, and the brightest red the pulse shows on it.
+    static constexpr std::uint32_t PulseLow = 4194304;
+    static constexpr std::uint32_t PulseHigh = 4194558;
 
     struct RadioButton {
         std::string Caption;
@@ -62,23 +74,34 @@ public:
     // The pointer over action button k (1..12) presses it and pops the others up.
     void SpeedButtonMouseMove(int k);
 
+    // The heights the next unfold or fold passes through, the last one final.
+    static std::vector<int> foldHeights(int from);
+
     std::string Caption;
-    int Left = 43;
+    int Left = ScreenLeft;
     int Top = 0;
-    int Width = 427;
+    int Width = FoldedWidth;
     int Height = FoldedHeight;
+    // Called after each height of an unfold or fold, so that every step is painted.
+    std::function<void()> onHeightStep;
     bool Button7Visible = true;  // the visa for the next country is still to be obtained
     std::array<RadioButton, DestinationButtonCount> RadioButtons;
-    std::array<SpeedButton, 12> SpeedButtons;  // SpeedButton1 .. SpeedButton12
-    std::string FlagName;                      // the flag Image1 shows, e.g. "JP_F"
+    std::array<SpeedButton, SpeedButtonCount> SpeedButtons;  // SpeedButton1 .. SpeedButton12
+    std::string FlagName;                                    // the flag Image1 shows, e.g. "JP_F"
     bool InfoPanelVisible = false;
     std::array<std::string, 5> InfoValues;  // Label8 .. Label12
     std::string Label2Caption;
-    std::uint32_t Panel1Color = 4194304;
-    int visibleFootprint = 1;  // Asi1 .. Asi4
+    std::uint32_t Panel1Color = PulseLow;
+    int visibleFootprint = 1;  // Asi1 .. Asi4; 0 none
     bool pulsedown = false;
+    int C_TimerInterval = 1000;
 
     SpeedButton& speedButton(int k) { return SpeedButtons[static_cast<std::size_t>(k - 1)]; }
+    const SpeedButton& speedButton(int k) const
+    {
+        return SpeedButtons[static_cast<std::size_t>(k - 1)];
+    }
+    RadioButton& radioButton(int k) { return RadioButtons[static_cast<std::size_t>(k - 1)]; }
 
     // A visa not yet used is void: the visa button returns and every
     // destination can be chosen again.
@@ -90,6 +113,15 @@ public:
     }
 
 private:
+    void arrive(const CityRow& row);
+    void writeArrivalLines(const CityRow& row);
+    void showDestinations(const CityRow& row);
+    void leaveWithoutVisa();
+    void depart();
+    // The checked destination button (1..18), or 0.
+    int checkedButton() const;
+    bool applyForVisa(int k);
+
     Game& game_;
 };
 

@@ -1,10 +1,333 @@
 #include "capital/capital_dlg_window.h"
 
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+
+#include <algorithm>
+#include <type_traits>
+
+#include "app/click_label_qt.h"
+#include "app/close_guard_qt.h"
+#include "app/colors.h"
+#include "app/desktop_ui_qt.h"
+#include "app/game.h"
+#include "app/palette_qt.h"
+#include "app/text_qt.h"
+#include "capital/action_glyphs_qt.h"
+#include "capital/capital_texts.h"
+#include "capital/city_table.h"
+#include "capital/flag_dlg_window.h"
+
 namespace korvalin {
 
-TCapitalDlg::TCapitalDlg(Game& game) : GameDialog(game, WindowId::CapitalDlg)
+namespace {
+
+// Colours as the form stores them, blue in the high byte.
+QColor formColour(std::uint32_t bgr)
 {
-    setFixedSize(427, 115);
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+constexpr std::uint32_t ActionPanelColour = 2632744;
+constexpr std::uint32_t DestinationColour = 5505192;
+
+constexpr QPoint Panel1Origin(12, 95);
+constexpr std::array<QPoint, 4> FootprintSpots = {QPoint(143, 64), QPoint(131, 44), QPoint(142, 23),
+                                                  QPoint(132, 0)};
+// SpeedButton1 .. SpeedButton12 inside CapitalPL.
+constexpr std::array<QPoint, 12> ButtonSpots = {QPoint(7, 7),   QPoint(55, 7),   QPoint(87, 39),
+                                                QPoint(87, 7),  QPoint(119, 39), QPoint(119, 7),
+                                                QPoint(151, 7), QPoint(201, 39), QPoint(151, 39),
+                                                QPoint(201, 7), QPoint(7, 39),   QPoint(55, 39)};
+constexpr std::array<void (CapitalDlg::*)(), 12> ButtonClicks = {
+    &CapitalDlg::OKBtnClick,         &CapitalDlg::SpeedButton2Click,
+    &CapitalDlg::SpeedButton3Click,  &CapitalDlg::SpeedButton4Click,
+    &CapitalDlg::SpeedButton5Click,  &CapitalDlg::SpeedButton6Click,
+    &CapitalDlg::SpeedButton7Click,  &CapitalDlg::SpeedButton8Click,
+    &CapitalDlg::SpeedButton9Click,  &CapitalDlg::SpeedButton10Click,
+    &CapitalDlg::SpeedButton11Click, &CapitalDlg::SpeedButton12Click};
+
+// Destination button k (1..18): two columns of nine on the form.
+QPoint destinationSpot(int k)
+{
+    const int row = (k - 1) % 9;
+    const int left = k <= 9 ? 31 : 219;
+    const int top = row == 0 ? 140 : row == 1 ? 164 : 190 + 25 * (row - 2);
+    return QPoint(left, top) - Panel1Origin;
+}
+
+// The flag pictures live in their own window, created after this one.
+QPixmap flagPicture(Game& game, std::string_view name)
+{
+    if (auto* ui = dynamic_cast<DesktopUi*>(&game.ui)) {
+        if (auto* flags = qobject_cast<TFlagDlg*>(ui->window(WindowId::FlagDlg)))
+            return flags->flag(name);
+    }
+    return {};
+}
+
+}  // namespace
+
+TCapitalDlg::TCapitalDlg(Game& game)
+    : GameDialog(game, WindowId::CapitalDlg), model_(game.CapitalDlg)
+{
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    setModal(false);
+    // Leaving goes through the city's own button, which checks the visa.
+    closeOnlyFromHandlers(this);
+    setFont(pixelFont(12));
+
+    buildStrip();
+    buildInfoPanel();
+    buildActionBar();
+    buildDestinations();
+
+    C_Timer = new QTimer(this);
+    C_Timer->setObjectName(QStringLiteral("C_Timer"));
+    C_Timer->setInterval(model_.C_TimerInterval);
+    connect(C_Timer, &QTimer::timeout, this, [this] {
+        model_.C_TimerTimer();
+        C_Timer->setInterval(model_.C_TimerInterval);
+        syncAnimation();
+    });
+    C_Timer->start();
+
+    model_.onHeightStep = [this] {
+        applySize();
+        repaint();
+    };
+    model_.FormCreate();
+    sync();
+}
+
+void TCapitalDlg::buildStrip()
+{
+    Image1 = new ClickLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 5, 120, 80);
+    Image1->onClick = [this](Qt::MouseButton) { run(&CapitalDlg::Image1Click); };
+
+    for (std::size_t i = 0; i < footprints_.size(); ++i) {
+        auto* foot = new QLabel(this);
+        foot->setObjectName(QStringLiteral("Asi%1").arg(i + 1));
+        foot->setPixmap(footprintPicture(static_cast<int>(i) + 1));
+        foot->setGeometry(QRect(FootprintSpots[i], QSize(27, 27)));
+        footprints_[i] = foot;
+    }
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(8, 91, 403, 300);
+}
+
+void TCapitalDlg::buildInfoPanel()
+{
+    InfoPanel = new ClickLabel(this);
+    InfoPanel->setObjectName(QStringLiteral("InfoPanel"));
+    InfoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    InfoPanel->setGeometry(8, 5, 161, 81);
+    fillBackground(InfoPanel, palette().color(QPalette::Window));
+    InfoPanel->onClick = [this](Qt::MouseButton) { run(&CapitalDlg::InfoPanelClick); };
+    for (std::size_t i = 0; i < values_.size(); ++i) {
+        const int top = 3 + 15 * static_cast<int>(i);
+        auto* caption = new QLabel(qtext(capital_texts::FactCaptions[i]), InfoPanel);
+        caption->setObjectName(QStringLiteral("Label%1").arg(i + 3));
+        caption->setGeometry(6, top, 30, 15);
+        values_[i] = new QLabel(InfoPanel);
+        values_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 8));
+        values_[i]->setGeometry(38, top, 120, 15);
+    }
+}
+
+void TCapitalDlg::buildActionBar()
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("CapitalPL"));
+    bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->setLineWidth(4);
+    bar->setGeometry(174, 6, 237, 76);
+    fillBackground(bar, formColour(ActionPanelColour));
+    // Raised when up, sunk when down, as the game's square tool buttons look.
+    bar->setStyleSheet(
+        QStringLiteral("QToolButton { border: 2px outset #f4f4f4; background: #e4e4e4; }"
+                       "QToolButton:checked { border: 2px inset #808080; background: #b4b4b4; }"));
+
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
+        button->setGeometry(QRect(ButtonSpots[i], QSize(30, 30)));
+        button->setIcon(actionGlyph(static_cast<int>(i) + 1));
+        button->setIconSize(QSize(24, 24));
+        // Down is the grouped button's lasting pressed look, not a click under way.
+        button->setCheckable(true);
+        button->setToolTip(qtext(capital_texts::Hints[i]));
+        button->installEventFilter(this);
+        connect(button, &QToolButton::clicked, this,
+                [this, click = ButtonClicks[i]] { run(click); });
+        speedButtons_[i] = button;
+    }
+}
+
+void TCapitalDlg::buildDestinations()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(QRect(Panel1Origin, QSize(395, 291)));
+    fillBackground(Panel1, formColour(model_.Panel1Color));
+
+    auto* heading = new QLabel(qtext(capital_texts::Heading), Panel1);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setAlignment(Qt::AlignCenter);
+    heading->setGeometry(20, 8, 250, 25);
+    fillBackground(heading, Qt::black);
+    setTextColour(heading, Qt::white);
+
+    for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        auto* button = new QRadioButton(Panel1);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(k));
+        button->setAutoExclusive(false);
+        button->setGeometry(QRect(destinationSpot(k), QSize(166, 17)));
+        QPalette colours = button->palette();
+        colours.setColor(QPalette::Window, formColour(DestinationColour));
+        colours.setColor(QPalette::WindowText, QColor(colors::Aqua));
+        // A destination no longer open after the visa greys out.
+        colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+        button->setPalette(colours);
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
+        button->hide();
+        if (k <= MaxDestinations) {
+            connect(button, &QRadioButton::clicked, this,
+                    [this, k] { run([k](CapitalDlg& m) { m.RadioButtonClick(k); }); });
+        }
+        radioButtons_[i] = button;
+    }
+
+    Button7 = new QPushButton(qtext(capital_texts::Button7Caption), Panel1);
+    Button7->setObjectName(QStringLiteral("Button7"));
+    Button7->setGeometry(QRect(QPoint(303, 108) - Panel1Origin, QSize(89, 25)));
+    connect(Button7, &QPushButton::clicked, this, [this] { run(&CapitalDlg::Button7Click); });
+
+    Label2 = new QLabel(Panel1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(82, 271, 300, 15);
+    setTextColour(Label2, Qt::yellow);
+
+    // The form's own OK and Cancel stay hidden; the action bar does their work.
+    auto* ok = new QPushButton(qtext(capital_texts::OkCaption), this);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    ok->hide();
+    connect(ok, &QPushButton::clicked, this, [this] { run(&CapitalDlg::OKBtnClick); });
+    auto* cancel = new QPushButton(qtext(capital_texts::CancelCaption), this);
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    cancel->hide();
+    connect(cancel, &QPushButton::clicked, this, [this] { run(&CapitalDlg::CancelBtnClick); });
+}
+
+template <typename Handler>
+void TCapitalDlg::run(Handler handler)
+{
+    if constexpr (std::is_member_function_pointer_v<Handler>)
+        (model_.*handler)();
+    else
+        handler(model_);
+    sync();
+}
+
+// The player may move the window; only its size follows the model.
+void TCapitalDlg::applySize()
+{
+    setFixedSize(model_.Width - FrameWidth, model_.Height - FrameHeight);
+}
+
+void TCapitalDlg::sync()
+{
+    setWindowTitle(model_.Caption.empty() ? windowCaption(WindowId::CapitalDlg)
+                                          : qtext(model_.Caption));
+    applySize();
+    syncFlag();
+    InfoPanel->setVisible(model_.InfoPanelVisible);
+    for (std::size_t i = 0; i < values_.size(); ++i)
+        values_[i]->setText(qtext(model_.InfoValues[i]));
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
+        speedButtons_[i]->setEnabled(model_.SpeedButtons[i].Enabled);
+        speedButtons_[i]->setChecked(model_.SpeedButtons[i].Down);
+    }
+    for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
+        const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
+        radioButtons_[i]->setText(qtext(state.Caption));
+        radioButtons_[i]->setVisible(state.Visible);
+        radioButtons_[i]->setEnabled(state.Enabled);
+        radioButtons_[i]->setChecked(state.Checked);
+    }
+    Button7->setVisible(model_.Button7Visible);
+    Label2->setText(qtext(model_.Label2Caption));
+    syncAnimation();
+}
+
+// The picture stays as it was when the country has none.
+void TCapitalDlg::syncFlag()
+{
+    if (model_.FlagName == shownFlag_)
+        return;
+    const QPixmap flag = flagPicture(game_, model_.FlagName);
+    if (flag.isNull())
+        return;
+    Image1->setPixmap(flag);
+    shownFlag_ = model_.FlagName;
+}
+
+void TCapitalDlg::syncAnimation()
+{
+    const QColor pulse = formColour(model_.Panel1Color);
+    if (Panel1->palette().color(QPalette::Window) != pulse)
+        fillBackground(Panel1, pulse);
+    for (std::size_t i = 0; i < footprints_.size(); ++i)
+        footprints_[i]->setVisible(model_.visibleFootprint == static_cast<int>(i) + 1);
+}
+
+void TCapitalDlg::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous()) {
+        // The city's hints, like every hint from now on, show on aqua.
+        QPalette hints = QToolTip::palette();
+        hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));
+        hints.setColor(QPalette::ToolTipText, Qt::black);
+        QToolTip::setPalette(hints);
+        model_.FormShow();
+        move(model_.Left, model_.Top);
+    }
+    GameDialog::showEvent(event);
+}
+
+void TCapitalDlg::done(int result)
+{
+    model_.FormClose();
+    GameDialog::done(result);
+}
+
+// The pressed look follows the pointer over the action bar.
+bool TCapitalDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        const auto it = std::ranges::find(speedButtons_, watched);
+        if (it != speedButtons_.end()) {
+            const int k = static_cast<int>(it - speedButtons_.begin()) + 1;
+            run([k](CapitalDlg& m) { m.SpeedButtonMouseMove(k); });
+        }
+    }
+    return GameDialog::eventFilter(watched, event);
 }
 
 }  // namespace korvalin

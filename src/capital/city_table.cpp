@@ -534,7 +534,9 @@ constexpr auto SeaLegs = std::to_array<SeaLeg>({
     {.capital = "日本国首都東京", .destinations = {"韓国", "ロシア", "フィリピン", "中国"}},
     {.capital = "大韓民国首都ソウル", .destinations = {"中国"}},
     {.capital = "インド首都ニューデリー", .destinations = {"スリランカ", "ネパール", "ブータン"}},
-    {.capital = "シリア・アラブ共和国首都ダマスカス", .destinations = {"キプロス"}},
+    // Syria and Israel do not touch (Lebanon and Jordan lie between them):
+    // the hiker goes along the coast by boat.
+    {.capital = "シリア・アラブ共和国首都ダマスカス", .destinations = {"キプロス", "イスラエル"}},
     {.capital = "トルコ共和国首都アンカラ", .destinations = {"キプロス"}},
     {.capital = "ドイツ連邦共和国首都ベルリン", .destinations = {"デンマーク"}},
     {.capital = "フランス共和国首都パリ", .destinations = {"イギリス"}},
@@ -545,6 +547,7 @@ constexpr auto SeaLegs = std::to_array<SeaLeg>({
     {.capital = "デンマーク王国首都コペンハーゲン",
      .destinations = {"ドイツ", "ノルウェー", "スウェーデン"}},
     {.capital = "キプロス共和国首都ニコシア", .destinations = {"シリア", "トルコ"}},
+    {.capital = "イスラエル国首都エルサレム", .destinations = {"シリア"}},
     {.capital = "スリランカ民主社会主義共和国首都スリジャヤワルダナプラコッテ",
      .destinations = {"インド", "シンガポール", "イエメン"}},
     {.capital = "マレーシア首都クアラルンプール", .destinations = {"シンガポール", "インドネシア"}},
@@ -555,7 +558,7 @@ constexpr auto SeaLegs = std::to_array<SeaLeg>({
      .destinations = {"マレーシア", "インドネシア", "フィリピン", "スリランカ"}},
 });
 
-static_assert(SeaLegs.size() == 18);
+static_assert(SeaLegs.size() == 19);
 
 bool isSeaLeg(std::string_view capital, std::string_view destination)
 {

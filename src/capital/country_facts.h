@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace korvalin {
@@ -18,5 +19,11 @@ struct CountryFacts {
 // The facts of the country whose main tile code is `code` (the value PP
 // holds while the hiker is there), or nullptr.
 const CountryFacts* factsByMainCode(std::uint8_t code);
+
+// "37万8000k㎡", "620k㎡": every square kilometre, grouped by 万.
+std::string areaText(std::int64_t squareKilometres);
+
+// "1億2496万人", "293万人": to the nearest 万, grouped by 億 and 万.
+std::string populationText(std::int64_t people);
 
 }  // namespace korvalin

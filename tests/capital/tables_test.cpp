@@ -344,11 +344,13 @@ TEST(LegCodesTest, OnlyTheListedSeaLegsCrossWater)
             seaLegs += codes.PS == WaterTile;
         }
     }
-    EXPECT_EQ(seaLegs, 35);
+    EXPECT_EQ(seaLegs, 37);
     EXPECT_EQ(leg("インド首都ニューデリー", "ブータン").PS, WaterTile);
     EXPECT_EQ(leg("インド首都ニューデリー", "中国").PS, NoExtraTile);
     EXPECT_EQ(leg("キプロス共和国首都ニコシア", "トルコ").PS, WaterTile);
     EXPECT_EQ(leg("トルコ共和国首都アンカラ", "シリア").PS, NoExtraTile);
+    EXPECT_EQ(leg("シリア・アラブ共和国首都ダマスカス", "イスラエル").PS, WaterTile);
+    EXPECT_EQ(leg("イスラエル国首都エルサレム", "シリア").PS, WaterTile);
 }
 
 TEST(LegCodesTest, TheUkIsReachedOnlyFromParisBrusselsAndAmsterdamBySea)

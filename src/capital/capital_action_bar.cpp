@@ -1,0 +1,103 @@
+// The bar of city actions, and the timer's footprints and colour pulse.
+#include "app/game.h"
+#include "capital/capital_dlg.h"
+#include "capital/capital_texts.h"
+#include "save/saved_game.h"
+#include "world/region_table.h"
+
+namespace korvalin {
+
+void CapitalDlg::SpeedButton2Click()
+{
+    game_.ui.show(WindowId::ArbeitDlg);
+}
+
+// One purchase per stay.
+void CapitalDlg::SpeedButton3Click()
+{
+    if (game_.state.buy) {
+        game_.ui.message(capital_texts::AlreadyShopped);
+        return;
+    }
+    game_.ui.show(WindowId::KaimonoDlg);
+}
+
+void CapitalDlg::SpeedButton4Click()
+{
+    game_.ui.show(WindowId::SitiyaDlg);
+}
+
+// Asking home for money makes sense only from abroad.
+void CapitalDlg::SpeedButton5Click()
+{
+    const GameState& s = game_.state;
+    if (game_.world.cell(s.MapX + 14, s.MapY + 14) == RegionCodes(JapanEntry)) {
+        game_.ui.message(capital_texts::TelegramsAbroadOnly);
+        return;
+    }
+    game_.ui.show(WindowId::DenpoDlg);
+}
+
+void CapitalDlg::SpeedButton6Click()
+{
+    game_.ui.show(WindowId::BankDlg);
+}
+
+void CapitalDlg::SpeedButton7Click()
+{
+    game_.ui.show(WindowId::NikkiDlg);
+}
+
+void CapitalDlg::SpeedButton8Click()
+{
+    game_.ui.showModal(WindowId::HelpDlg);
+}
+
+void CapitalDlg::SpeedButton9Click()
+{
+    if (game_.random.randInt(3) == 1)
+        game_.appendDiaryLine(capital_texts::MapLine);
+    game_.ui.show(WindowId::WorldMap);
+}
+
+void CapitalDlg::SpeedButton10Click()
+{
+    saveGame(game_);
+}
+
+// The buttons form one group that may be all up: the pressed look follows
+// the pointer. A disabled button takes no pointer and keeps its look, as the
+// embassy buttons of a plain city show pressed.
+void CapitalDlg::SpeedButtonMouseMove(int k)
+{
+    if (k < 1 || k > SpeedButtonCount || !speedButton(k).Enabled)
+        return;
+    for (SpeedButton& button : SpeedButtons) {
+        if (button.Enabled)
+            button.Down = false;
+    }
+    speedButton(k).Down = true;
+}
+
+void CapitalDlg::C_TimerTimer()
+{
+    C_TimerInterval = 500;
+
+    // The destination panel glows from dark blue to red and back, one step of
+    // red a tick; at the top the step up is taken back within the same tick.
+    if (!pulsedown) {
+        ++Panel1Color;
+        if (Panel1Color > PulseHigh)
+            pulsedown = true;
+    }
+    if (pulsedown) {
+        --Panel1Color;
+        if (Panel1Color <= PulseLow)
+            pulsedown = false;
+    }
+
+    if (visibleFootprint != 0)
+        visibleFootprint = visibleFootprint % 4 + 1;
+}
+
+}  // namespace korvalin

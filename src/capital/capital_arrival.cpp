@@ -1,0 +1,108 @@
+// Arriving in a city: the screen's set-up on every show, and the flag's facts.
+#include "app/game.h"
+#include "capital/arrival_lines.h"
+#include "capital/capital_dlg.h"
+#include "capital/capital_texts.h"
+#include "capital/city_table.h"
+#include "capital/country_facts.h"
+#include "capital/country_table.h"
+#include "capital/leg_state.h"
+#include "world/region_table.h"
+
+namespace korvalin {
+
+void CapitalDlg::FormCreate()
+{
+    pulsedown = false;
+}
+
+void CapitalDlg::FormShow()
+{
+    GameState& s = game_.state;
+    // Only the top strip shows until the embassy button unfolds the list.
+    Left = ScreenLeft;
+    Top = 0;
+    Width = FoldedWidth;
+    Height = FoldedHeight;
+
+    game_.reseed();
+    s.konzatsuno = static_cast<std::uint8_t>(game_.random.randInt(5));
+    s.arbeitno = static_cast<std::uint8_t>(game_.random.randInt(10));
+
+    // The journey takes no input while the hiker is in town.
+    game_.ui.setEnabled(WindowId::Travel, false);
+    game_.ui.setEnabled(WindowId::NikkiDlg, true);
+    s.sosinf = false;
+
+    // The UK has no picture: the last flag stays.
+    if (const CountryRow* country = countryByMainCode(s.PP); country && !country->flag.empty())
+        FlagName = country->flag;
+
+    SpeedButton& embassy = speedButton(11);
+    SpeedButton& japaneseEmbassy = speedButton(12);
+    embassy.Enabled = s.capitalf;
+    japaneseEmbassy.Enabled = s.capitalf;
+    if (!s.capitalf) {
+        embassy.Down = true;
+        japaneseEmbassy.Down = true;
+    }
+    // Japan has no Japanese embassy.
+    if (game_.world.cell(s.MapX + 14, s.MapY + 13) == RegionCodes(JapanEntry)) {
+        japaneseEmbassy.Down = true;
+        japaneseEmbassy.Enabled = false;
+    }
+    speedButton(9).Enabled = s.HaveMap || s.Nikki;
+
+    // What to restore if the hiker leaves without the visa.
+    if (Button7Visible)
+        saveLeg(s);
+    Label2Caption.clear();
+
+    if (const CityRow* row = cityAt(s.hikerX(), s.hikerY()))
+        arrive(*row);
+}
+
+void CapitalDlg::arrive(const CityRow& row)
+{
+    Caption = row.caption;
+    writeArrivalLines(row);
+    leaveAnimalsAtTheGates(row, game_.state);
+    // A city's buttons stay as the last close left them: hidden.
+    if (isCapitalRow(row))
+        showDestinations(row);
+}
+
+void CapitalDlg::writeArrivalLines(const CityRow& row)
+{
+    for (const std::string& line : arrivalLines(row, game_.state))
+        game_.appendDiaryLine(line);
+}
+
+void CapitalDlg::showDestinations(const CityRow& row)
+{
+    const auto destinations = row.destinations();
+    for (std::size_t i = 0; i < RadioButtons.size(); ++i) {
+        RadioButton& button = RadioButtons[i];
+        button.Visible = i < destinations.size();
+        if (button.Visible)
+            button.Caption =
+                std::string(destinations[i]) + std::string(capital_texts::EmbassySuffix);
+    }
+}
+
+void CapitalDlg::Image1Click()
+{
+    if (const CountryFacts* facts = factsByMainCode(game_.state.PP)) {
+        InfoValues = {std::string(facts->area), std::string(facts->population),
+                      std::string(facts->ethnicGroups), std::string(facts->language),
+                      std::string(facts->currency)};
+    }
+    InfoPanelVisible = true;
+}
+
+void CapitalDlg::InfoPanelClick()
+{
+    InfoPanelVisible = false;
+}
+
+}  // namespace korvalin

@@ -1,0 +1,79 @@
+// Choosing the next country and leaving the city.
+#include "app/game.h"
+#include "capital/arrival_lines.h"
+#include "capital/capital_dlg.h"
+#include "capital/capital_texts.h"
+#include "capital/city_table.h"
+#include "capital/leg_state.h"
+
+namespace korvalin {
+
+void CapitalDlg::RadioButtonClick(int k)
+{
+    if (k < 1 || k > MaxDestinations || !radioButton(k).Enabled)
+        return;
+    for (RadioButton& button : RadioButtons)
+        button.Checked = false;
+    radioButton(k).Checked = true;
+
+    const CityRow* row = findCity(Caption);
+    if (row == nullptr)
+        return;
+    if (const auto leg = legCodes(*row, k))
+        setLeg(game_.state, *leg);
+}
+
+void CapitalDlg::OKBtnClick()
+{
+    const GameState& s = game_.state;
+    if (s.lostf && s.capitalf) {
+        game_.ui.message(capital_texts::NoPassportToLeave);
+        return;
+    }
+    if (Button7Visible && s.capitalf) {
+        if (game_.ui.confirm(capital_texts::LeaveWithoutVisa))
+            leaveWithoutVisa();
+        return;
+    }
+    depart();
+}
+
+// The choice made here is undone: the journey goes on with the leg the
+// hiker arrived with.
+void CapitalDlg::leaveWithoutVisa()
+{
+    GameState& s = game_.state;
+    restoreLeg(s);
+    s.worked = false;
+    s.nyukoku = false;
+    InfoPanelVisible = false;
+    game_.ui.setEnabled(WindowId::Travel, true);
+    game_.ui.close(WindowId::CapitalDlg);
+}
+
+void CapitalDlg::depart()
+{
+    GameState& s = game_.state;
+    InfoPanelVisible = false;
+    s.Start = false;
+    s.worked = false;
+    s.nyukoku = false;
+    s.nyu = false;
+    s.buy = false;
+    game_.ui.setEnabled(WindowId::Travel, true);
+    if (const CityRow* row = findCity(Caption))
+        game_.appendDiaryLine(departureLine(*row));
+    game_.ui.close(WindowId::CapitalDlg);
+}
+
+void CapitalDlg::FormClose()
+{
+    for (RadioButton& button : RadioButtons) {
+        button.Checked = false;
+        button.Visible = false;
+    }
+    game_.state.visaf = false;
+    game_.ui.setEnabled(WindowId::Travel, true);
+}
+
+}  // namespace korvalin

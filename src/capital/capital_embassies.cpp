@@ -1,0 +1,118 @@
+// The embassies: unfolding the destination list, the visa and the Japanese
+// embassy.
+#include "app/game.h"
+#include "capital/capital_dlg.h"
+#include "capital/capital_texts.h"
+#include "capital/visa_lines.h"
+#include "journey/diary_entries.h"
+
+namespace korvalin {
+
+std::vector<int> CapitalDlg::foldHeights(int from)
+{
+    std::vector<int> heights;
+    const auto run = [&](int first, int last, int step) {
+        for (int h = first; step > 0 ? h <= last : h >= last; h += step)
+            heights.push_back(h);
+    };
+    if (from == FoldedHeight) {
+        run(120, 160, 5);
+        run(170, 420, 10);
+        heights.push_back(UnfoldedHeight);
+    } else {
+        run(430, 410, -5);
+        run(400, 380, -5);
+        run(370, 120, -10);
+        heights.push_back(FoldedHeight);
+    }
+    return heights;
+}
+
+void CapitalDlg::SpeedButton11Click()
+{
+    for (int height : foldHeights(Height)) {
+        Height = height;
+        if (onHeightStep)
+            onHeightStep();
+    }
+}
+
+int CapitalDlg::checkedButton() const
+{
+    for (std::size_t i = 0; i < RadioButtons.size(); ++i) {
+        if (RadioButtons[i].Checked)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+void CapitalDlg::Button7Click()
+{
+    const int k = checkedButton();
+    if (k == 0) {
+        // Only a reminder: either answer leaves everything as it is.
+        game_.ui.confirm(capital_texts::NoSelection);
+        return;
+    }
+    if (game_.state.lostf) {
+        game_.ui.message(capital_texts::NoPassportForVisa);
+        return;
+    }
+    if (!applyForVisa(k))
+        return;
+    Button7Visible = false;
+    // The choice is now binding.
+    for (int i = 1; i <= DestinationButtonCount; ++i)
+        radioButton(i).Enabled = i == k;
+}
+
+// One of the first five embassies has a crowded counter during each stay,
+// where the visa takes a week instead of a day.
+bool CapitalDlg::applyForVisa(int k)
+{
+    GameState& s = game_.state;
+    const bool crowded = k == s.konzatsuno + 1;
+    if (!game_.ui.confirm(crowded ? capital_texts::CrowdedCounter : capital_texts::IssueVisa))
+        return false;
+    if (s.yen < VisaFee) {
+        game_.ui.warning(capital_texts::FeeShort);
+        return false;
+    }
+    if (const std::string line = visaApplicationLine(s.PN, crowded); !line.empty())
+        game_.appendDiaryLine(line);
+    s.day += crowded ? WeekMinutes : MinutesPerDay;
+    if (headStayDay(game_))
+        game_.appendDiaryLine(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay);
+    s.yen -= VisaFee;
+    if (crowded)
+        s.visaf = true;  // a job taken afterwards counts the week waited
+    return true;
+}
+
+void CapitalDlg::SpeedButton12Click()
+{
+    GameState& s = game_.state;
+    if (!s.lostf) {
+        game_.ui.message(capital_texts::Greeting);
+        std::string line(capital_texts::GreetingLineBefore);
+        line += s.Namae;
+        line += capital_texts::GreetingLineAfter;
+        game_.appendDiaryLine(line);
+        return;
+    }
+    game_.ui.message(capital_texts::Reissue);
+    game_.appendDiaryLine(capital_texts::ReissueVisitLine);
+    // The fee must leave something over.
+    if (s.yen <= ReissueFee) {
+        game_.ui.message(capital_texts::ReissueFeeShort);
+        game_.appendDiaryLine(capital_texts::ReissueNoMoneyLine);
+        return;
+    }
+    s.lostf = false;
+    s.yen -= ReissueFee;
+    s.day += WeekMinutes;
+    if (headStayDay(game_))
+        game_.appendDiaryLine(capital_texts::ReissuedLine);
+}
+
+}  // namespace korvalin

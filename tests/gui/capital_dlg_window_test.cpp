@@ -1,0 +1,97 @@
+// The capital screen's window: showing it runs the arrival, its buttons reach
+// the model, and what it shows follows the model.
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "app/game.h"
+#include "capital/capital_dlg_window.h"
+#include "support/fake_ports.h"
+
+namespace korvalin {
+namespace {
+
+// A left click as the mouse makes it: press and release over the widget.
+void leftClick(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
+}
+
+class CapitalWindowTest : public ::testing::Test {
+protected:
+    CapitalWindowTest()
+    {
+        // Beside Tokyo, on its east side.
+        game.state.MapX = 246 - 15;
+        game.state.MapY = 118 - 14;
+        game.state.capitalf = true;
+    }
+
+    template <typename T>
+    T* child(const char* name)
+    {
+        auto* widget = dlg.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    TCapitalDlg dlg{game};
+};
+
+TEST_F(CapitalWindowTest, ShowingArrivesAndShowsTheStripOnly)
+{
+    dlg.show();
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("日本国首都東京"));
+    EXPECT_EQ(game.diary.get(game.state.dd), "　　東京に到着。");
+    EXPECT_EQ(dlg.height(), CapitalDlg::FoldedHeight - TCapitalDlg::FrameHeight);
+    EXPECT_EQ(dlg.width(), TCapitalDlg::ClientWidth);
+    auto* korea = child<QRadioButton>("RadioButton1");
+    EXPECT_EQ(korea->text(), QStringLiteral("韓国大使館"));
+    EXPECT_FALSE(korea->isHidden());
+    EXPECT_TRUE(child<QRadioButton>("RadioButton5")->isHidden());
+}
+
+TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
+{
+    dlg.show();
+    child<QToolButton>("SpeedButton11")->click();
+    EXPECT_EQ(dlg.height(), CapitalDlg::UnfoldedHeight - TCapitalDlg::FrameHeight);
+
+    child<QRadioButton>("RadioButton1")->click();
+    EXPECT_EQ(game.state.PN, 9);  // Korea
+    game.state.yen = 5000;
+    child<QPushButton>("Button7")->click();
+    EXPECT_TRUE(child<QPushButton>("Button7")->isHidden());
+    EXPECT_FALSE(child<QRadioButton>("RadioButton2")->isEnabled());
+
+    leftClick(child<QLabel>("Image1"));
+    EXPECT_EQ(child<QLabel>("Label8")->text(), QStringLiteral("37万8000k㎡"));
+    EXPECT_FALSE(child<QLabel>("InfoPanel")->isHidden());
+    leftClick(child<QLabel>("InfoPanel"));
+    EXPECT_TRUE(child<QLabel>("InfoPanel")->isHidden());
+
+    child<QToolButton>("SpeedButton1")->click();
+    EXPECT_EQ(ui.count("close", "TCapitalDlg"), 1);
+    EXPECT_EQ(game.diary.get(game.state.dd), "　　東京を出発。");
+
+    child<QToolButton>("SpeedButton11")->click();
+    EXPECT_EQ(dlg.height(), CapitalDlg::FoldedHeight - TCapitalDlg::FrameHeight);
+}
+
+}  // namespace
+}  // namespace korvalin
