@@ -82,8 +82,9 @@ TCapitalDlg::TCapitalDlg(Game& game)
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     setModal(false);
-    // Leaving goes through the city's own button, which checks the visa.
-    closeOnlyFromHandlers(this);
+    // Leaving goes through the city's own handler, which checks the visa;
+    // a window manager's close box asks the same.
+    closeOnlyFromHandlers(this, [this] { run(&CapitalDlg::OKBtnClick); });
     setFont(pixelFont(12));
 
     buildStrip();
