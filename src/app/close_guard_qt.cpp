@@ -3,7 +3,10 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QObject>
+#include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 namespace korvalin {
 
@@ -11,7 +14,10 @@ namespace {
 
 class CloseGuard : public QObject {
 public:
-    using QObject::QObject;
+    CloseGuard(QWidget* window, std::function<void()> closeBox)
+        : QObject(window), closeBox_(std::move(closeBox))
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -20,6 +26,9 @@ protected:
         // of the game's own handlers do not.
         if (event->type() == QEvent::Close && event->spontaneous()) {
             event->ignore();
+            // Run once the close event is over, as the handler may close
+            // this very window.
+            QTimer::singleShot(0, this, closeBox_);
             return true;
         }
         if (event->type() == QEvent::KeyPress &&
@@ -29,13 +38,16 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::function<void()> closeBox_;
 };
 
 }  // namespace
 
-void closeOnlyFromHandlers(QWidget* window)
+void closeOnlyFromHandlers(QWidget* window, std::function<void()> closeBox)
 {
-    window->installEventFilter(new CloseGuard(window));
+    window->installEventFilter(new CloseGuard(window, std::move(closeBox)));
 }
 
 }  // namespace korvalin

@@ -1,10 +1,34 @@
 #include "app/file_paths.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
 namespace korvalin {
 
-std::filesystem::path tileSheetPath(const std::filesystem::path& workingDirectory)
+namespace {
+
+// An unset, empty or relative XDG_DATA_HOME means the default folder.
+std::filesystem::path userDataFolder()
 {
-    return workingDirectory / "Map25.BMP";
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && std::filesystem::path(dataHome).is_absolute())
+        return std::filesystem::path(dataHome) / "korvalin";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home ? home : "") / ".local" / "share" / "korvalin";
+}
+
+bool isWritableFolder(const std::filesystem::path& folder)
+{
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+std::filesystem::path tileSheetPath(const std::filesystem::path& folder)
+{
+    return folder / "Map25.BMP";
 }
 
 std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory)
@@ -12,11 +36,39 @@ std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory)
     return workingDirectory / "Nikki.txt";
 }
 
+std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& workingDirectory,
+                                                   const std::filesystem::path& executable)
+{
+    const std::filesystem::path programFolder = executable.parent_path();
+    const std::filesystem::path dataFolder = programFolder.parent_path() / "share" / "korvalin";
+    return {tileSheetPath(workingDirectory), tileSheetPath(programFolder),
+            tileSheetPath(dataFolder)};
+}
+
+std::optional<std::filesystem::path> firstTileSheet(
+    const std::vector<std::filesystem::path>& places)
+{
+    for (const std::filesystem::path& place : places) {
+        std::error_code ignored;
+        if (std::filesystem::is_regular_file(place, ignored))
+            return place;
+    }
+    return std::nullopt;
+}
+
 std::filesystem::path savedGamePath(const std::filesystem::path& executable)
 {
     // A program without an extension gets ".ini" appended.
-    std::filesystem::path path = executable;
-    return path.replace_extension(".ini");
+    const std::filesystem::path name = executable.filename().replace_extension(".ini");
+    const std::filesystem::path programFolder = executable.parent_path();
+    if (isWritableFolder(programFolder))
+        return programFolder / name;
+    // Made here so that the first save finds its folder; a failure shows
+    // when that save reports it cannot write.
+    const std::filesystem::path folder = userDataFolder();
+    std::error_code reportedBySave;
+    std::filesystem::create_directories(folder, reportedBySave);
+    return folder / name;
 }
 
 }  // namespace korvalin

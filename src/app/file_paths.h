@@ -1,13 +1,31 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <vector>
 
 namespace korvalin {
 
-// The tile sheet and the diary file are looked for in the working
-// directory; the saved game sits beside the program and shares its name.
-std::filesystem::path tileSheetPath(const std::filesystem::path& workingDirectory);
+// The tile sheet in a folder; the diary file is written to the working
+// directory.
+std::filesystem::path tileSheetPath(const std::filesystem::path& folder);
 std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory);
+
+// The places the tile sheet is looked for, in order: the working directory,
+// the program's own folder, and the data folder of an installed copy
+// (share/korvalin beside the program's bin folder, wherever it was installed).
+std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& workingDirectory,
+                                                   const std::filesystem::path& executable);
+
+// The first of `places` that holds the tile sheet as a file.
+std::optional<std::filesystem::path> firstTileSheet(
+    const std::vector<std::filesystem::path>& places);
+
+// The saved game shares the program's name with ".ini". It sits beside the
+// program when that folder is writable, so a copy on a stick carries its
+// game along; an installed program in a system folder saves to the user's
+// data folder instead ($XDG_DATA_HOME/korvalin, by default
+// ~/.local/share/korvalin), which is created when first asked for.
 std::filesystem::path savedGamePath(const std::filesystem::path& executable);
 
 }  // namespace korvalin

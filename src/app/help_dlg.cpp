@@ -37,6 +37,16 @@ void HelpDlg::FormClose()
     captionChosen_ = false;
 }
 
+// During a journey the close box is "Close"; the title screen has nothing
+// to go back to, so there it asks to end Korvalin, as the main window's does.
+void HelpDlg::CloseBoxClick()
+{
+    if (Label4Caption == InGameCaption)
+        closeWindow();
+    else
+        game_.ui.requestMainWindowClose();
+}
+
 void HelpDlg::closeWindow()
 {
     captionChosen_ = false;

@@ -57,6 +57,8 @@ public:
     void FormCreate();
     void FormActivate();
     void FormClose();
+    // The window manager's close box, which some draw on every window.
+    void CloseBoxClick();
 
     void Label4Click();   // START, or "Close" during a game
     void Label5Click();   // Load

@@ -31,15 +31,13 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
 
 }  // namespace
 
-THelpDlg::THelpDlg(Game& game)
-    : GameDialog(game, WindowId::HelpDlg),
-      model_(game.HelpDlg),
-      picture_(titlePicture(game.world, game.tileSheet, QSize(ClientSize, ClientSize)))
+THelpDlg::THelpDlg(Game& game) : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
 {
-    // No close box: the window is left through START (or "Close") and Load.
+    // No close box, and no maximise on a window of fixed size: the window is
+    // left through START (or "Close") and Load.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinMaxButtonsHint);
-    closeOnlyFromHandlers(this);
+                   Qt::WindowMinimizeButtonHint);
+    closeOnlyFromHandlers(this, [this] { run(&HelpDlg::CloseBoxClick); });
     setFixedSize(ClientSize, ClientSize);
     fillBackground(this, Qt::gray);
 
@@ -170,8 +168,15 @@ void THelpDlg::changeEvent(QEvent* event)
     GameDialog::changeEvent(event);
 }
 
+// Painted afresh for the screen's pixel density, so that the lettering stays
+// sharp on a high-resolution screen instead of being enlarged.
 void THelpDlg::paintEvent(QPaintEvent*)
 {
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
+        picture_ = titlePicture(game_.world, game_.tileSheet, size() * ratio);
+        picture_.setDevicePixelRatio(ratio);
+    }
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
 }

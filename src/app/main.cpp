@@ -1,12 +1,14 @@
 // Korvalin: hitchhiking from Kanazawa to London.
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <memory>
 
 #include "app/desktop_ui_qt.h"
 #include "app/game.h"
+#include "app/program_icon_qt.h"
 #include "app/splash_window.h"
 #include "app/startup_error.h"
 #include "app/startup_qt.h"
@@ -32,6 +34,12 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvalin"));
+    // Ties the windows to the menu entry, whose icon the desktop then shows.
+    QApplication::setDesktopFileName(QStringLiteral("org.korvalin.Korvalin"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(programIcon(size));
+    QApplication::setWindowIcon(icon);
     QApplication::setQuitOnLastWindowClosed(false);
     setUpFonts();
 

@@ -1,5 +1,6 @@
 #include "app/program_icon_qt.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,9 +15,13 @@ constexpr qreal Frame = 32;
 
 }  // namespace
 
+// Drawn at the screen's pixel density, so that it stays sharp on a
+// high-resolution screen.
 QPixmap programIcon(int size)
 {
-    QPixmap icon(size, size);
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap icon(QSize(size, size) * ratio);
+    icon.setDevicePixelRatio(ratio);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -82,8 +82,9 @@ TCapitalDlg::TCapitalDlg(Game& game)
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     setModal(false);
-    // Leaving goes through the city's own button, which checks the visa.
-    closeOnlyFromHandlers(this);
+    // Leaving goes through the city's own handler, which checks the visa;
+    // a window manager's close box asks the same.
+    closeOnlyFromHandlers(this, [this] { run(&CapitalDlg::OKBtnClick); });
     setFont(pixelFont(12));
 
     buildStrip();
@@ -102,7 +103,7 @@ TCapitalDlg::TCapitalDlg(Game& game)
     C_Timer->start();
 
     model_.onHeightStep = [this] {
-        applyGeometry();
+        applySize();
         repaint();
     };
     model_.FormCreate();
@@ -157,18 +158,20 @@ void TCapitalDlg::buildActionBar()
     bar->setLineWidth(4);
     bar->setGeometry(174, 6, 237, 76);
     fillBackground(bar, formColour(ActionPanelColour));
+    // Raised when up, sunk when down, as the game's square tool buttons look.
+    bar->setStyleSheet(
+        QStringLiteral("QToolButton { border: 2px outset #f4f4f4; background: #e4e4e4; }"
+                       "QToolButton:checked { border: 2px inset #808080; background: #b4b4b4; }"));
 
-    QPalette hints = QToolTip::palette();
-    hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));
-    hints.setColor(QPalette::ToolTipText, Qt::black);
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         auto* button = new QToolButton(bar);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
         button->setGeometry(QRect(ButtonSpots[i], QSize(30, 30)));
         button->setIcon(actionGlyph(static_cast<int>(i) + 1));
         button->setIconSize(QSize(24, 24));
+        // Down is the grouped button's lasting pressed look, not a click under way.
+        button->setCheckable(true);
         button->setToolTip(qtext(capital_texts::Hints[i]));
-        button->setPalette(hints);
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this,
                 [this, click = ButtonClicks[i]] { run(click); });
@@ -196,8 +199,14 @@ void TCapitalDlg::buildDestinations()
         button->setObjectName(QStringLiteral("RadioButton%1").arg(k));
         button->setAutoExclusive(false);
         button->setGeometry(QRect(destinationSpot(k), QSize(166, 17)));
-        fillBackground(button, formColour(DestinationColour));
-        setTextColour(button, QColor(colors::Aqua));
+        QPalette colours = button->palette();
+        colours.setColor(QPalette::Window, formColour(DestinationColour));
+        colours.setColor(QPalette::WindowText, QColor(colors::Aqua));
+        // A destination no longer open after the visa greys out.
+        colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
+        button->setPalette(colours);
+        button->setBackgroundRole(QPalette::Window);
+        button->setAutoFillBackground(true);
         button->hide();
         if (k <= MaxDestinations) {
             connect(button, &QRadioButton::clicked, this,
@@ -237,9 +246,9 @@ void TCapitalDlg::run(Handler handler)
     sync();
 }
 
-void TCapitalDlg::applyGeometry()
+// The player may move the window; only its size follows the model.
+void TCapitalDlg::applySize()
 {
-    move(model_.Left, model_.Top);
     setFixedSize(model_.Width - FrameWidth, model_.Height - FrameHeight);
 }
 
@@ -247,14 +256,14 @@ void TCapitalDlg::sync()
 {
     setWindowTitle(model_.Caption.empty() ? windowCaption(WindowId::CapitalDlg)
                                           : qtext(model_.Caption));
-    applyGeometry();
+    applySize();
     syncFlag();
     InfoPanel->setVisible(model_.InfoPanelVisible);
     for (std::size_t i = 0; i < values_.size(); ++i)
         values_[i]->setText(qtext(model_.InfoValues[i]));
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         speedButtons_[i]->setEnabled(model_.SpeedButtons[i].Enabled);
-        speedButtons_[i]->setDown(model_.SpeedButtons[i].Down);
+        speedButtons_[i]->setChecked(model_.SpeedButtons[i].Down);
     }
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
@@ -291,8 +300,15 @@ void TCapitalDlg::syncAnimation()
 
 void TCapitalDlg::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        // The city's hints, like every hint from now on, show on aqua.
+        QPalette hints = QToolTip::palette();
+        hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));
+        hints.setColor(QPalette::ToolTipText, Qt::black);
+        QToolTip::setPalette(hints);
         model_.FormShow();
+        move(model_.Left, model_.Top);
+    }
     GameDialog::showEvent(event);
 }
 

@@ -45,7 +45,7 @@ private:
     void buildInfoPanel();
     void buildActionBar();
     void buildDestinations();
-    void applyGeometry();
+    void applySize();
     void syncAnimation();
     void syncFlag();
     bool eventFilter(QObject* watched, QEvent* event) override;

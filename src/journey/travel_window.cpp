@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QToolTip>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "app/palette_qt.h"
 #include "app/startup_error.h"
 #include "app/text_qt.h"
+#include "world/place_names.h"
 #include "world/tile_sheet_qt.h"
 
 namespace korvalin {
@@ -74,6 +76,20 @@ void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
         setTextColour(label, QColor(state.fontColor));
     }
 }
+
+// The menu bar holds one empty item: a lone Alt must not hand it the
+// keyboard, or the next Esc or Tab would go to it instead of being a
+// hitchhiking gesture.
+class NoAltKeyMenuStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 }  // namespace
 
@@ -174,6 +190,9 @@ class HikerMarker : public QWidget {
 public:
     explicit HikerMarker(QWidget* parent) : QWidget(parent) { setFixedSize(14, 14); }
 
+    // A press on the marker is the marker's own; it names no place.
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+
     void setShape1Color(std::uint32_t color)
     {
         if (color == color_)
@@ -206,6 +225,9 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 
     menuBar_ = new QMenuBar(this);
     menuBar_->addAction(QString());
+    auto* menuStyle = new NoAltKeyMenuStyle;
+    menuStyle->setParent(menuBar_);
+    menuBar_->setStyle(menuStyle);
     const int menuHeight = QFontMetrics(menuBar_->font()).height() + 8;
     menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
     setFixedSize(ClientWidth, menuHeight + ClientHeight);
@@ -224,6 +246,9 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
     Label6->setToolTip(qtext(Travel::Label6Hint));
+    // Under the pointer itself, so that its own hint shows rather than the
+    // panel's; a label takes no click, so its clicks still reach the panel.
+    Label6->setAttribute(Qt::WA_TransparentForMouseEvents, false);
 
     Panel2 = new HikerMarker(view_);
     Panel2->move(226, 210);
@@ -244,8 +269,8 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
-    TileSheetLoad load = loadTileSheet(
-        QString::fromStdString(tileSheetPath(std::filesystem::current_path()).string()));
+    TileSheetLoad load = findTileSheet(tileSheetPlaces(
+        std::filesystem::current_path(), QApplication::applicationFilePath().toStdString()));
     if (!load.sheet)
         throw StartupError(load.error);
     game_.tileSheet = std::move(*load.sheet);
@@ -272,7 +297,7 @@ void TTravel::sync()
     const auto& hint = model.HintPanel;
     if (hint.Visible && hint.Width > 0) {
         HintLabel->setText(qtext(hint.Caption));
-        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, 20);
+        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, HintPanelHeight);
         HintLabel->show();
     } else {
         HintLabel->hide();

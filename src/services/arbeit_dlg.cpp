@@ -7,8 +7,8 @@
 #include "app/game.h"
 #include "journey/diary_entries.h"
 #include "services/arbeit_jobs.h"
+#include "services/clamped_sum.h"
 #include "services/jusin_dlg.h"
-#include "services/money.h"
 
 namespace korvalin {
 

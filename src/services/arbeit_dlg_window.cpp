@@ -42,8 +42,9 @@ TArbeitDlg::TArbeitDlg(Game& game) : ServiceDialog(game, WindowId::ArbeitDlg, On
             [&model](const QString& text) { model.Edit1Text = text.toStdString(); });
     label(ArbeitDlg::DaysUnit, 86, 84);
 
-    button("Button1", ArbeitDlg::OkCaption, 60, 128, [&model] { model.Button1Click(); })
-        ->setDefault(true);
+    button("Button1", ArbeitDlg::OkCaption, 60, 128, [&model] {
+        model.Button1Click();
+    })->setDefault(true);
     button("Button2", ArbeitDlg::CancelCaption, 164, 128, [&model] { model.Button2Click(); });
 }
 

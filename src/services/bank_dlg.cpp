@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/game.h"
-#include "services/money.h"
+#include "services/clamped_sum.h"
 #include "world/region_table.h"
 
 namespace korvalin {

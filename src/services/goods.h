@@ -13,7 +13,7 @@ namespace korvalin {
 struct Good {
     std::string_view caption;
     int price;
-    bool GameState::* owned;
+    bool GameState::*owned;
     std::string_view diaryLine;
     bool isMap = false;  // opens "地図を見る" on the capital screen
 };

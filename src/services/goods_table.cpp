@@ -3,7 +3,8 @@
 namespace korvalin {
 
 namespace {
-constexpr std::string_view SriLanka = "スリランカ民主社会主義共和国首都スリジャヤワルダナプラコッテ";
+constexpr std::string_view SriLanka =
+    "スリランカ民主社会主義共和国首都スリジャヤワルダナプラコッテ";
 constexpr std::string_view Sanaa = "イエメン共和国首都サヌア";
 }  // namespace
 

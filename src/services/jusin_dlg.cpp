@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "app/game.h"
-#include "services/money.h"
+#include "services/clamped_sum.h"
 #include "services/telegram_replies.h"
 
 namespace korvalin {

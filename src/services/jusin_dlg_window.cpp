@@ -18,8 +18,9 @@ TJusinDlg::TJusinDlg(Game& game) : ServiceDialog(game, WindowId::JusinDlg, OnTop
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(20, 44, 360, 20);
     Label2->setAlignment(Qt::AlignCenter);
-    button("OKBtn", JusinDlg::OkCaption, 162, 88, [this] { game_.JusinDlg.OKBtnClick(); })
-        ->setDefault(true);
+    button("OKBtn", JusinDlg::OkCaption, 162, 88, [this] {
+        game_.JusinDlg.OKBtnClick();
+    })->setDefault(true);
 }
 
 void TJusinDlg::formShow()

@@ -25,18 +25,18 @@ TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg,
     label(KaimonoDlg::OneOnly, 16, 36);
     (new PictureBox(ServicePicture::Shop, this))->move(256, 8);
 
-    for (int k = 1; k <= 6; ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        QAbstractButton* row =
-            choice(new QRadioButton, QStringLiteral("KaimonoButton%1").arg(k),
-                   QRect(16, 64 + 30 * (k - 1), 288, 24), [&model, k] { model.KaimonoButtonClick(k); });
-        fillBackground(row, QColor(RowColours[i]));
+    KaimonoButtons =
+        choiceColumn<QRadioButton, 6>("KaimonoButton", QRect(16, 64, 288, 24), 30,
+                                      [&model](int k) { model.KaimonoButtonClick(k); });
+    for (std::size_t i = 0; i < KaimonoButtons.size(); ++i) {
+        fillBackground(KaimonoButtons[i], QColor(RowColours[i]));
+        KaimonoButtons[i]->setBackgroundRole(QPalette::Window);
         if (i < ShopGoods.size())
-            row->setToolTip(qtext(ShopGoods[i].hint));
-        KaimonoButtons[i] = row;
+            KaimonoButtons[i]->setToolTip(qtext(ShopGoods[i].hint));
     }
-    button("OKBtn", KaimonoDlg::OkCaption, 72, 252, [&model] { model.OKBtnClick(); })
-        ->setDefault(true);
+    button("OKBtn", KaimonoDlg::OkCaption, 72, 252, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
     button("CancelBtn", KaimonoDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
 }
 
@@ -47,9 +47,8 @@ void TKaimonoDlg::formActivate()
 
 void TKaimonoDlg::sync()
 {
-    const KaimonoDlg& model = game_.KaimonoDlg;
-    for (std::size_t i = 0; i < KaimonoButtons.size(); ++i)
-        showChoice(KaimonoButtons[i], model.KaimonoButtons[i], i < 5 || model.KaimonoButton6Visible);
+    showChoices(KaimonoButtons, game_.KaimonoDlg.KaimonoButtons,
+                game_.KaimonoDlg.KaimonoButton6Visible);
 }
 
 }  // namespace korvalin

@@ -14,7 +14,7 @@ TNamaeDlg::TNamaeDlg(Game& game) : GameDialog(game, WindowId::NamaeDlg)
 {
     // There is no cancel: OK, with whatever name, is the only way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    closeOnlyFromHandlers(this);
+    closeOnlyFromHandlers(this, [this] { game_.NamaeDlg.OKBtnClick(); });
     setFixedSize(300, 124);
 
     auto* prompt = new QLabel(qtext(NamaeDlg::Prompt), this);

@@ -77,26 +77,56 @@ TNikkiDlg::~TNikkiDlg()
     game_.diary.setObserver({});
 }
 
+// Placed before it comes on screen: a window that has never been shown is
+// then put there by its frame, which until then only the window manager
+// knows.
+void TNikkiDlg::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        game_.NikkiDlg.FormShow(screen ? screen->geometry().width() : 0);
+        place();
+    }
+    GameDialog::setVisible(visible);
+}
+
 void TNikkiDlg::showEvent(QShowEvent* event)
 {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    game_.NikkiDlg.FormShow(screen ? screen->geometry().width() : 0);
     if (stale_)
         showAllLines();
     GameDialog::showEvent(event);
+    fitFrame();
+}
+
+// The window manager's frame, once known, moves the window.
+void TNikkiDlg::moveEvent(QMoveEvent* event)
+{
+    GameDialog::moveEvent(event);
+    fitFrame();
+}
+
+// A first opening was sized before its frame was known; it is placed again
+// for the frame it turned out to have.
+void TNikkiDlg::fitFrame()
+{
+    if (isVisible() && frameGeometry().size() - size() != placedFrame_)
+        place();
 }
 
 void TNikkiDlg::sync()
 {
-    const NikkiDlg& model = game_.NikkiDlg;
-    setWindowTitle(qtext(model.Caption));
-    // The bounds are the frame's, as the main window's are: placing only the
-    // inside there would push the title bar off the top of the screen and the
-    // right border past its edge.
-    const auto& g = model.Geometry;
-    const QSize frame = frameGeometry().size() - size();
+    setWindowTitle(qtext(game_.NikkiDlg.Caption));
+}
+
+// The bounds are the frame's, as the main window's are: placing only the
+// inside there would push the title bar off the top of the screen and the
+// right border past its edge.
+void TNikkiDlg::place()
+{
+    const auto& g = game_.NikkiDlg.Geometry;
+    placedFrame_ = frameGeometry().size() - size();
     move(g.Left, g.Top);
-    resize(g.Width - frame.width(), g.Height - frame.height());
+    resize(g.Width - placedFrame_.width(), g.Height - placedFrame_.height());
 }
 
 void TNikkiDlg::showAllLines()

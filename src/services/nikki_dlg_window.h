@@ -18,15 +18,22 @@ public:
     ~TNikkiDlg() override;
 
     void sync() override;
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void place();
+    void fitFrame();
     void showLines(int first, int last);
     void showAllLines();
 
     QPlainTextEdit* Memo1;
+    // The frame the window was last placed with; the first opening learns
+    // the real one only once the window manager has framed the window.
+    QSize placedFrame_;
     // Lines written while the window was hidden are shown when it opens.
     bool stale_ = true;
 };

@@ -40,13 +40,14 @@ QPushButton* ServiceDialog::button(const char* name, std::string_view caption, i
 }
 
 QAbstractButton* ServiceDialog::choice(QAbstractButton* box, const QString& name,
-                                      const QRect& geometry, std::function<void()> handler)
+                                       const QRect& geometry, std::function<void()> handler)
 {
     box->setParent(this);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setAutoExclusive(false);
-    connect(box, &QAbstractButton::clicked, this, [this, handler = std::move(handler)] { run(handler); });
+    connect(box, &QAbstractButton::clicked, this,
+            [this, handler = std::move(handler)] { run(handler); });
     return box;
 }
 

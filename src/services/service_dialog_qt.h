@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <array>
 #include <functional>
 #include <string_view>
 
@@ -34,14 +35,38 @@ protected:
     QLabel* label(std::string_view text, int left, int top);
     QPushButton* button(const char* name, std::string_view caption, int left, int top,
                         std::function<void()> handler);
-    // A radio button or check box of the model, placed and wired to its
-    // click handler. The model alone decides what is checked.
-    QAbstractButton* choice(QAbstractButton* box, const QString& name, const QRect& geometry,
-                            std::function<void()> handler);
-    static void showChoice(QAbstractButton* box, const Choice& model, bool visible = true);
+    // The model's radio buttons or check boxes, `prefix`1 to `prefix`N, one
+    // under the other from `first`, each wired to click(k). The model alone
+    // decides what is checked.
+    template <typename Box, std::size_t N>
+    std::array<QAbstractButton*, N> choiceColumn(const char* prefix, const QRect& first, int step,
+                                                 const std::function<void(int)>& click)
+    {
+        std::array<QAbstractButton*, N> boxes{};
+        for (int k = 1; k <= static_cast<int>(N); ++k) {
+            const QString name = QString::fromLatin1(prefix) + QString::number(k);
+            boxes[static_cast<std::size_t>(k - 1)] = choice(
+                new Box, name, first.translated(0, step * (k - 1)), [click, k] { click(k); });
+        }
+        return boxes;
+    }
+
+    // Shows the model's boxes; the last one only while `lastVisible`.
+    template <std::size_t N>
+    static void showChoices(const std::array<QAbstractButton*, N>& boxes,
+                            const std::array<Choice, N>& model, bool lastVisible = true)
+    {
+        for (std::size_t i = 0; i < N; ++i)
+            showChoice(boxes[i], model[i], i + 1 < N || lastVisible);
+    }
 
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    QAbstractButton* choice(QAbstractButton* box, const QString& name, const QRect& geometry,
+                            std::function<void()> handler);
+    static void showChoice(QAbstractButton* box, const Choice& model, bool visible);
 };
 
 }  // namespace korvalin

@@ -73,8 +73,7 @@ void drawTelegram(QPainter& p)
 
 }  // namespace
 
-PictureBox::PictureBox(ServicePicture picture, QWidget* parent)
-    : QWidget(parent), picture_(picture)
+PictureBox::PictureBox(ServicePicture picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
     setFixedSize(48, 48);
 }

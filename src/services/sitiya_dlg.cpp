@@ -1,8 +1,8 @@
 #include "services/sitiya_dlg.h"
 
 #include "app/game.h"
+#include "services/clamped_sum.h"
 #include "services/goods.h"
-#include "services/money.h"
 
 namespace korvalin {
 

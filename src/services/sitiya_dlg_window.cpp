@@ -15,13 +15,11 @@ TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, On
     label(SitiyaDlg::AnyNumber, 16, 36);
     (new PictureBox(ServicePicture::Pawn, this))->move(256, 8);
 
-    for (int k = 1; k <= 6; ++k) {
-        SitiyaButtons[static_cast<std::size_t>(k - 1)] =
-            choice(new QCheckBox, QStringLiteral("SitiyaButton%1").arg(k),
-                   QRect(16, 64 + 30 * (k - 1), 288, 24), [&model, k] { model.SitiyaButtonClick(k); });
-    }
-    button("OKBtn", SitiyaDlg::OkCaption, 72, 252, [&model] { model.OKBtnClick(); })
-        ->setDefault(true);
+    SitiyaButtons = choiceColumn<QCheckBox, 6>("SitiyaButton", QRect(16, 64, 288, 24), 30,
+                                               [&model](int k) { model.SitiyaButtonClick(k); });
+    button("OKBtn", SitiyaDlg::OkCaption, 72, 252, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
     button("CancelBtn", SitiyaDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
 }
 
@@ -32,9 +30,7 @@ void TSitiyaDlg::formActivate()
 
 void TSitiyaDlg::sync()
 {
-    const SitiyaDlg& model = game_.SitiyaDlg;
-    for (std::size_t i = 0; i < SitiyaButtons.size(); ++i)
-        showChoice(SitiyaButtons[i], model.SitiyaButtons[i], i < 5 || model.SitiyaButton6Visible);
+    showChoices(SitiyaButtons, game_.SitiyaDlg.SitiyaButtons, game_.SitiyaDlg.SitiyaButton6Visible);
 }
 
 }  // namespace korvalin

@@ -1,7 +1,7 @@
 #include "services/sosin_dlg.h"
 
 #include "app/game.h"
-#include "services/money.h"
+#include "services/clamped_sum.h"
 
 namespace korvalin {
 

@@ -11,13 +11,11 @@ TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop
     setFixedSize(300, 190);
     SosinDlg& model = game.SosinDlg;
     label(SosinDlg::Prompt, 20, 14);
-    for (int k = 1; k <= 3; ++k) {
-        SosinButtons[static_cast<std::size_t>(k - 1)] =
-            choice(new QRadioButton, QStringLiteral("SosinButton%1").arg(k),
-                   QRect(36, 44 + 28 * (k - 1), 240, 22), [&model, k] { model.SosinButtonClick(k); });
-    }
-    button("OKBtn", SosinDlg::OkCaption, 62, 148, [&model] { model.OKBtnClick(); })
-        ->setDefault(true);
+    SosinButtons = choiceColumn<QRadioButton, 3>("SosinButton", QRect(36, 44, 240, 22), 28,
+                                                 [&model](int k) { model.SosinButtonClick(k); });
+    button("OKBtn", SosinDlg::OkCaption, 62, 148, [&model] {
+        model.OKBtnClick();
+    })->setDefault(true);
     button("CancelBtn", SosinDlg::CancelCaption, 162, 148, [&model] { model.CancelBtnClick(); });
 }
 
@@ -28,8 +26,7 @@ void TSosinDlg::formActivate()
 
 void TSosinDlg::sync()
 {
-    for (std::size_t i = 0; i < SosinButtons.size(); ++i)
-        showChoice(SosinButtons[i], game_.SosinDlg.SosinButtons[i]);
+    showChoices(SosinButtons, game_.SosinDlg.SosinButtons);
 }
 
 }  // namespace korvalin

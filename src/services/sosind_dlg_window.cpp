@@ -5,9 +5,11 @@
 
 namespace korvalin {
 
-// The only notice of the telegram office that does not stay on top.
+// The notice is shown while the telegram office stays open and on top; kept
+// on top itself, it is not hidden behind the office.
 TSosindDlg::TSosindDlg(Game& game) : GameDialog(game, WindowId::SosindDlg)
 {
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     layOutNotice(this, {DenpoDlg::OnceOnlyNotice}, DenpoDlg::OkCaption, [this] { close(); });
 }
 

@@ -4,6 +4,7 @@
 
 namespace korvalin {
 
+// The telegram office's notice that one telegram per stay is all.
 class TSosindDlg : public GameDialog {
     Q_OBJECT
 public:

@@ -5,7 +5,8 @@ namespace korvalin {
 namespace {
 constexpr std::string_view FullPassportMoney =
     "　　電報局で実家からの電報を受け取った。パスポート代まるまる入金してくれたらしい。感謝。";
-constexpr TelegramReply PassportMoney{"パスポート再交付代1万円送金した。", 10000, FullPassportMoney};
+constexpr TelegramReply PassportMoney{"パスポート再交付代1万円送金した。", 10000,
+                                      FullPassportMoney};
 }  // namespace
 
 const TelegramReplies PassportReplies = {{

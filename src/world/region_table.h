@@ -33,5 +33,9 @@ int regionEntryOfCode(std::uint8_t code);
 inline constexpr int JapanEntry = 0;
 inline constexpr int TaiwanEntry = 9;
 inline constexpr int SingaporeEntry = 18;
+// The mountains of France, on both sides of the Spanish border.
+inline constexpr int FranceMountainsEntry = 93;
+// The goal: the country of London.
+inline constexpr int GoalEntry = 97;
 
 }  // namespace korvalin

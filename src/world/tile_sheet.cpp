@@ -2,9 +2,12 @@
 
 namespace korvalin {
 
-std::string TileSheet::missingFileMessage(const std::string& path)
+std::string TileSheet::missingFileMessage(const std::vector<std::string>& places)
 {
-    return "ファイル " + path + " が見つかりません。\nKorvalinを起動できません。";
+    std::string message = "ファイル Map25.BMP が見つかりません。\n探した場所：\n";
+    for (const std::string& place : places)
+        message += "　" + place + "\n";
+    return message + "Korvalinを起動できません。";
 }
 
 std::string TileSheet::unreadableFileMessage(const std::string& path)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "world/bitmap.h"
 
@@ -28,8 +29,9 @@ public:
                         px, py);
     }
 
-    // The message shown when the sheet cannot be used, naming the file.
-    static std::string missingFileMessage(const std::string& path);
+    // The messages shown when the sheet cannot be used, naming the file or,
+    // when none was found, every place looked in.
+    static std::string missingFileMessage(const std::vector<std::string>& places);
     static std::string unreadableFileMessage(const std::string& path);
     static std::string brokenFileMessage(const std::string& path);
 

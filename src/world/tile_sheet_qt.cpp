@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "app/file_paths.h"
 #include "world/bmp_header.h"
 
 namespace korvalin {
@@ -14,7 +15,7 @@ TileSheetLoad loadTileSheet(const QString& path)
 {
     const std::string shownPath = QFileInfo(path).absoluteFilePath().toStdString();
     if (!QFileInfo(path).isFile())
-        return {std::nullopt, TileSheet::missingFileMessage(shownPath)};
+        return {std::nullopt, TileSheet::missingFileMessage({shownPath})};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -38,6 +39,16 @@ TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& sho
     for (int y = 0; y < TileSheet::SheetSize; ++y)
         std::memcpy(pixels.row(y), rgb.constScanLine(y), TileSheet::SheetSize * 4);
     return {TileSheet(std::move(pixels)), {}};
+}
+
+TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places)
+{
+    if (const auto found = firstTileSheet(places))
+        return loadTileSheet(QString::fromStdString(found->string()));
+    std::vector<std::string> shownPlaces;
+    for (const std::filesystem::path& place : places)
+        shownPlaces.push_back(place.string());
+    return {std::nullopt, TileSheet::missingFileMessage(shownPlaces)};
 }
 
 }  // namespace korvalin

@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <filesystem>
 #include <optional>
+#include <vector>
 
 #include "world/tile_sheet.h"
 
@@ -21,5 +23,9 @@ TileSheetLoad loadTileSheet(const QString& path);
 // The same checks on the file's bytes; `shownPath` names the file in the
 // message.
 TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& shownPath);
+
+// Loads the first sheet found in `places`; when none holds one, the message
+// names every place looked in.
+TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places);
 
 }  // namespace korvalin

@@ -2,6 +2,7 @@
 #include "app/game.h"
 #include "journey/direction.h"
 #include "journey/travel.h"
+#include "world/place_names.h"
 
 namespace korvalin {
 
@@ -95,7 +96,29 @@ bool Travel::FormCloseQuery()
     return game_.ui.confirm("Korvalinを終了しますか？", Ui::Buttons::OkCancel);
 }
 
-void Travel::FormMouseDown(MouseButton, int, int) {}
+// With a map, a press on the view names the place under the pointer, as the
+// view shows it at rest; the panel turns back at the right and bottom so that
+// it stays inside the view.
+void Travel::FormMouseDown(MouseButton, int x, int y)
+{
+    const GameState& s = game_.state;
+    if (!s.HaveMap && !s.Nikki)
+        return;
+    constexpr int TurnBackAt = 240;
+    const auto place = placeNameAt(game_.world, s.MapX + 1 + x / TileSheet::TileSize,
+                                   s.MapY + 1 + y / TileSheet::TileSize);
+    HintPanel.Width = place ? place->width : 0;
+    if (place) {
+        HintPanel.Left = x;
+        HintPanel.Top = y;
+        HintPanel.Caption = place->name;
+    }
+    if (x > TurnBackAt)
+        HintPanel.Left = x - HintPanel.Width;
+    if (y > TurnBackAt)
+        HintPanel.Top = y - HintPanelHeight;
+    HintPanel.Visible = true;
+}
 
 void Travel::FormMouseUp()
 {

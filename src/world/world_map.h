@@ -1,13 +1,24 @@
 #pragma once
 
+#include "world/bitmap.h"
+
 namespace korvalin {
 
 class Game;
 
-// The whole map at one pixel per cell.
+// The whole map at one pixel per cell. It keeps nothing between shows: every
+// show paints it afresh from the game as it stands.
 class WorldMap {
 public:
     explicit WorldMap(Game& game) : game_(game) {}
+
+    // Any key, or the focus going to another window, puts the map away.
+    void FormKeyDown();
+    void FormDeactivate();
+    void PaintBox1Paint();
+
+    // What PaintBox1 shows: 256 x 256 pixels, one per cell.
+    Bitmap Picture;
 
 private:
     Game& game_;

@@ -1,20 +1,70 @@
+#include <stdlib.h>
+
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "app/file_paths.h"
+#include "support/temp_dir.h"
 
 namespace korvalin {
 namespace {
 
-TEST(FilePathsTest, TheTileSheetAndDiaryComeFromTheWorkingDirectory)
+using testing::TempDir;
+using testing::writeBytes;
+
+TEST(FilePathsTest, TheTileSheetIsLookedForHereThenBesideTheProgramThenInItsDataFolder)
 {
-    EXPECT_EQ(tileSheetPath("/home/player/trip"), "/home/player/trip/Map25.BMP");
-    EXPECT_EQ(diaryPath("/home/player/trip"), "/home/player/trip/Nikki.txt");
+    const auto places = tileSheetPlaces("/home/player/trip", "/opt/korvalin/bin/korvalin");
+    const std::vector<std::filesystem::path> expected{"/home/player/trip/Map25.BMP",
+                                                      "/opt/korvalin/bin/Map25.BMP",
+                                                      "/opt/korvalin/share/korvalin/Map25.BMP"};
+    EXPECT_EQ(places, expected);
+
+    TempDir dir;
+    std::filesystem::create_directories(dir / "here");
+    std::filesystem::create_directory(dir / "here/Map25.BMP");  // a folder is no sheet
+    const std::vector<std::filesystem::path> tried{dir / "here/Map25.BMP", dir / "beside.BMP",
+                                                   dir / "data.BMP"};
+    EXPECT_EQ(firstTileSheet(tried), std::nullopt);
+    writeBytes(dir / "data.BMP", "x");
+    writeBytes(dir / "beside.BMP", "x");
+    EXPECT_EQ(firstTileSheet(tried), dir / "beside.BMP");
 }
 
-TEST(FilePathsTest, TheSavedGameSitsBesideTheProgram)
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const char* value) : name_(name)
+    {
+        if (const char* old = ::getenv(name))
+            old_ = old;
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnly)
 {
-    EXPECT_EQ(savedGamePath("/opt/korvalin/korvalin"), "/opt/korvalin/korvalin.ini");
-    EXPECT_EQ(savedGamePath("C:/Games/Korvalin.exe"), "C:/Games/Korvalin.ini");
+    TempDir dir;
+    EXPECT_EQ(savedGamePath(dir / "korvalin"), dir / "korvalin.ini");
+
+    // Root may write to any folder, so a folder that is not there stands in
+    // for a system folder the player cannot write to.
+    const std::filesystem::path installed = dir / "usr/bin/korvalin";
+    {
+        ScopedEnv dataHome("XDG_DATA_HOME", (dir / "data").c_str());
+        EXPECT_EQ(savedGamePath(installed), dir / "data/korvalin/korvalin.ini");
+        EXPECT_TRUE(std::filesystem::is_directory(dir / "data/korvalin"));
+    }
+    ScopedEnv home("HOME", dir.path().c_str());
+    ScopedEnv relative("XDG_DATA_HOME", "data");
+    EXPECT_EQ(savedGamePath(installed), dir / ".local/share/korvalin/korvalin.ini");
 }
 
 }  // namespace

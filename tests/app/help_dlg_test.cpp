@@ -212,6 +212,23 @@ TEST_F(HelpDlgTest, CloseDuringAGameNeverAsksTheNameNorRewritesTheDiary)
     EXPECT_EQ(game.state.mNow, "97/12/20");
 }
 
+TEST_F(HelpDlgTest, TheCloseBoxLeavesTheHelpInAGameAndAsksToQuitOnTheTitleScreen)
+{
+    openTitleScreen(&HelpDlg::K2Click);
+    help.CloseBoxClick();
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "requestMainWindowClose");
+    EXPECT_EQ(game.state.Namae, "") << "no journey was started";
+
+    help.Label4Click();
+    help.FormActivate();
+    ui.calls.clear();
+    help.CloseBoxClick();
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "close");
+    EXPECT_EQ(ui.calls[0].detail, "THelpDlg");
+}
+
 TEST_F(HelpDlgTest, ReopeningDuringAGameShowsTheLastPageWithCloseOnly)
 {
     openTitleScreen(&HelpDlg::K1Click);

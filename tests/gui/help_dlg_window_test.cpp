@@ -1,5 +1,6 @@
 #include "app/help_dlg_window.h"
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -148,6 +149,20 @@ TEST_F(THelpDlgTest, EscapeDoesNotCloseItButAHandlerDoes)
     dlg.close();
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_FALSE(game.state.TitlePending) << "closing runs FormClose";
+}
+
+// Some window managers draw a close box on every window whatever it asks for.
+TEST_F(THelpDlgTest, TheWindowManagersCloseAsksToQuitOnTheTitleScreen)
+{
+    EXPECT_FALSE(dlg.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
+    // Delivered as the window system delivers a click on a close box.
+    QCloseEvent closeBox;
+    QSpontaneKeyEvent::setSpontaneous(&closeBox);
+    qApp->notify(&dlg, &closeBox);
+    QApplication::processEvents();
+    EXPECT_TRUE(dlg.isVisible());
+    ASSERT_FALSE(ui.calls.empty());
+    EXPECT_EQ(ui.calls.back().what, "requestMainWindowClose");
 }
 
 }  // namespace

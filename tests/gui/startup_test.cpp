@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -51,11 +52,13 @@ protected:
     Game game{ui, clock};
 };
 
-TEST_F(StartupTest, AMissingTileSheetIsReportedByName)
+TEST_F(StartupTest, AMissingTileSheetIsReportedWithThePlacesLookedIn)
 {
     const std::string error = startUpError();
-    EXPECT_NE(error.find("Map25.BMP"), std::string::npos) << error;
     EXPECT_NE(error.find("見つかりません"), std::string::npos) << error;
+    const QString beside = QApplication::applicationDirPath() + "/Map25.BMP";
+    for (const QString& place : {dir.filePath("Map25.BMP"), beside})
+        EXPECT_NE(error.find(place.toStdString()), std::string::npos) << error;
 }
 
 TEST_F(StartupTest, AFileThatIsNoBitmapIsReportedByName)

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -127,6 +129,31 @@ TEST_F(TravelWindowTest, TheStatusBarAndTitleFollowTheModelAsTheHikerMoves)
     wait.exec();
     EXPECT_EQ(travel->windowTitle(), QString::fromStdString(game.Travel.Caption));
     EXPECT_TRUE(travel->windowTitle().startsWith(QLatin1Char(' ')));
+}
+
+// Keys go where the window system sends them: to the widget with the focus.
+TEST_F(TravelWindowTest, ALoneAltLeavesTheNextKeyAGesture)
+{
+    travel->show();
+    QApplication::setActiveWindow(travel.get());
+    settle();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
+    settle();
+    const int afterAlt = game.state.yen;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(game.state.yen, afterAlt - 100) << "Escape went to the empty menu bar";
+}
+
+TEST_F(TravelWindowTest, TheQuestionMarkShowsItsOwnHintAndStillOpensTheHelp)
+{
+    auto* mark = travel->findChild<QLabel*>(QStringLiteral("Label6"));
+    const QPoint onMark = mark->mapTo(travel.get(), mark->rect().center());
+    QWidget* underPointer = travel->childAt(onMark);
+    EXPECT_EQ(underPointer->toolTip(), QStringLiteral("左：ヘルプ"));
+    QTest::mouseClick(underPointer, Qt::LeftButton, Qt::NoModifier, mark->rect().center());
+    ASSERT_FALSE(ui.calls.empty());
+    EXPECT_EQ(ui.calls.back().what, "showModal");
+    EXPECT_EQ(ui.calls.back().detail, "THelpDlg");
 }
 
 }  // namespace

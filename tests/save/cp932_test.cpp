@@ -68,9 +68,10 @@ TEST(Cp932Test, EveryTextOfTheShellEncodes)
 
 TEST(Cp932Test, TheTileSheetMessagesEncode)
 {
-    for (const std::string& text : {TileSheet::missingFileMessage("C:\\Korvalin\\Map25.BMP"),
-                                    TileSheet::unreadableFileMessage("Map25.BMP"),
-                                    TileSheet::brokenFileMessage("Map25.BMP")}) {
+    for (const std::string& text :
+         {TileSheet::missingFileMessage({"/home/虹子/Map25.BMP", "/usr/share/korvalin/Map25.BMP"}),
+          TileSheet::unreadableFileMessage("Map25.BMP"),
+          TileSheet::brokenFileMessage("Map25.BMP")}) {
         const auto encoded = toCp932(text);
         ASSERT_TRUE(encoded) << text;
         EXPECT_EQ(fromCp932(*encoded), text);

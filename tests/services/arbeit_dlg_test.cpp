@@ -18,7 +18,7 @@ protected:
         s.yen = 0;
         s.day = 20 * Day;
         s.dayold = 20;
-        s.dayp = s.day;  // no passport answer falls due by accident
+        s.dayp = s.day - 3 * Day;  // the passport telegram went three days ago
     }
 
     void work(const char* days, std::uint8_t job = 5)
@@ -55,6 +55,7 @@ TEST_F(Arbeit, TenDaysNeedALostPassport)
     s.lostf = true;
     work("10");
     EXPECT_EQ(s.day, 30 * Day);
+    EXPECT_TRUE(s.jusin3);  // the clock passed a week after the passport telegram
 }
 
 // The first week overlaps the week spent waiting for a visa.
@@ -66,6 +67,7 @@ TEST_F(Arbeit, WorkDuringAVisaWeek)
     EXPECT_EQ(s.day, 20 * Day);
     EXPECT_EQ(s.yen, 10000);
     EXPECT_EQ(s.dd, dd + 1);  // the job line only
+    EXPECT_FALSE(s.jusin3);
     s.worked = false;
     work("8");
     EXPECT_EQ(s.day, 21 * Day);
@@ -98,16 +100,6 @@ TEST_F(Arbeit, TheModelJobWantsSmartClothes)
     EXPECT_EQ(s.yen, 5300);
 }
 
-TEST_F(Arbeit, ThePassportAnswerFallsDueDuringTheJob)
-{
-    s.dayp = 15 * Day;
-    work("1");
-    EXPECT_FALSE(s.jusin3);
-    s.worked = false;
-    work("1");
-    EXPECT_TRUE(s.jusin3);
-}
-
 // Without a passport, short of money and with the answer from home, the
 // hiker works on without limit: paid, but no time and no diary.
 TEST_F(Arbeit, RepeatWorkOnlyWhenStrandedAndNeverOverflows)
@@ -134,9 +126,7 @@ TEST_F(Arbeit, RepeatWorkOnlyWhenStrandedAndNeverOverflows)
 TEST_F(Arbeit, HugeJobsStopAtTheTopOfTheFields)
 {
     s.lostf = true;
-    s.yen = 1000;
     work("2147483647");
-    EXPECT_EQ(s.aryen, Most);
     EXPECT_EQ(s.yen, Most);
     EXPECT_EQ(s.day, Most);
 }

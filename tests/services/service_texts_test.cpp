@@ -19,16 +19,17 @@ using testing::Japan;
 
 std::vector<std::string_view> fixedTexts()
 {
+    // clang-format off
     std::vector<std::string_view> texts = {
-        BankDlg::NothingDeposited,    BankDlg::Deposited,          BankDlg::Question,
-        BankDlg::OkCaption,           BankDlg::CancelCaption,      DenpoDlg::OnceOnlyNotice,
-        SosinDlg::Prompt,             JusinDlg::Arrived,           JusinDlg::NoneArrived,
-        ArbeitDlg::Question,          ArbeitDlg::DaysUnit,         ArbeitDlg::CancelCaption,
-        ArbeitDlg::NoDaysMessage,     ArbeitDlg::NotANumberMessage, ArbeitDlg::TooManyDigitsMessage,
-        ArbeitDlg::TenDaysMessage,    ArbeitDlg::NoMoreWorkMessage, KaimonoDlg::Question,
-        KaimonoDlg::OneOnly,          KaimonoDlg::NoMoneyMessage,  KaimonoDlg::HorseMessage,
-        SitiyaDlg::Question,          SitiyaDlg::AnyNumber,
+        BankDlg::NothingDeposited, BankDlg::Deposited, BankDlg::Question, BankDlg::OkCaption,
+        BankDlg::CancelCaption, DenpoDlg::OnceOnlyNotice, SosinDlg::Prompt, JusinDlg::Arrived,
+        JusinDlg::NoneArrived, ArbeitDlg::Question, ArbeitDlg::DaysUnit, ArbeitDlg::CancelCaption,
+        ArbeitDlg::NoDaysMessage, ArbeitDlg::NotANumberMessage, ArbeitDlg::TooManyDigitsMessage,
+        ArbeitDlg::TenDaysMessage, ArbeitDlg::NoMoreWorkMessage, KaimonoDlg::Question,
+        KaimonoDlg::OneOnly, KaimonoDlg::NoMoneyMessage, KaimonoDlg::HorseMessage,
+        SitiyaDlg::Question, SitiyaDlg::AnyNumber,
     };
+    // clang-format on
     for (const auto* replies : {&PassportReplies, &GreetingReplies, &MoneyReplies}) {
         for (const TelegramReply& reply : *replies) {
             texts.push_back(reply.text);

@@ -37,8 +37,8 @@ TEST_F(TelegramsAndBank, CourseMoneyInTokyoComesWithARemark)
     EXPECT_EQ(ui.count("close", "TBankDlg"), 1);
 }
 
-// Abroad the same sum is just money; nothing waiting still writes its line.
-TEST_F(TelegramsAndBank, AnEmptyAccountStillWritesTheCollection)
+// Nothing waiting still writes its line; a fortune never wraps to a debt.
+TEST_F(TelegramsAndBank, CollectingEmptyAndHugeAccounts)
 {
     s.yokin = 0;
     game.BankDlg.FormActivate();
@@ -47,10 +47,6 @@ TEST_F(TelegramsAndBank, AnEmptyAccountStillWritesTheCollection)
     game.BankDlg.OKBtnClick();
     EXPECT_EQ(s.dd, dd + 1);
     EXPECT_EQ(lastLine(), "　　銀行で0円受け取る。");
-}
-
-TEST_F(TelegramsAndBank, CollectingNeverWrapsToADebt)
-{
     s.yen = std::numeric_limits<std::int32_t>::max() - 10;
     s.yokin = 100000;
     game.BankDlg.OKBtnClick();
