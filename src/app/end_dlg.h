@@ -17,7 +17,8 @@ public:
     };
     static constexpr std::string_view OkCaption = "はい";
     static constexpr std::string_view CancelCaption = "いいえ";
-    static constexpr std::string_view GiveUpLine = "　　金がなくなった。もうだめ、ヒッチハイクを断念。";
+    static constexpr std::string_view GiveUpLine =
+        "　　金がなくなった。もうだめ、ヒッチハイクを断念。";
 
     explicit EndDlg(Game& game) : game_(game) {}
 

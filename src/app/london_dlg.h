@@ -50,10 +50,10 @@ public:
     void Label5Click();  // もう一度
     void Label6Click();  // 終了
 
-    Word Label1{};  // just
-    Word Label2{};  // arrived
-    Word Label3{};  // LONDON
-    Word Label4{};  // Congratulations!
+    Word Label1{};                // just
+    Word Label2{};                // arrived
+    Word Label3{};                // LONDON
+    Word Label4{};                // Congratulations!
     bool CirclesVisible = false;  // S_1 .. S_7
     Line Label7;
     Line Label8;

@@ -95,8 +95,7 @@ void TLondonDlg::buildBar()
                 (model.*handler)();
         };
     };
-    choice("Label5", LondonDlg::Label5Caption, 148, colors::White, &LondonDlg::Label5Click,
-           model_);
+    choice("Label5", LondonDlg::Label5Caption, 148, colors::White, &LondonDlg::Label5Click, model_);
     choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow, &LondonDlg::Label6Click,
            model_);
 }

@@ -48,8 +48,8 @@ void drawBridge(QPainter& p)
     p.setBrush(Stone.lighter(115));
     for (const int left : {254, 294}) {
         p.drawRect(left, 104, 16, 56);
-        p.drawPolygon(QPolygonF({QPointF(left - 2, 104), QPointF(left + 8, 88),
-                                 QPointF(left + 18, 104)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(left - 2, 104), QPointF(left + 8, 88), QPointF(left + 18, 104)}));
     }
     p.drawRect(270, 108, 24, 4);
     p.drawRect(236, 138, 84, 5);

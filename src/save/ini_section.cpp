@@ -19,8 +19,9 @@ std::string_view trimmed(std::string_view text)
 std::string lowered(std::string_view text)
 {
     std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(result.begin(), result.end(), result.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
     return result;
 }
 
@@ -49,7 +50,8 @@ std::optional<IniSection> IniSection::parse(std::string_view text, std::string_v
             if (inside)
                 break;
             const std::size_t close = line.find(']');
-            inside = close != std::string_view::npos && lowered(trimmed(line.substr(1, close - 1))) == wanted;
+            inside = close != std::string_view::npos &&
+                     lowered(trimmed(line.substr(1, close - 1))) == wanted;
             if (inside)
                 section.emplace();
             continue;

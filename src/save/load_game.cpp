@@ -107,8 +107,8 @@ void loadField(Game& game, const SavedField& saved, std::string_view value,
                 if (number == -1)
                     return;
                 // A byte field keeps the low byte of what is in range.
-                *field = static_cast<Field>(
-                    std::clamp(number, saved.range.lowest, saved.range.highest));
+                *field =
+                    static_cast<Field>(std::clamp(number, saved.range.lowest, saved.range.highest));
             }
         },
         saved.field);

@@ -11,9 +11,9 @@ namespace {
 // added to it; no journey comes near a million days.
 constexpr std::int32_t LatestDay = 999999;
 
-constexpr LoadRange Minutes{MinutesPerDay, LatestDay * MinutesPerDay};
+constexpr LoadRange Minutes{MinutesPerDay, LatestDay* MinutesPerDay};
 constexpr LoadRange DayNumbers{1, LatestDay};
-constexpr LoadRange TelegramMinutes{0, LatestDay * MinutesPerDay};
+constexpr LoadRange TelegramMinutes{0, LatestDay* MinutesPerDay};
 // Past the last line the diary only counts on, losing what it writes.
 constexpr LoadRange DiaryIndex{0, Diary::LineCount};
 // A divisor of 0 would lose the passport on every tick.

@@ -44,8 +44,8 @@ std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::pat
     for (const SavedField& field : fields) {
         std::optional<std::string> value = savedValue(field);
         if (!value) {
-            return "「" + field.key + "」にShift-JISで書けない文字があるため、" +
-                   quotedPath(path) + "を保存できませんでした。";
+            return "「" + field.key + "」にShift-JISで書けない文字があるため、" + quotedPath(path) +
+                   "を保存できませんでした。";
         }
         values.push_back(std::move(*value));
     }
@@ -53,6 +53,26 @@ std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::pat
     for (std::size_t i = 0; i < fields.size(); ++i)
         lines.push_back({fields[i].key, values[i]});
     bytes = formatIniSection(SavedGameSection, lines);
+    return std::nullopt;
+}
+
+// Both replacements are written out before either is put in place, so that
+// a full disk or a text Shift-JIS cannot hold leaves the old pair as it was.
+std::optional<std::string> replaceFiles(const SaveFiles& files,
+                                        const std::optional<std::string>& iniBytes,
+                                        const std::string& diaryBytes)
+{
+    std::optional<PendingFile> ini =
+        iniBytes ? PendingFile::write(files.ini, *iniBytes) : std::nullopt;
+    if (iniBytes && !ini)
+        return cannotWriteMessage(files.ini);
+    std::optional<PendingFile> diary = PendingFile::write(files.diary, diaryBytes);
+    if (!diary)
+        return cannotWriteMessage(files.diary);
+    if (ini && !ini->commit())
+        return cannotWriteMessage(files.ini);
+    if (!diary->commit())
+        return cannotWriteMessage(files.diary);
     return std::nullopt;
 }
 
@@ -77,31 +97,20 @@ void saveGame(Game& game)
     saveGame(game, defaultSaveFiles());
 }
 
-// Both files are made ready before either is written, so that a text
-// Shift-JIS cannot hold never leaves a new state beside an old diary. A
-// failed write leaves that file as it was and is not reported as saved.
 void saveGame(Game& game, const SaveFiles& files)
 {
     game.state.toshi = game.CapitalDlg.Caption;
-    const bool beforeVisa = game.CapitalDlg.Button7Visible && game.state.capitalf;
-    std::string iniBytes;
+    std::optional<std::string> iniBytes;
     std::string diaryBytes;
     std::optional<std::string> error;
-    if (!beforeVisa)
-        error = savedGameBytes(game, files.ini, iniBytes);
+    if (game.CapitalDlg.Button7Visible && game.state.capitalf)
+        game.ui.message(VisaFirstMessage);
+    else
+        error = savedGameBytes(game, files.ini, iniBytes.emplace());
     if (!error)
         error = diaryFileBytes(files.diary, game.diary.lines(), diaryBytes);
-    if (error) {
-        game.ui.warning(*error);
-        return;
-    }
-
-    if (beforeVisa)
-        game.ui.message(VisaFirstMessage);
-    else if (!writeFileAtomically(files.ini, iniBytes))
-        error = cannotWriteMessage(files.ini);
-    if (!error && !writeFileAtomically(files.diary, diaryBytes))
-        error = cannotWriteMessage(files.diary);
+    if (!error)
+        error = replaceFiles(files, iniBytes, diaryBytes);
     if (error)
         game.ui.warning(*error);
     else
