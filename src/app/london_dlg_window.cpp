@@ -70,7 +70,7 @@ QLabel* TLondonDlg::word(const char* name, std::string_view caption, int pixels,
 {
     auto* label = new QLabel(qtext(caption), this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setFont(pixelFont(pixels, true));
+    label->setFont(pixelFont(pixels));
     setTextColour(label, QColor(colour));
     label->adjustSize();
     label->hide();
