@@ -85,13 +85,6 @@ TEST_F(EndingsTest, OneMinuteMoreMissesTheRecord)
     EXPECT_EQ(ui.count("show", "TShuppanDlg"), 0);
 }
 
-TEST_F(EndingsTest, EndingInLondonLeavesTheDiaryToThePublisher)
-{
-    london.Label6Click();
-    EXPECT_TRUE(s.quitf);
-    EXPECT_EQ(ui.count("close", "TLondonDlg"), 1);
-}
-
 TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
 {
     testing::TempDir here(testing::TempDir::Enter::Yes);

@@ -61,8 +61,6 @@ TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->text(), QStringLiteral("次は大貧民コースにチャレンジしてください"));
     EXPECT_EQ(dlg.grab().toImage().pixelColor(5, 5), QColor(Qt::red));
-    if (const char* shot = std::getenv("KORVALIN_SHOTS"))
-        dlg.grab().save(QString::fromLocal8Bit(shot) + QStringLiteral("/london.png"));
 
     auto* quit = dlg.findChild<QLabel*>(QStringLiteral("Label6"));
     ASSERT_NE(quit, nullptr);
@@ -74,8 +72,6 @@ TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)
 {
     TEndDlg dlg(game);
     dlg.show();
-    if (const char* shot = std::getenv("KORVALIN_SHOTS"))
-        dlg.grab().save(QString::fromLocal8Bit(shot) + QStringLiteral("/end.png"));
     auto* yes = dlg.findChild<QPushButton*>(QStringLiteral("OKBtn"));
     ASSERT_NE(yes, nullptr);
     EXPECT_EQ(yes->text(), QStringLiteral("はい"));
