@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/colors.h"
+#include "app/game_state.h"
 
 namespace korvalin {
 
@@ -14,7 +15,7 @@ class Game;
 // circles light up, and the journey is judged against the 190-day record.
 class LondonDlg {
 public:
-    static constexpr int RecordMinutes = 190 * 1440;
+    static constexpr int RecordMinutes = 190 * MinutesPerDay;
     static constexpr int TimerInterval = 10;
 
     static constexpr std::string_view Label1Caption = "just";
