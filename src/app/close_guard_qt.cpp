@@ -28,7 +28,8 @@ protected:
             event->ignore();
             // Run once the close event is over, as the handler may close
             // this very window.
-            QTimer::singleShot(0, this, closeBox_);
+            if (closeBox_)
+                QTimer::singleShot(0, this, closeBox_);
             return true;
         }
         if (event->type() == QEvent::KeyPress &&

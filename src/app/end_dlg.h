@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 namespace korvalin {
 
 class Game;
@@ -7,7 +10,23 @@ class Game;
 // Out of money: start again, or give up.
 class EndDlg {
 public:
+    static constexpr std::array<std::string_view, 3> Lines = {
+        "お金がなくなりました。",
+        "ヒッチハイクを断念してください。",
+        "もう１度やりますか？",
+    };
+    static constexpr std::string_view OkCaption = "はい";
+    static constexpr std::string_view CancelCaption = "いいえ";
+    static constexpr std::string_view GiveUpLine =
+        "　　金がなくなった。もうだめ、ヒッチハイクを断念。";
+
     explicit EndDlg(Game& game) : game_(game) {}
+
+    // はい: a new journey from the title screen.
+    void OKBtnClick();
+    // いいえ: the last line into the diary, the diary to Nikki.txt, and the
+    // end of the program.
+    void CancelBtnClick();
 
 private:
     Game& game_;

@@ -116,6 +116,8 @@ struct GameState {
     std::uint8_t denpono = 0;
     std::uint8_t helppage = 1;
 
+    friend bool operator==(const GameState&, const GameState&) = default;
+
     // A journey is under way once a course has been chosen.
     bool courseChosen() const { return Level1 || Level2 || Level3; }
     int dayNumber() const { return day / MinutesPerDay; }

@@ -3,6 +3,7 @@
 #include "app/calendar.h"
 #include "app/game.h"
 #include "app/help_pages.h"
+#include "save/saved_game.h"
 
 namespace korvalin {
 
@@ -83,7 +84,10 @@ void HelpDlg::writeFirstDiaryLines(const std::string& today)
 
 // Reading the saved game is the save code's part; the title screen only
 // triggers it.
-void HelpDlg::Label5Click() {}
+void HelpDlg::Label5Click()
+{
+    loadGame(game_);
+}
 
 void HelpDlg::Label6Click()
 {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/colors.h"
+
 namespace korvalin {
 
 class Game;
@@ -86,6 +88,7 @@ public:
     std::array<std::string, BodyLineCount> BodyCaptions;
     std::string Label4Caption{StartCaption};
     bool LevelVisible = true;
+    std::uint32_t Label5Color = colors::Aqua;  // turns red once a game is loaded
 
 private:
     void showPage();

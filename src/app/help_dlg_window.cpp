@@ -88,8 +88,8 @@ void THelpDlg::buildBar()
                 run(handler);
         };
     };
-    barLabel(bar, "Label5", HelpDlg::LoadCaption, 24, HelpDlg::LoadHint)->onClick =
-        leftClick(&HelpDlg::Label5Click);
+    Label5 = barLabel(bar, "Label5", HelpDlg::LoadCaption, 24, HelpDlg::LoadHint);
+    Label5->onClick = leftClick(&HelpDlg::Label5Click);
     levelLabel_ = barLabel(bar, "LevelLabel", HelpDlg::LevelCaption, 109, HelpDlg::LevelHint);
     // Only the right button opens the course popup; a left click does nothing.
     levelLabel_->onClick = [this](Qt::MouseButton button) {
@@ -152,6 +152,7 @@ void THelpDlg::sync()
     Label4->setText(qtext(model_.Label4Caption));
     Label4->adjustSize();
     levelLabel_->setVisible(model_.LevelVisible);
+    setTextColour(Label5, QColor(model_.Label5Color));
 }
 
 // Showing a window activates it, even where no window manager does.

@@ -47,6 +47,7 @@ private:
     QLabel* Label1;  // the title line
     std::array<ClickLabel*, 9> bodyLines_{};
     ClickLabel* Label4;  // START / Close
+    ClickLabel* Label5;  // Load
     ClickLabel* levelLabel_;
     QMenu* courseMenu_;
 };

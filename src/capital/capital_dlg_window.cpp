@@ -95,10 +95,13 @@ TCapitalDlg::TCapitalDlg(Game& game)
     C_Timer = new QTimer(this);
     C_Timer->setObjectName(QStringLiteral("C_Timer"));
     C_Timer->setInterval(model_.C_TimerInterval);
+    // Other windows change this screen too (the shop's map, the lost
+    // passport's visa, a load's locked destinations): each tick shows all
+    // of the model, not only the animation.
     connect(C_Timer, &QTimer::timeout, this, [this] {
         model_.C_TimerTimer();
         C_Timer->setInterval(model_.C_TimerInterval);
-        syncAnimation();
+        sync();
     });
     C_Timer->start();
 

@@ -1,15 +1,39 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvalin {
 
+// The new contents of a file, written and flushed to a temporary file in
+// the same folder and put in the file's place only by commit(). Until then
+// the old file is untouched; a replacement never committed is removed.
+class PendingFile {
+public:
+    // Nothing when the temporary file cannot be made or written whole.
+    static std::optional<PendingFile> write(const std::filesystem::path& path,
+                                            std::string_view bytes);
+
+    PendingFile(PendingFile&& other) noexcept;
+    PendingFile& operator=(PendingFile&&) = delete;
+    ~PendingFile();
+
+    // Renames the temporary file over the old one. False when that fails;
+    // the old file is then intact and the temporary file gone.
+    bool commit();
+
+private:
+    PendingFile(std::filesystem::path path, std::string temporary);
+
+    std::filesystem::path path_;
+    std::string temporary_;  // empty once committed or handed on
+};
+
 // Replaces the file at `path` with `bytes` so that a crash or a full disk
-// never leaves half a file: the bytes go to a temporary file in the same
-// folder, are flushed to the disk, and the temporary file is then renamed
-// over the old one. False when any step fails; the old file is then intact
-// and no temporary file is left behind.
+// never leaves half a file. False when any step fails; the old file is then
+// intact and no temporary file is left behind.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace korvalin

@@ -3,20 +3,15 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/diary.h"
 #include "save/atomic_file.h"
 #include "save/cp932.h"
+#include "save/file_messages.h"
 
 namespace korvalin {
 
 namespace {
 
 constexpr std::string_view WindowsLineEnd = "\r\n";
-
-std::string quoted(const std::filesystem::path& path)
-{
-    return "「" + path.string() + "」";
-}
 
 }  // namespace
 
@@ -58,37 +53,49 @@ std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
     return lines;
 }
 
-std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
-                                         std::span<const std::string> lines)
+std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
+                                          std::span<const std::string> lines, std::string& bytes)
 {
     std::size_t badLine = 0;
-    const std::optional<std::string> bytes = encodeDiaryLines(lines, &badLine);
-    if (!bytes) {
+    std::optional<std::string> encoded = encodeDiaryLines(lines, &badLine);
+    if (!encoded) {
         return "日記の" + std::to_string(badLine + 1) +
-               "行目にShift-JISで書けない文字があるため、" + quoted(path) +
+               "行目にShift-JISで書けない文字があるため、" + quotedPath(path) +
                "を保存できませんでした。";
     }
-    if (!writeFileAtomically(path, *bytes))
-        return quoted(path) + "に書き込めませんでした。";
+    bytes = std::move(*encoded);
     return std::nullopt;
 }
 
-std::optional<std::string> loadDiaryFile(const std::filesystem::path& path, Diary& diary)
+std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
+                                         std::span<const std::string> lines)
 {
+    std::string bytes;
+    if (auto error = diaryFileBytes(path, lines, bytes))
+        return error;
+    if (!writeFileAtomically(path, bytes))
+        return cannotWriteMessage(path);
+    return std::nullopt;
+}
+
+std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
+                                         std::vector<std::string>& lines)
+{
+    const std::string unreadable = "日記ファイル" + quotedPath(path) + "が読めません。";
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        return "日記ファイル" + quoted(path) + "が読めません。";
+        return unreadable;
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     if (file.bad())
-        return "日記ファイル" + quoted(path) + "が読めません。";
+        return unreadable;
 
     std::size_t badLine = 0;
-    const std::optional<std::vector<std::string>> lines = decodeDiaryLines(bytes, &badLine);
-    if (!lines) {
-        return "日記ファイル" + quoted(path) + "は壊れています（" + std::to_string(badLine + 1) +
-               "行目が読めません）。日記は読み込む前のままです。";
+    std::optional<std::vector<std::string>> decoded = decodeDiaryLines(bytes, &badLine);
+    if (!decoded) {
+        return "日記ファイル" + quotedPath(path) + "は壊れています（" +
+               std::to_string(badLine + 1) + "行目が読めません）。";
     }
-    diary.replaceAll(*lines);
+    lines = std::move(*decoded);
     return std::nullopt;
 }
 

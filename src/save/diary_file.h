@@ -9,8 +9,6 @@
 
 namespace korvalin {
 
-class Diary;
-
 // The diary file, Nikki.txt: the diary's lines as Windows writes a memo's
 // lines, Shift-JIS (code page 932) with every line ended by CR LF.
 
@@ -24,12 +22,18 @@ std::optional<std::string> encodeDiaryLines(std::span<const std::string> lines,
 std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
                                                          std::size_t* badLine = nullptr);
 
+// The bytes of the file at `path`, or the message that names the line
+// Shift-JIS cannot write.
+std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
+                                          std::span<const std::string> lines, std::string& bytes);
+
 // Both return the message to show the player when they fail, and nothing
 // when they succeed. A failed save leaves the old file as it was: the lines
-// go to a temporary file beside it, which then replaces it. A failed load
-// leaves the diary as it was.
+// go to a temporary file beside it, which then replaces it. A failed read
+// leaves `lines` as they were, so that nothing is loaded from a broken file.
 std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
                                          std::span<const std::string> lines);
-std::optional<std::string> loadDiaryFile(const std::filesystem::path& path, Diary& diary);
+std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
+                                         std::vector<std::string>& lines);
 
 }  // namespace korvalin

@@ -1,9 +1,120 @@
 #include "save/saved_game.h"
 
+#include <system_error>
+#include <type_traits>
+#include <vector>
+
+#include "app/file_paths.h"
+#include "app/game.h"
+#include "save/atomic_file.h"
+#include "save/cp932.h"
+#include "save/diary_file.h"
+#include "save/file_messages.h"
+#include "save/ini_section.h"
+#include "save/saved_fields.h"
+
 namespace korvalin {
 
-void saveGame(Game&) {}
+namespace {
 
-void loadGame(Game&) {}
+// A field's text in the file: integers in decimal, flags as 0 or 1, texts
+// in Shift-JIS. Nothing for a text that Shift-JIS cannot hold or that would
+// break its line.
+std::optional<std::string> savedValue(const SavedField& saved)
+{
+    return std::visit(
+        [](auto* field) -> std::optional<std::string> {
+            using Field = std::remove_pointer_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, bool>)
+                return *field ? "1" : "0";
+            else if constexpr (std::is_same_v<Field, std::string>)
+                return field->find_first_of("\r\n") == std::string::npos ? toCp932(*field)
+                                                                         : std::nullopt;
+            else
+                return std::to_string(int{*field});
+        },
+        saved.field);
+}
+
+std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::path& path,
+                                          std::string& bytes)
+{
+    const std::vector<SavedField> fields = savedFields(game);
+    std::vector<std::string> values;
+    for (const SavedField& field : fields) {
+        std::optional<std::string> value = savedValue(field);
+        if (!value) {
+            return "「" + field.key + "」にShift-JISで書けない文字があるため、" + quotedPath(path) +
+                   "を保存できませんでした。";
+        }
+        values.push_back(std::move(*value));
+    }
+    std::vector<IniLine> lines;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        lines.push_back({fields[i].key, values[i]});
+    bytes = formatIniSection(SavedGameSection, lines);
+    return std::nullopt;
+}
+
+// Both replacements are written out before either is put in place, so that
+// a full disk or a text Shift-JIS cannot hold leaves the old pair as it was.
+std::optional<std::string> replaceFiles(const SaveFiles& files,
+                                        const std::optional<std::string>& iniBytes,
+                                        const std::string& diaryBytes)
+{
+    std::optional<PendingFile> ini =
+        iniBytes ? PendingFile::write(files.ini, *iniBytes) : std::nullopt;
+    if (iniBytes && !ini)
+        return cannotWriteMessage(files.ini);
+    std::optional<PendingFile> diary = PendingFile::write(files.diary, diaryBytes);
+    if (!diary)
+        return cannotWriteMessage(files.diary);
+    if (ini && !ini->commit())
+        return cannotWriteMessage(files.ini);
+    if (!diary->commit())
+        return cannotWriteMessage(files.diary);
+    return std::nullopt;
+}
+
+std::filesystem::path programPath()
+{
+    std::error_code unknown;
+    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", unknown);
+    return unknown ? std::filesystem::path("korvalin") : path;
+}
+
+}  // namespace
+
+SaveFiles defaultSaveFiles()
+{
+    std::error_code noWorkingDirectory;
+    return {savedGamePath(programPath()),
+            diaryPath(std::filesystem::current_path(noWorkingDirectory))};
+}
+
+void saveGame(Game& game)
+{
+    saveGame(game, defaultSaveFiles());
+}
+
+void saveGame(Game& game, const SaveFiles& files)
+{
+    game.state.toshi = game.CapitalDlg.Caption;
+    std::optional<std::string> iniBytes;
+    std::string diaryBytes;
+    std::optional<std::string> error;
+    if (game.CapitalDlg.Button7Visible && game.state.capitalf)
+        game.ui.message(VisaFirstMessage);
+    else
+        error = savedGameBytes(game, files.ini, iniBytes.emplace());
+    if (!error)
+        error = diaryFileBytes(files.diary, game.diary.lines(), diaryBytes);
+    if (!error)
+        error = replaceFiles(files, iniBytes, diaryBytes);
+    if (error)
+        game.ui.warning(*error);
+    else
+        game.ui.message(SavedMessage);
+}
 
 }  // namespace korvalin

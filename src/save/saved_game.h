@@ -1,15 +1,41 @@
 #pragma once
 
+#include <filesystem>
+#include <string_view>
+
 namespace korvalin {
 
 class Game;
 
-// The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file beside
-// the program and the diary to Nikki.txt.
+// The two files of the saved game.
+struct SaveFiles {
+    std::filesystem::path ini;
+    std::filesystem::path diary;
+};
+
+// The INI file beside the program, sharing its name; Nikki.txt in the
+// working directory.
+SaveFiles defaultSaveFiles();
+
+inline constexpr std::string_view SavedMessage = "保存しました";
+// In a capital before the visa: the capital screen of a loaded game keeps
+// its embassies shut, so such a position is not saved.
+inline constexpr std::string_view VisaFirstMessage =
+    "次回この位置からｹﾞｰﾑを再開するときに\n"
+    "大使館ボタンは開きませんので\n"
+    "先に次の国のビザを取得してからゲームを保存してください。";
+inline constexpr std::string_view NoSavedGameMessage =
+    "保存されたゲームがありません。\n都市でゲームを保存してから読み込んでください。";
+
+// The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file and
+// the diary to Nikki.txt. Each file is replaced whole or not at all.
 void saveGame(Game& game);
+void saveGame(Game& game, const SaveFiles& files);
 
 // The title screen's "Load": the saved game back, resuming on the capital
-// screen of the place where it was saved.
+// screen of the place where it was saved. Both files are read and checked
+// before anything changes: a game is loaded whole or not at all.
 void loadGame(Game& game);
+void loadGame(Game& game, const SaveFiles& files);
 
 }  // namespace korvalin

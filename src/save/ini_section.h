@@ -1,0 +1,37 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korvalin {
+
+// One section of an INI file as Windows' profile functions read it: section
+// and key names match without regard to case, spaces around names and
+// values do not count, only the first section of a name is read and a key
+// repeated inside it keeps its first value. Values are the file's bytes;
+// the caller converts them.
+class IniSection {
+public:
+    // Nothing when the text has no section of that name.
+    static std::optional<IniSection> parse(std::string_view text, std::string_view name);
+
+    // Nothing when the section has no such key.
+    std::optional<std::string_view> value(std::string_view key) const;
+
+private:
+    std::map<std::string, std::string, std::less<>> values_;
+};
+
+struct IniLine {
+    std::string_view key;
+    std::string_view value;
+};
+
+// "[name]" and then one "key=value" line per entry, each ended by CR LF as
+// Windows ends its lines.
+std::string formatIniSection(std::string_view name, std::span<const IniLine> lines);
+
+}  // namespace korvalin

@@ -1,0 +1,175 @@
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <type_traits>
+
+#include "app/colors.h"
+#include "app/game.h"
+#include "save/cp932.h"
+#include "save/diary_file.h"
+#include "save/file_messages.h"
+#include "save/ini_section.h"
+#include "save/profile_value.h"
+#include "save/saved_fields.h"
+#include "save/saved_game.h"
+
+namespace korvalin {
+
+namespace {
+
+// A save is a few kilobytes; anything this large is not one.
+constexpr std::uintmax_t LargestSaveFile = 1 << 20;
+
+// Buttons 15 to 18 have no choice handler.
+constexpr int ChoosableDestinations = 14;
+
+constexpr std::string_view NothingChanged = "\nゲームは読み込む前のままです。";
+
+// Everything a load needs, read and checked before the game is touched.
+struct SavedGame {
+    std::optional<IniSection> section;
+    std::map<std::string, std::string, std::less<>> texts;  // UTF-8, by key
+    std::vector<std::string> diaryLines;
+};
+
+std::optional<std::string> readIniFile(const std::filesystem::path& path, std::string& bytes)
+{
+    const std::string saveFile = "保存ファイル" + quotedPath(path);
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::ifstream file(path, std::ios::binary);
+    if (error || !file)
+        return saveFile + "が読めません。";
+    if (size > LargestSaveFile)
+        return saveFile + "は保存したゲームではありません（大きすぎます）。";
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (file.bad())
+        return saveFile + "が読めません。";
+    return std::nullopt;
+}
+
+std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, SavedGame& saved)
+{
+    std::string bytes;
+    if (auto error = readIniFile(files.ini, bytes))
+        return error;
+    saved.section = IniSection::parse(bytes, SavedGameSection);
+    if (!saved.section) {
+        return "保存ファイル" + quotedPath(files.ini) + "は壊れています（[" +
+               std::string(SavedGameSection) + "]がありません）。";
+    }
+    for (const SavedField& field : savedFields(game)) {
+        const auto value = saved.section->value(field.key);
+        if (!value || !std::holds_alternative<std::string*>(field.field))
+            continue;
+        std::optional<std::string> text = fromCp932(profileText(*value));
+        if (!text) {
+            return "保存ファイル" + quotedPath(files.ini) + "は壊れています（「" + field.key +
+                   "」が読めません）。";
+        }
+        saved.texts.emplace(field.key, std::move(*text));
+    }
+    return readDiaryFile(files.diary, saved.diaryLines);
+}
+
+// A click on a destination button: it alone is selected, and its choice
+// handler sets the leg for the capital the screen shows.
+void selectDestination(Game& game, int k)
+{
+    auto& buttons = game.CapitalDlg.RadioButtons;
+    for (auto& button : buttons)
+        button.Checked = false;
+    buttons[static_cast<std::size_t>(k - 1)].Checked = true;
+    if (k <= ChoosableDestinations)
+        game.CapitalDlg.RadioButtonClick(k);
+}
+
+// An integer is read with the field's value as the default and -1 keeps the
+// field; a flag read as 0 keeps it too, so a load only ever sets flags.
+void loadField(Game& game, const SavedField& saved, std::string_view value,
+               const SavedGame& savedGame)
+{
+    std::visit(
+        [&](auto* field) {
+            using Field = std::remove_pointer_t<decltype(field)>;
+            if constexpr (std::is_same_v<Field, std::string>) {
+                *field = savedGame.texts.find(saved.key)->second;
+            } else if constexpr (std::is_same_v<Field, bool>) {
+                if (profileInteger(value, *field) == 0)
+                    return;
+                if (saved.destination != 0)
+                    selectDestination(game, saved.destination);
+                else
+                    *field = true;
+            } else {
+                const std::int32_t number = profileInteger(value, *field);
+                if (number == -1)
+                    return;
+                // A byte field keeps the low byte of what is in range.
+                *field =
+                    static_cast<Field>(std::clamp(number, saved.range.lowest, saved.range.highest));
+            }
+        },
+        saved.field);
+}
+
+// Only the saved choice is left to confirm by leaving.
+void lockSavedDestination(CapitalDlg& capital)
+{
+    for (std::size_t k = 0; k < ChoosableDestinations; ++k) {
+        if (!capital.RadioButtons[k].Checked)
+            continue;
+        for (std::size_t other = 0; other < capital.RadioButtons.size(); ++other) {
+            if (other != k)
+                capital.RadioButtons[other].Enabled = false;
+        }
+    }
+}
+
+void resume(Game& game, const SavedGame& saved)
+{
+    for (const SavedField& field : savedFields(game)) {
+        const auto value = saved.section->value(field.key);
+        if (field.loaded && value)
+            loadField(game, field, *value, saved);
+    }
+    GameState& s = game.state;
+    game.view.fullRedraw(s.MapX, s.MapY);
+    game.HelpDlg.Label5Color = colors::Red;
+    game.diary.replaceAll(saved.diaryLines);
+
+    CapitalDlg& capital = game.CapitalDlg;
+    capital.Button7Visible = false;
+    s.Start = false;
+    s.nyukoku = false;
+    s.TitlePending = false;
+    capital.Caption = s.toshi;
+    game.ui.show(WindowId::CapitalDlg);
+    lockSavedDestination(capital);
+    game.ui.close(WindowId::HelpDlg);
+}
+
+}  // namespace
+
+void loadGame(Game& game)
+{
+    loadGame(game, defaultSaveFiles());
+}
+
+void loadGame(Game& game, const SaveFiles& files)
+{
+    std::error_code unknown;
+    if (!std::filesystem::exists(files.ini, unknown) && !unknown) {
+        game.ui.message(NoSavedGameMessage);
+        return;
+    }
+    SavedGame saved;
+    if (auto error = readSavedGame(game, files, saved)) {
+        game.ui.warning(*error + std::string(NothingChanged));
+        return;
+    }
+    resume(game, saved);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,86 @@
+#include "save/saved_fields.h"
+
+#include "app/game.h"
+#include "journey/loss_divisor.h"
+
+namespace korvalin {
+
+namespace {
+
+// The clock stops short of overflowing even after a long stay's days are
+// added to it; no journey comes near a million days.
+constexpr std::int32_t LatestDay = 999999;
+
+constexpr LoadRange Minutes{MinutesPerDay, LatestDay* MinutesPerDay};
+constexpr LoadRange DayNumbers{1, LatestDay};
+constexpr LoadRange TelegramMinutes{0, LatestDay* MinutesPerDay};
+// Past the last line the diary only counts on, losing what it writes.
+constexpr LoadRange DiaryIndex{0, Diary::LineCount};
+// A divisor of 0 would lose the passport on every tick.
+constexpr LoadRange LossDivisor{1, MaxLossDivisor};
+
+}  // namespace
+
+std::vector<SavedField> savedFields(Game& game)
+{
+    GameState& s = game.state;
+    CapitalDlg& capital = game.CapitalDlg;
+    std::vector<SavedField> fields = {
+        {"PP", &s.PP},
+        {"PPA", &s.PPA},
+        {"PPB", &s.PPB},
+        {"PN", &s.PN},
+        {"PNA", &s.PNA},
+        {"PNB", &s.PNB},
+        {"PS", &s.PS},
+        {"MapX", &s.MapX},
+        {"MapY", &s.MapY},
+        {"yen", &s.yen},
+        {"aryen", &s.aryen},
+        {"day", &s.day, Minutes},
+        {"dayp", &s.dayp, TelegramMinutes},
+        {"dayold", &s.dayold, DayNumbers},
+        {"dd", &s.dd, DiaryIndex},
+        {"kk", &s.kk, LossDivisor},
+        {"yokin", &s.yokin},
+        {"toshi", &s.toshi},
+        {"mNow", &s.mNow},
+        {"Namae", &s.Namae},
+        {"Label5.Caption", &game.Travel.Label5.Caption},
+        {"pekingd", &s.pekingd},
+        {"sould", &s.sould},
+        {"moscowd", &s.moscowd},
+        {"lostf", &s.lostf},
+        {"HaveMap", &s.HaveMap},
+        {"HaveKutu", &s.HaveKutu},
+        {"HaveHuku", &s.HaveHuku},
+        {"HaveCard", &s.HaveCard},
+        {"HaveHaramaki", &s.HaveHaramaki},
+        {"Start", &s.Start},
+        {"Nikki", &s.Nikki},
+        {"HaveDall", &s.HaveDall},
+        {"HaveUma", &s.HaveUma},
+        {"HavePearl", &s.HavePearl},
+        {"HaveRakuda", &s.HaveRakuda},
+        {"HaveTubo", &s.HaveTubo},
+        {"HaveLion", &s.HaveLion},
+        {"sosin1", &s.sosin1},
+        {"sosin2", &s.sosin2},
+        {"jusin1", &s.jusin1},
+        {"jusin2", &s.jusin2},
+        {"buy", &s.buy},
+        {"nyukoku", &s.nyukoku},
+        {"nyu", &s.nyu},
+        {"Level1", &s.Level1},
+        {"Level2", &s.Level2},
+        {"Level3", &s.Level3},
+        {"Button7.Visible", &capital.Button7Visible, {}, 0, false},
+    };
+    for (int k = 1; k <= CapitalDlg::DestinationButtonCount; ++k) {
+        bool& checked = capital.RadioButtons[static_cast<std::size_t>(k - 1)].Checked;
+        fields.push_back({"RadioButton" + std::to_string(k) + ".Checked", &checked, {}, k});
+    }
+    return fields;
+}
+
+}  // namespace korvalin

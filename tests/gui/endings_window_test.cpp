@@ -1,0 +1,89 @@
+// The goal screen and the out-of-money window: their timer and buttons
+// reach the models, and what the models say is what they show.
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "app/end_dlg_window.h"
+#include "app/game.h"
+#include "app/london_dlg_window.h"
+#include "support/fake_ports.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+// Runs the event loop until `done`, or gives up after a generous while.
+template <typename Done>
+bool waitFor(Done done)
+{
+    const QDeadlineTimer patience(20000);
+    while (!done() && !patience.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+void leftClick(QWidget* widget)
+{
+    const QPointF at(2, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+}
+
+class EndingsWindowTest : public ::testing::Test {
+protected:
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+};
+
+TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
+{
+    game.state.Level2 = true;
+    game.state.day = 150 * MinutesPerDay;
+    TLondonDlg dlg(game);
+    dlg.show();
+    auto* congratulations = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    ASSERT_NE(congratulations, nullptr);
+    EXPECT_FALSE(congratulations->isVisible());
+    // 108 ticks of 10 ms; the wait ends as soon as the words are there.
+    EXPECT_TRUE(waitFor([&] { return congratulations->isVisible(); }));
+    EXPECT_EQ(congratulations->pos(), QPoint(109, 189));
+    auto* result = dlg.findChild<QLabel*>(QStringLiteral("Label8"));
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->text(), QStringLiteral("次は大貧民コースにチャレンジしてください"));
+    EXPECT_EQ(dlg.grab().toImage().pixelColor(5, 5), QColor(Qt::red));
+
+    auto* quit = dlg.findChild<QLabel*>(QStringLiteral("Label6"));
+    ASSERT_NE(quit, nullptr);
+    leftClick(quit);
+    EXPECT_TRUE(game.state.quitf);
+}
+
+TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)
+{
+    TEndDlg dlg(game);
+    dlg.show();
+    auto* yes = dlg.findChild<QPushButton*>(QStringLiteral("OKBtn"));
+    ASSERT_NE(yes, nullptr);
+    EXPECT_EQ(yes->text(), QStringLiteral("はい"));
+    game.state.Level1 = true;
+    yes->click();
+    EXPECT_FALSE(game.state.Level1);
+
+    testing::TempDir here(testing::TempDir::Enter::Yes);
+    dlg.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
+    EXPECT_TRUE(game.state.quitf);
+    EXPECT_TRUE(std::filesystem::exists(here / "Nikki.txt"));
+}
+
+}  // namespace
+}  // namespace korvalin

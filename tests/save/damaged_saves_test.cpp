@@ -1,0 +1,81 @@
+// Damaged and hand-edited save files: each loads what it can or is refused
+// with a message, and the game it leaves is one the journey can run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/game.h"
+#include "save/saved_game.h"
+#include "support/fake_ports.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+const std::filesystem::path Damaged =
+    std::filesystem::path(KORVALIN_TESTS_DIR) / "save" / "damaged";
+
+// The outcome of loading `ini` beside a good diary: "loaded", or the
+// warning shown.
+std::string loadDamaged(const std::filesystem::path& ini, GameState* state = nullptr)
+{
+    testing::TempDir dir;
+    testing::writeBytes(dir / "Nikki.txt",
+                        "\r\n\x81\x40\x81\x40"
+                        "end\r\n");
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    loadGame(game, {ini, dir / "Nikki.txt"});
+    if (state)
+        *state = game.state;
+    if (ui.count("show", "TCapitalDlg") == 1 && ui.calls.size() == 2)
+        return "loaded";
+    EXPECT_EQ(ui.calls.size(), 1u) << ini;
+    return ui.calls.empty() ? "" : ui.calls.back().what + ": " + ui.calls.back().detail;
+}
+
+TEST(DamagedSaveTest, EachLoadsWithinTheJourneysRangesOrIsRefusedWithAMessage)
+{
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Damaged)) {
+        if (entry.path().extension() != ".ini")
+            continue;
+        ++files;
+        GameState s;
+        const std::string outcome = loadDamaged(entry.path(), &s);
+        if (outcome == "loaded") {
+            EXPECT_GE(s.kk, 1) << entry.path();
+            EXPECT_LE(s.kk, 128) << entry.path();
+            EXPECT_GE(s.day, MinutesPerDay) << entry.path();
+            EXPECT_GE(s.dd, 0) << entry.path();
+            EXPECT_LE(s.dd, Diary::LineCount) << entry.path();
+            EXPECT_LE(s.Namae.size(), 3 * 1023u) << entry.path();
+        } else {
+            EXPECT_TRUE(outcome.starts_with("warning: 保存ファイル")) << entry.path() << outcome;
+        }
+    }
+    EXPECT_GE(files, 20);
+}
+
+// 1023 bytes come back, cut before the character that would not fit.
+TEST(DamagedSaveTest, AnOverlongTextIsCutAtACharacter)
+{
+    GameState s;
+    ASSERT_EQ(loadDamaged(Damaged / "huge_kanji_line.ini", &s), "loaded");
+    std::string cut = "A";
+    for (int i = 0; i < 511; ++i)
+        cut += "日";
+    EXPECT_EQ(s.Namae, cut);
+}
+
+TEST(DamagedSaveTest, AFileFarTooLargeForASaveIsRefused)
+{
+    testing::TempDir dir;
+    testing::writeBytes(dir / "big.ini", "[State]\r\n" + std::string(2 << 20, ';'));
+    EXPECT_NE(loadDamaged(dir / "big.ini").find("大きすぎます"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvalin

@@ -1,0 +1,245 @@
+// Saving and loading the game: the file's exact bytes, the load's value
+// rules, and a save or load that fails leaving everything as it was.
+#include "save/saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/game.h"
+#include "save/diary_file.h"
+#include "support/fake_ports.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+const std::filesystem::path Golden =
+    std::filesystem::path(KORVALIN_TESTS_DIR) / "save" / "golden";
+
+class SavedGameTest : public ::testing::Test {
+protected:
+    SavedGameTest() { game.HelpDlg.FormCreate(); }
+
+    // A journey stopped in Seoul with its visa, on the diary map course.
+    void playToSeoul(Game& g)
+    {
+        GameState& s = g.state;
+        s.PP = 9;
+        s.PPA = s.PPB = 9;
+        s.PN = 11;
+        s.PNA = 48;
+        s.PNB = 64;
+        s.PS = 2;
+        s.MapX = 200;
+        s.MapY = 98;
+        s.yen = 123456;
+        s.aryen = 7000;
+        s.day = 20 * MinutesPerDay + 75;
+        s.dayp = 15000;
+        s.dayold = 20;
+        s.dd = 57;
+        s.kk = 8;
+        s.yokin = 0;
+        s.mNow = "97/12/20";
+        s.Namae = "ﾋｯﾁ虹子";
+        s.Start = false;
+        s.sould = s.HaveMap = s.Nikki = s.HaveHaramaki = s.sosin2 = s.buy = s.nyu = true;
+        s.Level2 = true;
+        s.capitalf = true;
+        g.Travel.Label5.Caption = "大韓民国";
+        g.CapitalDlg.Caption = "大韓民国首都ソウル";
+        g.CapitalDlg.Button7Visible = false;
+        g.CapitalDlg.RadioButtons[2].Checked = true;
+        g.diary.put(57, "　　ソウルに到着。");
+        g.diary.put(58, "end");
+    }
+
+    // Loads the game from an INI text (Shift-JIS bytes) beside a diary.
+    void loadFrom(const std::string& ini)
+    {
+        writeBytes(files.ini, "[State]\r\n" + ini);
+        writeBytes(files.diary, "\r\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8b\x4c\r\n");
+        loadGame(game, files);
+    }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    GameState& s = game.state;
+    testing::TempDir dir;
+    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+};
+
+TEST_F(SavedGameTest, TheFileHoldsEveryKeyInOrderInShiftJisWithCrLf)
+{
+    playToSeoul(game);
+    saveGame(game, files);
+    EXPECT_EQ(readBytes(files.ini), readBytes(Golden / "seoul.ini"));
+    EXPECT_EQ(readBytes(files.diary), *encodeDiaryLines(game.diary.lines()));
+    EXPECT_EQ(ui.calls.back().detail, SavedMessage);
+}
+
+// Start and nyukoku are cleared and the visa button hidden by every load;
+// everything else comes back as it was saved.
+TEST_F(SavedGameTest, SavingALoadedGameWritesTheSameFile)
+{
+    playToSeoul(game);
+    for (bool* flag : {&s.pekingd, &s.moscowd, &s.lostf, &s.HaveKutu, &s.HaveHuku, &s.HaveCard,
+                       &s.HaveDall, &s.HaveUma, &s.HavePearl, &s.HaveRakuda, &s.HaveTubo,
+                       &s.HaveLion, &s.sosin1, &s.jusin1, &s.jusin2, &s.Level1, &s.Level3})
+        *flag = true;
+    saveGame(game, files);
+    const std::string saved = readBytes(files.ini);
+
+    testing::FakeUi otherUi;
+    Game loaded{otherUi, clock};
+    loadGame(loaded, files);
+    saveGame(loaded, {dir / "again.ini", dir / "again.txt"});
+    EXPECT_EQ(readBytes(dir / "again.ini"), saved);
+    EXPECT_EQ(readBytes(dir / "again.txt"), readBytes(files.diary));
+}
+
+TEST_F(SavedGameTest, ALoadResumesOnTheCapitalScreenOfTheSavedCity)
+{
+    Game saver{ui, clock};
+    playToSeoul(saver);
+    saveGame(saver, files);
+    ui.calls.clear();
+
+    loadGame(game, files);
+    EXPECT_EQ(game.CapitalDlg.Caption, "大韓民国首都ソウル");
+    EXPECT_EQ(game.diary.get(57), "　　ソウルに到着。");
+    EXPECT_FALSE(s.Start);
+    EXPECT_FALSE(s.TitlePending);
+    EXPECT_EQ(game.HelpDlg.Label5Color, colors::Red);
+    ASSERT_EQ(ui.calls.size(), 2u);
+    EXPECT_EQ(ui.calls[0].what + " " + ui.calls[0].detail, "show TCapitalDlg");
+    EXPECT_EQ(ui.calls[1].what + " " + ui.calls[1].detail, "close THelpDlg");
+}
+
+TEST_F(SavedGameTest, AZeroLeavesAFlagAsItIsAndAOneSetsIt)
+{
+    s.HaveMap = true;
+    loadFrom("HaveMap=0\r\nHaveKutu=1\r\nHaveHuku=0\r\n");
+    EXPECT_TRUE(s.HaveMap);
+    EXPECT_TRUE(s.HaveKutu);
+    EXPECT_FALSE(s.HaveHuku);
+}
+
+TEST_F(SavedGameTest, MinusOneKeepsAnInteger)
+{
+    loadFrom("MapX=-1\r\nyen=-1\r\n");
+    EXPECT_EQ(s.MapX, 225);
+    EXPECT_EQ(s.yen, 0);
+}
+
+TEST_F(SavedGameTest, ZeroXStartsAHexadecimalNumber)
+{
+    loadFrom("MapX=0x10\r\nMapY=0X6a\r\nyen=0x\r\n");
+    EXPECT_EQ(s.MapX, 16);
+    EXPECT_EQ(s.MapY, 106);
+    EXPECT_EQ(s.yen, 0);
+}
+
+TEST_F(SavedGameTest, TextThatIsNotANumberKeepsTheField)
+{
+    s.yen = 500;
+    loadFrom("yen=12a\r\nyokin=99999999999\r\nday=\r\n");
+    EXPECT_EQ(s.yen, 500);
+    EXPECT_EQ(s.yokin, 100000);
+    EXPECT_EQ(s.day, MinutesPerDay);
+}
+
+TEST_F(SavedGameTest, AByteFieldTakesTheLowByte)
+{
+    loadFrom("PS=258\r\nPN=-2\r\n");
+    EXPECT_EQ(s.PS, 2);
+    EXPECT_EQ(s.PN, 254);
+}
+
+// A divisor of 0 would lose the passport on every tick; a negative clock or
+// a diary index far past the store would break the journey's arithmetic.
+TEST_F(SavedGameTest, LoadedValuesStayInsideTheJourneysRanges)
+{
+    loadFrom("kk=256\r\ndd=2147483647\r\nday=-5\r\ndayold=0\r\n");
+    EXPECT_EQ(s.kk, 128);
+    EXPECT_EQ(s.dd, Diary::LineCount);
+    EXPECT_EQ(s.day, MinutesPerDay);
+    EXPECT_EQ(s.dayold, 1);
+    loadFrom("kk=0\r\n");
+    EXPECT_EQ(s.kk, 1);
+}
+
+TEST_F(SavedGameTest, TheVisaButtonIsNeverReadBack)
+{
+    loadFrom("Button7.Visible=1\r\n");
+    EXPECT_FALSE(game.CapitalDlg.Button7Visible);
+}
+
+TEST_F(SavedGameTest, OnlyTheSavedDestinationCanBeChosen)
+{
+    std::string ini;
+    for (int k = 1; k <= 18; ++k)
+        ini += "RadioButton" + std::to_string(k) + ".Checked=" + (k == 3 ? "1" : "0") + "\r\n";
+    loadFrom(ini);
+    for (int k = 1; k <= 18; ++k) {
+        const auto& button = game.CapitalDlg.RadioButtons[static_cast<std::size_t>(k - 1)];
+        EXPECT_EQ(button.Enabled, k == 3) << k;
+        EXPECT_EQ(button.Checked, k == 3) << k;
+    }
+}
+
+TEST_F(SavedGameTest, BeforeTheVisaTheStateIsRefusedButTheDiaryStillSaved)
+{
+    playToSeoul(game);
+    game.CapitalDlg.Button7Visible = true;
+    writeBytes(files.ini, "[State]\r\nPP=14\r\n");
+    saveGame(game, files);
+    EXPECT_EQ(readBytes(files.ini), "[State]\r\nPP=14\r\n");
+    EXPECT_EQ(readBytes(files.diary), *encodeDiaryLines(game.diary.lines()));
+    ASSERT_EQ(ui.calls.size(), 2u);
+    EXPECT_EQ(ui.calls[0].detail, VisaFirstMessage);
+    EXPECT_EQ(ui.calls[1].detail, SavedMessage);
+}
+
+// Both files are written out before either replaces its old self.
+TEST_F(SavedGameTest, AFailedWriteIsReportedAndLeavesTheOldSaveWhole)
+{
+    playToSeoul(game);
+    writeBytes(files.ini, "[State]\r\nPP=14\r\n");
+    saveGame(game, {files.ini, dir / "gone" / "Nikki.txt"});
+    EXPECT_EQ(readBytes(files.ini), "[State]\r\nPP=14\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "warning");
+    EXPECT_NE(ui.calls[0].detail.find("書き込めませんでした"), std::string::npos);
+}
+
+TEST_F(SavedGameTest, WithoutASavedGameLoadSaysSoAndChangesNothing)
+{
+    loadGame(game, files);
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].detail, NoSavedGameMessage);
+    EXPECT_TRUE(s.TitlePending);
+}
+
+TEST_F(SavedGameTest, AMissingDiaryStopsTheLoadBeforeAnythingChanges)
+{
+    writeBytes(files.ini, "[State]\r\nyen=777\r\nHaveMap=1\r\ntoshi=x\r\n");
+    loadGame(game, files);
+    EXPECT_EQ(s.yen, 0);
+    EXPECT_FALSE(s.HaveMap);
+    EXPECT_EQ(s.toshi, "");
+    EXPECT_EQ(game.HelpDlg.Label5Color, colors::Aqua);
+    ASSERT_EQ(ui.calls.size(), 1u);
+    EXPECT_EQ(ui.calls[0].what, "warning");
+    EXPECT_NE(ui.calls[0].detail.find("Nikki.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvalin
