@@ -5,6 +5,7 @@
 #include "journey/leg_search.h"
 #include "journey/movement_step.h"
 #include "journey/travel_modes.h"
+#include "save/diary_file.h"
 #include "services/arbeit_jobs.h"
 #include "world/tile_codes.h"
 
@@ -134,6 +135,8 @@ JourneyReport JourneyBot::play(long maxTicks)
     if (!report_)
         fail(JourneyReport::Ending::Stuck, "the journey took more than " +
                                                std::to_string(maxTicks) + " ticks");
+    if (saveFiles_)
+        saveDiaryFile(saveFiles_->diary, game_.diary.lines());
     report_->days = game_.state.dayNumber();
     report_->cityStops = cityStops_;
     report_->ticks = ticks_;
@@ -294,6 +297,8 @@ void JourneyBot::actInCity()
     if (s.yen < needed)
         return leaveCity(false);
     takeVisa();
+    if (saveFiles_)
+        saveGame(game_, *saveFiles_);
     leaveCity(true);
 }
 

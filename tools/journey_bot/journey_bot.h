@@ -10,6 +10,7 @@
 #include "journey/direction.h"
 #include "journey/headless_driver.h"
 #include "route_plan.h"
+#include "save/saved_game.h"
 #include "watchman.h"
 
 namespace korvalin {
@@ -36,6 +37,11 @@ public:
                const WorldGrid& world);
 
     JourneyReport play(long maxTicks);
+
+    // Keeps the game where a player would save it: after every visa, the
+    // saved game and the diary go to these files, and at the end the diary
+    // again, whatever the ending.
+    void saveTo(SaveFiles files) { saveFiles_ = std::move(files); }
 
     Game& game() { return game_; }
 
@@ -73,6 +79,7 @@ private:
     bool refuelling_ = false;   // heading for the nearest place with work
     std::vector<Spot> places_;  // every capital and city         // the cell where a ride was last asked for
 
+    std::optional<SaveFiles> saveFiles_;
     std::optional<JourneyReport> report_;
     std::vector<std::string> cityStops_;
     long ticks_ = 0;
