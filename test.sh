@@ -5,5 +5,10 @@ here="$(cd "$(dirname "$0")" && pwd)"
 "$here/scripts/install-deps.sh"
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$here/build" -j2
-cd "$here/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd "$here/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+# The file readers' fuzz targets, built with clang, each run for a few seconds.
+CC=clang CXX=clang++ cmake -S "$here" -B "$here/build-fuzz" -DKORVALIN_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$here/build-fuzz" -j2
+(cd "$here/build-fuzz" && ctest --output-on-failure -j2)

@@ -7,6 +7,7 @@ packages=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev libvulkan-dev libxkbcommon-dev qt6-qpa-plugins
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils
     desktop-file-utils appstream

@@ -6,13 +6,6 @@ namespace korvalin {
 
 namespace {
 
-bool reachesDestination(const Game& game)
-{
-    const GameState& s = game.state;
-    const auto cells = hikerCellAndNeighbours(game);
-    return anyIs(cells, s.PN) || cells[0] == s.PNA || cells[0] == s.PNB;
-}
-
 // Telegrams sent home are answered in the next country.
 void forwardTelegrams(GameState& s)
 {
@@ -28,10 +21,16 @@ void forwardTelegrams(GameState& s)
 
 }  // namespace
 
+bool reachesDestination(const WorldGrid& world, const GameState& s, int x, int y)
+{
+    const auto cells = cellAndNeighbours(world, x, y);
+    return anyIs(cells, s.PN) || cells[0] == s.PNA || cells[0] == s.PNB;
+}
+
 void checkBorderCrossing(Game& game)
 {
     GameState& s = game.state;
-    if (s.nyukoku || s.PN == s.PP || !reachesDestination(game))
+    if (s.nyukoku || s.PN == s.PP || !reachesDestination(game.world, s, s.hikerX(), s.hikerY()))
         return;
     // The shop's offer and the visa belonged to the country left behind.
     game.KaimonoDlg.KaimonoButton6Visible = false;

@@ -3,6 +3,8 @@
 namespace korvalin {
 
 class Game;
+class WorldGrid;
+struct GameState;
 
 // The checks each journey tick makes after the move, in the order the tick
 // makes them.
@@ -10,6 +12,8 @@ class Game;
 // Entering the destination country of the leg; counts one cell early,
 // since the neighbours of the hiker's cell count.
 void checkBorderCrossing(Game& game);
+// Whether a hiker on (x, y) has reached the leg's destination country.
+bool reachesDestination(const WorldGrid& world, const GameState& s, int x, int y);
 
 // Losing the passport in the open country of the present country.
 void checkPassportLoss(Game& game);

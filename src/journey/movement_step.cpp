@@ -28,21 +28,6 @@ std::uint8_t cellAhead(const Game& game, Direction d)
     return game.world.cell(game.state.hikerX() + step.dx, game.state.hikerY() + step.dy);
 }
 
-// Mountains of the present or the next country are climbed on foot; shoes
-// and animals are no use there.
-bool climbs(const GameState& s, std::uint8_t ahead)
-{
-    const bool mountain = (s.PP != s.PPA && ahead == s.PPA) || (s.PN != s.PNA && ahead == s.PNA);
-    return mountain && !s.HaveKutu && !s.HaveUma && !s.HaveRakuda;
-}
-
-// A leg may enter cities, its own two countries and its one extra code.
-bool passable(const GameState& s, std::uint8_t ahead)
-{
-    return ahead == CapitalTile || ahead == CityTile || ahead == s.PS || ahead == s.PP ||
-           ahead == s.PN;
-}
-
 // Animals are ridden only in countries with a separate mountain region,
 // and never into its mountains or the sea. Empty: nothing changes.
 std::optional<TravelMode> chooseMode(GameState& s, std::uint8_t ahead)
@@ -162,6 +147,21 @@ void refuse(Game& game, Direction d)
 }
 
 }  // namespace
+
+// Mountains of the present or the next country are climbed on foot; shoes
+// and animals are no use there.
+bool climbs(const GameState& s, std::uint8_t ahead)
+{
+    const bool mountain = (s.PP != s.PPA && ahead == s.PPA) || (s.PN != s.PNA && ahead == s.PNA);
+    return mountain && !s.HaveKutu && !s.HaveUma && !s.HaveRakuda;
+}
+
+// A leg may enter cities, its own two countries and its one extra code.
+bool passable(const GameState& s, std::uint8_t ahead)
+{
+    return ahead == CapitalTile || ahead == CityTile || ahead == s.PS || ahead == s.PP ||
+           ahead == s.PN;
+}
 
 void movementStep(Game& game, Direction d)
 {

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <cstdint>
+
 #include "journey/direction.h"
 
 namespace korvalin {
 
 class Game;
+struct GameState;
+
+// Whether the step onto a cell of code `ahead` is a climb, and whether the
+// leg lets the hiker walk or ride onto it.
+bool climbs(const GameState& s, std::uint8_t ahead);
+bool passable(const GameState& s, std::uint8_t ahead);
 
 // One tick of movement in direction d: climbs, moves on in the chosen mode,
 // or is refused and turned back; advances the clock, writes the diary and

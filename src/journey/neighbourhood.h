@@ -8,14 +8,17 @@
 
 namespace korvalin {
 
-// The codes of the hiker's cell and of its neighbours to the west, south,
-// north and east.
+// The codes of a cell and of its neighbours to the west, south, north and
+// east.
+inline std::array<std::uint8_t, 5> cellAndNeighbours(const WorldGrid& world, int x, int y)
+{
+    return {world.cell(x, y), world.cell(x - 1, y), world.cell(x, y + 1), world.cell(x, y - 1),
+            world.cell(x + 1, y)};
+}
+
 inline std::array<std::uint8_t, 5> hikerCellAndNeighbours(const Game& game)
 {
-    const int x = game.state.hikerX();
-    const int y = game.state.hikerY();
-    return {game.world.cell(x, y), game.world.cell(x - 1, y), game.world.cell(x, y + 1),
-            game.world.cell(x, y - 1), game.world.cell(x + 1, y)};
+    return cellAndNeighbours(game.world, game.state.hikerX(), game.state.hikerY());
 }
 
 inline bool anyIs(const std::array<std::uint8_t, 5>& cells, std::uint8_t code)

@@ -20,7 +20,11 @@ TileSheetLoad loadTileSheet(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, TileSheet::unreadableFileMessage(shownPath)};
-    const QByteArray bytes = file.readAll();
+    return tileSheetFromBytes(file.readAll(), shownPath);
+}
+
+TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& shownPath)
+{
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     if (!bmpIsComplete({data, static_cast<std::size_t>(bytes.size())}))
         return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};

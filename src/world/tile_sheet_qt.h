@@ -20,6 +20,10 @@ struct TileSheetLoad {
 
 TileSheetLoad loadTileSheet(const QString& path);
 
+// The same checks on the file's bytes; `shownPath` names the file in the
+// message.
+TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& shownPath);
+
 // Loads the first sheet found in `places`; when none holds one, the message
 // names every place looked in.
 TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places);

@@ -48,9 +48,9 @@ static_assert(std::ranges::all_of(GridRules, [](const GridRule& r) { return r.y0
 void WorldGrid::build()
 {
     cells_.fill(WaterTile);
-    for (const GridRule& rule : std::views::reverse(GridRules)) {
-        auto column = cells_.begin() + rule.x * GridSize;
-        std::fill(column + rule.y0, column + rule.y1 + 1, rule.code);
+    for (auto rule = std::rbegin(GridRules); rule != std::rend(GridRules); ++rule) {
+        auto column = cells_.begin() + rule->x * GridSize;
+        std::fill(column + rule->y0, column + rule->y1 + 1, rule->code);
     }
 }
 

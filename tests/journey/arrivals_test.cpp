@@ -1,4 +1,5 @@
 // Reaching a capital, a city or London, and running out of money.
+#include "journey/travel_modes.h"
 #include "journey_fixture.h"
 
 namespace korvalin::testing {
@@ -48,6 +49,22 @@ TEST_F(ArrivalTest, StepsNorthIntoACapitalOpenTheCapitalScreenOnEachTick)
     EXPECT_EQ(hikerY(), 71);
     EXPECT_EQ(s.MoveDir, 0);
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 8);
+}
+
+// An empty purse is noticed before the capital the same step reaches: the
+// out-of-money window comes first.
+TEST_F(ArrivalTest, MoneyRunsOutBeforeTheCapitalIsReached)
+{
+    standOn(s, 38, 73);
+    s.yen = 8 * YenPerCostUnit;
+    release(Up);
+    tick(8);
+    ASSERT_EQ(s.yen, 0);
+    std::vector<std::string> shown;
+    for (const auto& call : ui.calls)
+        if (call.what == "show")
+            shown.push_back(call.detail);
+    EXPECT_EQ(shown, (std::vector<std::string>{"TEndDlg", "TCapitalDlg"}));
 }
 
 struct SideCase {

@@ -1,0 +1,94 @@
+// Whole journeys played through the game's handlers: every one ends in
+// London or with the money gone, never stuck and never against a rule.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "journey_bot.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+class JourneyBotTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        world.build();
+        route = planRoute(world);
+    }
+
+    static WorldGrid world;
+    static std::vector<PlannedLeg> route;
+};
+
+WorldGrid JourneyBotTest::world;
+std::vector<PlannedLeg> JourneyBotTest::route;
+
+constexpr long MaxTicks = 5'000'000;
+
+TEST_F(JourneyBotTest, ThePlanGoesFromTokyoToTheChannel)
+{
+    ASSERT_FALSE(route.empty());
+    EXPECT_EQ(route.front().from->caption, "日本国首都東京");
+    EXPECT_EQ(route.back().country, "イギリス");
+}
+
+TEST_F(JourneyBotTest, EveryCourseEndsInLondonOrOutOfMoney)
+{
+    for (int course = 0; course < 3; ++course) {
+        for (std::uint32_t seed : {1u, 4242u}) {
+            const JourneyReport report = JourneyBot(course, seed, route, world).play(MaxTicks);
+            EXPECT_TRUE(report.ending == JourneyReport::Ending::London ||
+                        report.ending == JourneyReport::Ending::OutOfMoney)
+                << "course " << course + 1 << " seed " << seed << ": "
+                << endingName(report.ending) << ": " << report.why;
+        }
+    }
+}
+
+TEST_F(JourneyBotTest, TheRichCourseReachesLondon)
+{
+    const JourneyReport report = JourneyBot(0, 1, route, world).play(MaxTicks);
+    EXPECT_EQ(report.ending, JourneyReport::Ending::London) << report.why;
+}
+
+std::string bytesOf(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// One journey of each course with a fixed clock: its diary and its last
+// save are compared byte for byte with the committed ones, so that every
+// diary text the journey writes and the order of the tick's steps are
+// guarded at once. After an intended change, regenerate them with
+//   KORVALIN_UPDATE_GOLDEN=1 build/tests/korvalin_core_tests --gtest_filter='JourneyBot*Golden*'
+TEST_F(JourneyBotTest, GoldenJourneysWriteTheCommittedDiaryAndSave)
+{
+    const std::filesystem::path golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "bot/golden";
+    const bool update = std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr;
+    for (int course = 0; course < 3; ++course) {
+        testing::TempDir dir;
+        const SaveFiles files{dir.path() / "korvalin.ini", dir.path() / "Nikki.txt"};
+        JourneyBot bot(course, 1, route, world);
+        bot.saveTo(files);
+        bot.play(MaxTicks);
+        const std::filesystem::path expected = golden / ("course" + std::to_string(course + 1));
+        for (const auto& file : {files.ini, files.diary}) {
+            if (update) {
+                std::filesystem::create_directories(expected);
+                std::filesystem::copy_file(file, expected / file.filename(),
+                                           std::filesystem::copy_options::overwrite_existing);
+            }
+            EXPECT_EQ(bytesOf(file), bytesOf(expected / file.filename()))
+                << "course " << course + 1 << ": " << file.filename();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korvalin

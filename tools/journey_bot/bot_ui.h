@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/ports.h"
+
+namespace korvalin {
+
+// The windows as a player sees them, without a display: which are open,
+// what the message boxes said, and the form handlers a window system runs
+// when a window opens or closes. Confirmations are answered by the player.
+class BotUi : public Ui {
+public:
+    void show(WindowId window) override;
+    void showModal(WindowId window) override;
+    void close(WindowId window) override;
+    void setEnabled(WindowId window, bool enabled) override;
+
+    void message(std::string_view text) override { said.emplace_back(text); }
+    bool confirm(std::string_view text, Buttons buttons) override;
+    void warning(std::string_view text) override { said.emplace_back(text); }
+    void requestMainWindowClose() override { quitRequested = true; }
+    bool printLines(std::span<const std::string>) override { return false; }
+
+    bool isOpen(WindowId window) const { return open_[index(window)]; }
+    bool mainWindowEnabled() const { return mainEnabled_; }
+
+    // Run when a window opens (its show and activation handlers) or closes.
+    std::function<void(WindowId)> onOpen;
+    std::function<void(WindowId)> onClose;
+    // What a modal window does before it returns.
+    std::function<void(WindowId)> onModal;
+    std::function<bool(std::string_view)> answer;
+
+    std::vector<std::string> said;
+    bool quitRequested = false;
+
+private:
+    static std::size_t index(WindowId window) { return static_cast<std::size_t>(window); }
+
+    std::array<bool, WindowCount> open_{};
+    bool mainEnabled_ = true;
+};
+
+}  // namespace korvalin
