@@ -10,26 +10,13 @@
 #include <string>
 
 #include "app/game.h"
+#include "journey/headless_ui.h"
 #include "journey/loss_divisor.h"
 #include "save/saved_game.h"
 
 namespace {
 
 using namespace korvalin;
-
-// Windows and message boxes the load asks for, answered by nobody.
-class SilentUi : public Ui {
-public:
-    void show(WindowId) override {}
-    void showModal(WindowId) override {}
-    void close(WindowId) override {}
-    void setEnabled(WindowId, bool) override {}
-    void message(std::string_view) override {}
-    bool confirm(std::string_view, Buttons) override { return true; }
-    void warning(std::string_view) override {}
-    void requestMainWindowClose() override {}
-    bool printLines(std::span<const std::string>) override { return false; }
-};
 
 class FixedClock : public Clock {
 public:
@@ -53,7 +40,7 @@ struct Setting {
 
     std::filesystem::path folder;
     SaveFiles files;
-    SilentUi ui;
+    HeadlessUi ui;
     FixedClock clock;
     Game game{ui, clock};
 };

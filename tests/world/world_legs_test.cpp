@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "capital/city_table.h"
+#include "capital/leg_state.h"
 #include "journey/arrival_spots.h"
 #include "journey/leg_search.h"
 #include "world/world_grid.h"
@@ -20,13 +21,7 @@ inline constexpr int LegCount = 315;
 bool walkable(const WorldGrid& grid, const LegCodes& c, int x, int y, const Spot& goal)
 {
     GameState leg;
-    leg.PP = c.PP;
-    leg.PPA = c.PPA;
-    leg.PPB = c.PPB;
-    leg.PN = c.PN;
-    leg.PNA = c.PNA;
-    leg.PNB = c.PNB;
-    leg.PS = c.PS;
+    setLeg(leg, c);
     return searchLeg(grid, leg, x, y, std::span{&goal, 1}).has_value();
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <queue>
 
+#include "capital/leg_state.h"
 #include "journey/leg_search.h"
 
 namespace korvalin {
@@ -17,13 +18,7 @@ constexpr std::string_view Tokyo = "日本国首都東京";
 GameState legState(const LegCodes& codes)
 {
     GameState s;
-    s.PP = codes.PP;
-    s.PPA = codes.PPA;
-    s.PPB = codes.PPB;
-    s.PN = codes.PN;
-    s.PNA = codes.PNA;
-    s.PNB = codes.PNB;
-    s.PS = codes.PS;
+    setLeg(s, codes);
     return s;
 }
 
