@@ -19,6 +19,8 @@ import sys
 import time
 
 TICKS = os.sysconf("SC_CLK_TCK")
+# A busy Xvfb now and then turns a new client away; such a try is repeated.
+ATTEMPTS = 5
 MAIN_TITLE = "Korvalin ver"
 HELP_TITLE = "Korvalin Help"
 HELP_SIZE, HELP_BAR = 480, 24  # the title screen's client size and its bottom bar
@@ -56,13 +58,30 @@ def measure(pids, seconds):
 
 
 def xdotool(env, *args):
-    return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True,
-                          text=True).stdout.split()
+    for _ in range(ATTEMPTS):
+        result = subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True)
+        if result.returncode == 0:
+            return result.stdout.split()
+    sys.exit(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+
+
+def shown_windows(env, title):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env,
+                          capture_output=True, text=True).stdout.split()
+
+
+def title_screen_up(env, game):
+    """Waits for the title screen; False when the game ended instead."""
+    while game.poll() is None:
+        if shown_windows(env, HELP_TITLE):
+            return True
+        time.sleep(0.2)
+    return False
 
 
 def leave_title_screen(env):
     """Right-click Level, take the first course, START, give a name, OK."""
-    help_window = xdotool(env, "search", "--sync", "--onlyvisible", "--name", HELP_TITLE)[0]
+    help_window = shown_windows(env, HELP_TITLE)[0]
     bar_middle = HELP_SIZE - HELP_BAR // 2
     xdotool(env, "mousemove", "--sync", "--window", help_window, "125", str(bar_middle))
     xdotool(env, "click", "3")
@@ -75,36 +94,47 @@ def leave_title_screen(env):
     xdotool(env, "type", "Taro")
     xdotool(env, "key", "Return")
     time.sleep(0.8)
-    shown = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", HELP_TITLE],
-                           env=env, capture_output=True, text=True).stdout.split()
-    if shown:
+    if shown_windows(env, HELP_TITLE):
         sys.exit("the title screen did not close: START was not reached")
+
+
+def idle_run(build, tools, env, seconds):
+    """Both idle figures of one run, or None when a program could not start."""
+    game = subprocess.Popen(["./korvalin"], cwd=build, env=env, stderr=subprocess.DEVNULL)
+    floor = subprocess.Popen([os.path.join(tools, "idle_floor")], env=env,
+                             stderr=subprocess.DEVNULL)
+    try:
+        if not title_screen_up(env, game):
+            return None
+        time.sleep(3)
+        if floor.poll() is not None:
+            return None
+        title = measure([game.pid, floor.pid], seconds)
+        leave_title_screen(env)
+        time.sleep(3)
+        return title, measure([game.pid, floor.pid], seconds)
+    finally:
+        for process in (game, floor):
+            process.terminate()
+            process.wait()
 
 
 def idle_runs(build, tools, env, runs, seconds):
     title, travel = [], []
-    for _ in range(runs):
-        game = subprocess.Popen(["./korvalin"], cwd=build, env=env, stderr=subprocess.DEVNULL)
-        floor = subprocess.Popen([os.path.join(tools, "idle_floor")], env=env,
-                                 stderr=subprocess.DEVNULL)
-        try:
-            xdotool(env, "search", "--sync", "--onlyvisible", "--name", HELP_TITLE)
-            time.sleep(3)
-            title.append(measure([game.pid, floor.pid], seconds))
-            leave_title_screen(env)
-            time.sleep(3)
-            travel.append(measure([game.pid, floor.pid], seconds))
-        finally:
-            for process in (game, floor):
-                process.terminate()
-                process.wait()
+    while len(title) < runs:
+        if run := idle_run(build, tools, env, seconds):
+            title.append(run[0])
+            travel.append(run[1])
     return title, travel
 
 
 def map_time(tools, env, cwd, title, command):
-    result = subprocess.run([os.path.join(tools, "map_watch"), title, command], cwd=cwd,
-                            env=env, check=True, capture_output=True, text=True)
-    return float(result.stdout)
+    for _ in range(ATTEMPTS):
+        result = subprocess.run([os.path.join(tools, "map_watch"), title, command], cwd=cwd,
+                                env=env, capture_output=True, text=True)
+        if result.returncode == 0:
+            return float(result.stdout)
+    sys.exit(result.stderr.strip())
 
 
 def start_runs(build, tools, env, starts):
@@ -162,12 +192,14 @@ def main():
         server.wait()
 
     print(f"load average {load_before:.2f} before, {load_after:.2f} after (2 cores)")
-    print(f"start-up, {args.starts} pairs, time to the mapped window / start_floor's:")
-    print(f"  main window   {spread(main_ratio)}")
-    print(f"  title screen  {spread(title_ratio)}")
-    print(f"idle, {args.runs} runs of {args.seconds:g} s, game and idle_floor side by side:")
-    report_idle("title screen", title)
-    report_idle("after START", travel)
+    if args.starts:
+        print(f"start-up, {args.starts} pairs, time to the mapped window / start_floor's:")
+        print(f"  main window   {spread(main_ratio)}")
+        print(f"  title screen  {spread(title_ratio)}")
+    if args.runs:
+        print(f"idle, {args.runs} runs of {args.seconds:g} s, game and idle_floor side by side:")
+        report_idle("title screen", title)
+        report_idle("after START", travel)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,9 @@
 // Starts a program and prints how many milliseconds pass until the X server
 // maps its window with the given title, then ends the program. It listens
 // to the server's own map notifications, so no polling blurs the figure.
+// Exit status: 0 timed, 1 the window never came, 2 no display, 3 the program
+// ended first (on a busy Xvfb a new client is now and then turned away, so
+// the caller may simply try again).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
@@ -15,6 +18,9 @@
 namespace {
 
 constexpr int GiveUpAfterMs = 30'000;
+constexpr int ConnectAttempts = 20;
+constexpr double NeverMapped = -1;
+constexpr double EndedFirst = -2;
 
 double nowMs()
 {
@@ -33,13 +39,25 @@ bool titleContains(Display* display, Window window, const char* wanted)
     return found;
 }
 
-// Waits for the wanted window; returns the time it was mapped, or a
-// negative number when it never came.
-double waitForMap(Display* display, const char* title, double started)
+Display* openDisplay()
+{
+    for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
+        if (Display* display = XOpenDisplay(nullptr))
+            return display;
+        usleep(50'000);
+    }
+    return nullptr;
+}
+
+// Waits for the wanted window; returns the time it was mapped, NeverMapped
+// or EndedFirst.
+double waitForMap(Display* display, const char* title, pid_t child, double started)
 {
     const int fd = ConnectionNumber(display);
     while (nowMs() - started < GiveUpAfterMs) {
         if (!XPending(display)) {
+            if (waitpid(child, nullptr, WNOHANG) == child)
+                return EndedFirst;
             pollfd ready{fd, POLLIN, 0};
             poll(&ready, 1, 100);
             continue;
@@ -49,7 +67,7 @@ double waitForMap(Display* display, const char* title, double started)
         if (event.type == MapNotify && titleContains(display, event.xmap.window, title))
             return nowMs();
     }
-    return -1;
+    return NeverMapped;
 }
 
 }  // namespace
@@ -60,7 +78,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s TITLE COMMAND [ARGUMENT...]\n", argv[0]);
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display) {
         std::fprintf(stderr, "map_watch: no X display\n");
         return 2;
@@ -74,11 +92,15 @@ int main(int argc, char* argv[])
         execvp(argv[2], argv + 2);
         _exit(127);
     }
-    const double mapped = waitForMap(display, argv[1], started);
+    const double mapped = waitForMap(display, argv[1], child, started);
+    XCloseDisplay(display);
+    if (mapped == EndedFirst) {
+        std::fprintf(stderr, "map_watch: %s ended before its window appeared\n", argv[2]);
+        return 3;
+    }
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
-    XCloseDisplay(display);
-    if (mapped < 0) {
+    if (mapped == NeverMapped) {
         std::fprintf(stderr, "map_watch: \"%s\" never appeared\n", argv[1]);
         return 1;
     }

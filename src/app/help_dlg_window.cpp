@@ -32,9 +32,7 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
 }  // namespace
 
 THelpDlg::THelpDlg(Game& game)
-    : GameDialog(game, WindowId::HelpDlg),
-      model_(game.HelpDlg),
-      picture_(titlePicture(game.world, game.tileSheet, QSize(ClientSize, ClientSize)))
+    : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
 {
     // No close box: the window is left through START (or "Close") and Load.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -170,8 +168,12 @@ void THelpDlg::changeEvent(QEvent* event)
     GameDialog::changeEvent(event);
 }
 
+// The picture is drawn when the window is first shown rather than while
+// the game starts, so that the main window comes up that much sooner.
 void THelpDlg::paintEvent(QPaintEvent*)
 {
+    if (picture_.isNull())
+        picture_ = titlePicture(game_.world, game_.tileSheet, QSize(ClientSize, ClientSize));
     QPainter painter(this);
     painter.drawImage(rect(), picture_);
 }

@@ -43,7 +43,7 @@ private:
     void buildCourseMenu();
 
     HelpDlg& model_;
-    QImage picture_;
+    QImage picture_;  // made on the first paint
     QLabel* Label1;  // the title line
     std::array<ClickLabel*, 9> bodyLines_{};
     ClickLabel* Label4;  // START / Close
