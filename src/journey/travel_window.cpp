@@ -294,19 +294,19 @@ void TTravel::tick()
     const qint64 due = nextTickDue_;
     game_.Travel.Timer1Timer();
     sync();
-    refreshTitle();
     scheduleTick(due);
+    refreshTitle();
 }
 
-// A tick a little early for the title shows it, so that the next tick, not
-// titleRefresh_, is the one to come when the title is due.
+// A tick a little early for the title shows it; titleRefresh_ is armed only
+// when the next tick comes too late, so at rest no second timer runs.
 void TTravel::refreshTitle()
 {
     const qint64 now = pace_.nsecsElapsed();
     if (now >= titleDue_ - TitleSlack)
         showTitle();
-    else if (!titleRefresh_.isActive())
-        titleRefresh_.start(static_cast<int>((titleDue_ + TitleSlack - now) / NanosecondsPerMs));
+    else if (nextTickDue_ > titleDue_ + TitleSlack && !titleRefresh_.isActive())
+        titleRefresh_.start(static_cast<int>((titleDue_ - now) / NanosecondsPerMs));
 }
 
 // A tick that comes late (a modal window held the loop) is not caught up

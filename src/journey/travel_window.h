@@ -74,7 +74,7 @@ private:
     // is told about every 50 ms, the pace of the timers the game was made
     // for, as each title change costs the X server two property changes.
     // The tick itself shows the title when it is due; titleRefresh_ catches
-    // up only when no tick comes in time, so at rest it never wakes the loop.
+    // up only when no tick comes in time.
     QTimer titleRefresh_{this};
     qint64 titleDue_ = 0;  // nanoseconds on pace_
     // Intervals count from when a tick was due rather than from when the
