@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/desktop_ui_qt.h"
+#include "app/font_warmup_qt.h"
 #include "app/game.h"
 #include "app/splash_window.h"
 #include "app/startup_error.h"
@@ -30,9 +31,11 @@ void setUpFonts()
 
 int main(int argc, char* argv[])
 {
+    FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvalin"));
     QApplication::setQuitOnLastWindowClosed(false);
+    fontWarmUp.wait();
     setUpFonts();
 
     SystemClock clock;
