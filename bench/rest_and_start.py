@@ -180,6 +180,13 @@ def main():
     build = os.path.abspath(args.build)
     tools = os.path.join(build, "bench", "floors")
 
+    # Other work on the machine blurs start-up times; where allowed, the
+    # harness, its Xvfb and the programs it measures run ahead of it.
+    try:
+        os.nice(-10)
+        priority = "raised priority (nice -10)"
+    except PermissionError:
+        priority = "normal priority"
     server, display = start_xvfb()
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     try:
@@ -191,7 +198,8 @@ def main():
         server.terminate()
         server.wait()
 
-    print(f"load average {load_before:.2f} before, {load_after:.2f} after (2 cores)")
+    print(f"load average {load_before:.2f} before, {load_after:.2f} after "
+          f"({os.cpu_count()} cores), {priority}")
     if args.starts:
         print(f"start-up, {args.starts} pairs, time to the mapped window / start_floor's:")
         print(f"  main window   {spread(main_ratio)}")
