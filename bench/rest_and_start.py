@@ -131,7 +131,7 @@ def idle_runs(build, tools, env, runs, seconds):
 def map_time(tools, env, cwd, title, command):
     for _ in range(ATTEMPTS):
         result = subprocess.run([os.path.join(tools, "map_watch"), title, command], cwd=cwd,
-                                env=env, capture_output=True, text=True)
+                                env=env, capture_output=True, text=True, timeout=60)
         if result.returncode == 0:
             return float(result.stdout)
     sys.exit(result.stderr.strip())

@@ -6,6 +6,7 @@
 // the caller may simply try again).
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -27,6 +28,13 @@ double nowMs()
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// A window may be gone by the time its name is asked for; Xlib's own
+// handler would end the watcher for that.
+int ignoreError(Display*, XErrorEvent*)
+{
+    return 0;
 }
 
 bool titleContains(Display* display, Window window, const char* wanted)
@@ -83,12 +91,18 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "map_watch: no X display\n");
         return 2;
     }
+    XSetErrorHandler(ignoreError);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 
     const double started = nowMs();
     const pid_t child = fork();
     if (child == 0) {
+        // The program's output would keep the caller's pipe open after the
+        // watcher has gone.
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
         execvp(argv[2], argv + 2);
         _exit(127);
     }
