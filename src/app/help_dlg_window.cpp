@@ -31,8 +31,7 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
 
 }  // namespace
 
-THelpDlg::THelpDlg(Game& game)
-    : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
+THelpDlg::THelpDlg(Game& game) : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
 {
     // No close box: the window is left through START (or "Close") and Load.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -43,7 +43,8 @@ private:
     void buildCourseMenu();
 
     HelpDlg& model_;
-    QImage picture_;  // made on the first paint
+    // Drawn on the first paint.
+    QImage picture_;
     QLabel* Label1;  // the title line
     std::array<ClickLabel*, 9> bodyLines_{};
     ClickLabel* Label4;  // START / Close
