@@ -169,8 +169,9 @@ void THelpDlg::changeEvent(QEvent* event)
     GameDialog::changeEvent(event);
 }
 
-// Painted afresh for the screen's pixel density, so that the lettering stays
-// sharp on a high-resolution screen instead of being enlarged.
+// Drawn when the window is first painted rather than while the game starts,
+// so that the main window comes up sooner, and afresh for the screen's pixel
+// density, so that the lettering stays sharp on a high-resolution screen.
 void THelpDlg::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();

@@ -24,6 +24,10 @@ namespace korvalin {
 
 namespace {
 
+constexpr qint64 NanosecondsPerMs = 1'000'000;
+constexpr qint64 TitleInterval = 50 * NanosecondsPerMs;
+constexpr qint64 TitleSlack = 5 * NanosecondsPerMs;
+
 Travel::MouseButton buttonOf(Qt::MouseButton button)
 {
     switch (button) {
@@ -261,7 +265,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     HintLabel->hide();
 
     titleRefresh_.setSingleShot(true);
-    titleRefresh_.setInterval(50);
+    titleRefresh_.setTimerType(Qt::PreciseTimer);
     connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::showTitle);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
@@ -284,8 +288,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 void TTravel::sync()
 {
     const Travel& model = game_.Travel;
-    if (!titleRefresh_.isActive())
-        titleRefresh_.start();
     showLabel(Label1, model.Label1, shownLabels_[0]);
     showLabel(Label2, model.Label2, shownLabels_[1]);
     showLabel(Label3, model.Label3, shownLabels_[2]);
@@ -308,6 +310,8 @@ void TTravel::sync()
 void TTravel::showTitle()
 {
     setWindowTitle(qtext(game_.Travel.Caption));
+    titleDue_ = pace_.nsecsElapsed() + TitleInterval;
+    titleRefresh_.stop();
 }
 
 void TTravel::tick()
@@ -316,17 +320,28 @@ void TTravel::tick()
     game_.Travel.Timer1Timer();
     sync();
     scheduleTick(due);
+    refreshTitle();
+}
+
+// A tick a little early for the title shows it; titleRefresh_ is armed only
+// when the next tick comes too late, so at rest no second timer runs.
+void TTravel::refreshTitle()
+{
+    const qint64 now = pace_.nsecsElapsed();
+    if (now >= titleDue_ - TitleSlack)
+        showTitle();
+    else if (nextTickDue_ > titleDue_ + TitleSlack && !titleRefresh_.isActive())
+        titleRefresh_.start(static_cast<int>((titleDue_ - now) / NanosecondsPerMs));
 }
 
 // A tick that comes late (a modal window held the loop) is not caught up
 // in a burst: the next one is due no earlier than now.
 void TTravel::scheduleTick(qint64 start)
 {
-    constexpr qint64 NanosecondsPerMillisecond = 1'000'000;
     const qint64 now = pace_.nsecsElapsed();
-    nextTickDue_ = std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMillisecond, now);
-    const qint64 wait = nextTickDue_ - now + NanosecondsPerMillisecond / 2;
-    Timer1.start(static_cast<int>(wait / NanosecondsPerMillisecond));
+    nextTickDue_ = std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMs, now);
+    const qint64 wait = nextTickDue_ - now + NanosecondsPerMs / 2;
+    Timer1.start(static_cast<int>(wait / NanosecondsPerMs));
 }
 
 void TTravel::keyPressEvent(QKeyEvent* event)

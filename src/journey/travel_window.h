@@ -42,6 +42,7 @@ private:
     friend class StatusPanel;
 
     void tick();
+    void refreshTitle();
     void showTitle();
     // Starts Timer1 for the model's interval counted from `start`.
     void scheduleTick(qint64 start);
@@ -70,10 +71,12 @@ private:
                                                {{}, Unstyled}}};
     QTimer Timer1{this};
     // The marquee changes the caption on every 10 ms tick; the window system
-    // is told at most every 50 ms, the pace of the timers the game was made
-    // for, which keeps a standing game from spending a core's percent on
-    // title updates.
+    // is told about every 50 ms, the pace of the timers the game was made
+    // for, as each title change costs the X server two property changes.
+    // The tick itself shows the title when it is due; titleRefresh_ catches
+    // up only when no tick comes in time.
     QTimer titleRefresh_{this};
+    qint64 titleDue_ = 0;  // nanoseconds on pace_
     // Intervals count from when a tick was due rather than from when the
     // previous one finished, so a cell takes its 400 ms and not 400 ms plus
     // eight ticks' worth of work and timer lateness.

@@ -80,6 +80,12 @@ TEST_F(THelpDlgTest, IsLaidOutAsTheTitleScreen)
     EXPECT_EQ(label("Label7")->toolTip(), QStringLiteral("次ページ"));
 }
 
+// The picture is made on the first paint, not with the window.
+TEST_F(THelpDlgTest, ThePictureIsBehindTheTextWhenPainted)
+{
+    EXPECT_NE(dlg.grab().toImage().pixelColor(5, 5), QColor(Qt::gray));
+}
+
 TEST_F(THelpDlgTest, StartWithoutACourseShowsTheRefusal)
 {
     click(label("Label4"));
