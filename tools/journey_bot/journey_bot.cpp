@@ -291,7 +291,8 @@ void JourneyBot::actInCity()
     if (game_.CapitalDlg.Height == CapitalDlg::FoldedHeight)
         game_.CapitalDlg.SpeedButton11Click();
     game_.CapitalDlg.RadioButtonClick(leg.button);
-    const std::int32_t needed = VisaFee + fareTo(*leg.goal);
+    // Enough for the way with a third to spare, and for a new passport on it.
+    const std::int32_t needed = VisaFee + fareTo(*leg.goal) * 4 / 3 + ReissueFee;
     if (s.yen < needed && !s.worked)
         work(std::min(LongestJob, daysToEarn(needed - s.yen)));
     if (s.yen < needed)
