@@ -78,6 +78,9 @@ public:
 
     void reseed() { random.reseed(clock.millisecondsSinceMidnightUtc()); }
     std::uint8_t hikerCell() const { return world.cell(state.hikerX(), state.hikerY()); }
+    // The cell west of the hiker is Japanese land: still at home, for the
+    // telegram office and the bank's remark on the course money.
+    bool japanWestOfHiker() const;
 };
 
 }  // namespace korvalin

@@ -3,7 +3,6 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "save/saved_game.h"
-#include "world/region_table.h"
 
 namespace korvalin {
 
@@ -30,8 +29,7 @@ void CapitalDlg::SpeedButton4Click()
 // Asking home for money makes sense only from abroad.
 void CapitalDlg::SpeedButton5Click()
 {
-    const GameState& s = game_.state;
-    if (game_.world.cell(s.MapX + 14, s.MapY + 14) == RegionCodes(JapanEntry)) {
+    if (game_.japanWestOfHiker()) {
         game_.ui.message(capital_texts::TelegramsAbroadOnly);
         return;
     }

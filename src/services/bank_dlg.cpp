@@ -4,7 +4,6 @@
 
 #include "app/game.h"
 #include "services/clamped_sum.h"
-#include "world/region_table.h"
 
 namespace korvalin {
 
@@ -26,12 +25,6 @@ std::string_view courseMoneyRemark(std::int32_t amount)
     }
 }
 
-bool japanWestOfHiker(const Game& game)
-{
-    const GameState& s = game.state;
-    return game.world.cell(s.hikerX() - 1, s.hikerY()) == RegionCodes(JapanEntry);
-}
-
 }  // namespace
 
 void BankDlg::FormActivate()
@@ -47,7 +40,7 @@ void BankDlg::OKBtnClick()
 {
     GameState& s = game_.state;
     game_.appendDiaryLine("　　銀行で" + std::to_string(s.yokin) + "円受け取る。");
-    if (japanWestOfHiker(game_)) {
+    if (game_.japanWestOfHiker()) {
         if (const std::string_view remark = courseMoneyRemark(s.yokin); !remark.empty())
             game_.appendDiaryLine(remark);
     }

@@ -88,7 +88,7 @@ JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<
                 fail(JourneyReport::Ending::OutOfMoney, "the money ran out");
                 break;
             case WindowId::LondonDlg:
-                report_ = JourneyReport{.ending = JourneyReport::Ending::London};
+                report_.emplace().ending = JourneyReport::Ending::London;
                 break;
             default:
                 break;
@@ -115,8 +115,11 @@ JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<
 
 void JourneyBot::fail(JourneyReport::Ending ending, std::string why)
 {
-    if (!report_)
-        report_ = JourneyReport{.ending = ending, .why = std::move(why)};
+    if (report_)
+        return;
+    report_.emplace();
+    report_->ending = ending;
+    report_->why = std::move(why);
 }
 
 void JourneyBot::startJourney()

@@ -35,7 +35,8 @@ int main(int argc, char** argv)
     for (int course = 0; course < 3; ++course) {
         std::map<std::string_view, int> endings;
         std::vector<int> days;
-        JourneyReport fastest{.days = INT32_MAX};
+        JourneyReport fastest;
+        fastest.days = INT32_MAX;
         for (int j = 0; j < journeys; ++j) {
             const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(j) * 7919u;
             JourneyReport report = JourneyBot(course, seed, route, world).play(MaxTicks);
