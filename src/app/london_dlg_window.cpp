@@ -38,7 +38,7 @@ constexpr std::array<Circle, 7> Circles{{
 }  // namespace
 
 TLondonDlg::TLondonDlg(Game& game)
-    : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg), picture_(londonPicture())
+    : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
 {
     // Kept on top, with no close box: the window is left through its bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -137,6 +137,9 @@ void TLondonDlg::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(model_.Color));
+    // Drawn for the first arrival, not while the game starts.
+    if (picture_.isNull())
+        picture_ = londonPicture();
     painter.drawImage(PicturePlace, picture_);
     if (!model_.CirclesVisible)
         return;

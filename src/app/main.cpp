@@ -9,6 +9,7 @@
 #include "app/desktop_ui_qt.h"
 #include "app/font_warmup_qt.h"
 #include "app/game.h"
+#include "app/game_style_qt.h"
 #include "app/program_icon_qt.h"
 #include "app/splash_window.h"
 #include "app/startup_error.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvalin"));
+    QApplication::setStyle(new GameStyle);
     // Ties the windows to the menu entry, whose icon the desktop then shows.
     QApplication::setDesktopFileName(QStringLiteral("org.korvalin.Korvalin"));
     QIcon icon;

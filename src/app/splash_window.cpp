@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/colors.h"
 #include "app/palette_qt.h"
 #include "app/window_id.h"
@@ -14,18 +17,28 @@ namespace korvalin {
 
 Gauge::Gauge(int maxValue, QWidget* parent) : QWidget(parent), maxValue_(maxValue) {}
 
+// Only the columns that change colour are painted. The X server may still be
+// reading the last picture sent; painting over it again would make Qt wait
+// for the server at every step, while new columns need no wait.
 void Gauge::setProgress(int progress)
 {
+    const int before = filledWidth();
     progress_ = progress;
-    repaint();
+    const int after = filledWidth();
+    if (before != after)
+        repaint(std::min(before, after), 0, std::abs(after - before), height());
+}
+
+int Gauge::filledWidth() const
+{
+    return width() * progress_ / maxValue_;
 }
 
 void Gauge::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const int filled = width() * progress_ / maxValue_;
-    painter.fillRect(0, 0, filled, height(), QColor(colors::Maroon));
+    painter.fillRect(0, 0, filledWidth(), height(), QColor(colors::Maroon));
 }
 
 namespace {

@@ -15,6 +15,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    int filledWidth() const;
+
     int maxValue_;
     int progress_ = 0;
 };

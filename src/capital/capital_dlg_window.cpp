@@ -123,7 +123,6 @@ void TCapitalDlg::buildStrip()
     for (std::size_t i = 0; i < footprints_.size(); ++i) {
         auto* foot = new QLabel(this);
         foot->setObjectName(QStringLiteral("Asi%1").arg(i + 1));
-        foot->setPixmap(footprintPicture(static_cast<int>(i) + 1));
         foot->setGeometry(QRect(FootprintSpots[i], QSize(27, 27)));
         footprints_[i] = foot;
     }
@@ -170,7 +169,6 @@ void TCapitalDlg::buildActionBar()
         auto* button = new QToolButton(bar);
         button->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
         button->setGeometry(QRect(ButtonSpots[i], QSize(30, 30)));
-        button->setIcon(actionGlyph(static_cast<int>(i) + 1));
         button->setIconSize(QSize(24, 24));
         // Down is the grouped button's lasting pressed look, not a click under way.
         button->setCheckable(true);
@@ -301,9 +299,23 @@ void TCapitalDlg::syncAnimation()
         footprints_[i]->setVisible(model_.visibleFootprint == static_cast<int>(i) + 1);
 }
 
+// The screen's pictures are drawn when it first opens, not while the game
+// starts, where their 52 drawings would hold up the first window.
+void TCapitalDlg::drawPictures()
+{
+    if (picturesDrawn_)
+        return;
+    picturesDrawn_ = true;
+    for (std::size_t i = 0; i < footprints_.size(); ++i)
+        footprints_[i]->setPixmap(footprintPicture(static_cast<int>(i) + 1));
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i)
+        speedButtons_[i]->setIcon(actionGlyph(static_cast<int>(i) + 1));
+}
+
 void TCapitalDlg::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
+        drawPictures();
         // The city's hints, like every hint from now on, show on aqua.
         QPalette hints = QToolTip::palette();
         hints.setColor(QPalette::ToolTipBase, QColor(colors::Aqua));

@@ -45,6 +45,7 @@ private:
     void buildInfoPanel();
     void buildActionBar();
     void buildDestinations();
+    void drawPictures();
     void applySize();
     void syncAnimation();
     void syncFlag();
@@ -53,6 +54,7 @@ private:
     CapitalDlg& model_;
     ClickLabel* Image1;
     std::string shownFlag_;
+    bool picturesDrawn_ = false;
     std::array<QLabel*, 4> footprints_{};  // Asi1 .. Asi4
     std::array<QToolButton*, 12> speedButtons_{};
     ClickLabel* InfoPanel;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <string_view>
 
@@ -16,6 +17,11 @@ public:
 
     // The flag image of that name; a null pixmap when there is none.
     QPixmap flag(std::string_view name) const;
+
+private:
+    // Each picture is decoded when a capital first shows it: decoding all
+    // 77 would hold up the start by more than the rest of the windows.
+    mutable QHash<QString, QPixmap> decoded_;
 };
 
 }  // namespace korvalin

@@ -71,6 +71,7 @@ public:
         int Top = 128;
         int Width = 50;
         std::string Caption;
+        bool operator==(const HintPanelState&) const = default;
     } HintPanel;
 
 private:

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QToolTip>
 
 #include <algorithm>
@@ -80,20 +79,6 @@ void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
         setTextColour(label, QColor(state.fontColor));
     }
 }
-
-// The menu bar holds one empty item: a lone Alt must not hand it the
-// keyboard, or the next Esc or Tab would go to it instead of being a
-// hitchhiking gesture.
-class NoAltKeyMenuStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_MenuBar_AltKeyNavigation)
-            return 0;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 }  // namespace
 
@@ -227,11 +212,9 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
 
+    // One empty item; GameStyle keeps a lone Alt from handing it the keyboard.
     menuBar_ = new QMenuBar(this);
     menuBar_->addAction(QString());
-    auto* menuStyle = new NoAltKeyMenuStyle;
-    menuStyle->setParent(menuBar_);
-    menuBar_->setStyle(menuStyle);
     const int menuHeight = QFontMetrics(menuBar_->font()).height() + 8;
     menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
     setFixedSize(ClientWidth, menuHeight + ClientHeight);
@@ -296,7 +279,16 @@ void TTravel::sync()
     showLabel(Label6, model.Label6, shownLabels_[5]);
     Panel2->setShape1Color(model.Shape1Color);
 
-    const auto& hint = model.HintPanel;
+    showHint(model.HintPanel);
+    view_->present();
+}
+
+// The place-name panel is touched only when it changes, as the labels are.
+void TTravel::showHint(const Travel::HintPanelState& hint)
+{
+    if (hint == shownHint_)
+        return;
+    shownHint_ = hint;
     if (hint.Visible && hint.Width > 0) {
         HintLabel->setText(qtext(hint.Caption));
         HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, HintPanelHeight);
@@ -304,12 +296,11 @@ void TTravel::sync()
     } else {
         HintLabel->hide();
     }
-    view_->present();
 }
 
 void TTravel::showTitle()
 {
-    setWindowTitle(qtext(game_.Travel.Caption));
+    title_.show(qtext(game_.Travel.Caption));
     titleDue_ = pace_.nsecsElapsed() + TitleInterval;
     titleRefresh_.stop();
 }

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "app/frequent_title_qt.h"
 #include "journey/travel.h"
 
 class QLabel;
@@ -42,6 +43,7 @@ private:
     friend class StatusPanel;
 
     void tick();
+    void showHint(const Travel::HintPanelState& hint);
     void refreshTitle();
     void showTitle();
     // Starts Timer1 for the model's interval counted from `start`.
@@ -69,12 +71,14 @@ private:
                                                {{}, Unstyled},
                                                {{}, Unstyled},
                                                {{}, Unstyled}}};
+    Travel::HintPanelState shownHint_;  // as HintLabel shows it: hidden
     QTimer Timer1{this};
     // The marquee changes the caption on every 10 ms tick; the window system
     // is told about every 50 ms, the pace of the timers the game was made
-    // for, as each title change costs the X server two property changes.
-    // The tick itself shows the title when it is due; titleRefresh_ catches
-    // up only when no tick comes in time.
+    // for, as every title change keeps the X server and the window manager
+    // busy. The tick itself shows the title when it is due; titleRefresh_
+    // catches up only when no tick comes in time.
+    FrequentTitle title_{this};
     QTimer titleRefresh_{this};
     qint64 titleDue_ = 0;  // nanoseconds on pace_
     // Intervals count from when a tick was due rather than from when the

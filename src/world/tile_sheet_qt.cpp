@@ -1,8 +1,10 @@
 #include "world/tile_sheet_qt.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 
 #include <cstring>
 
@@ -29,8 +31,14 @@ TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& sho
     if (!bmpIsComplete({data, static_cast<std::size_t>(bytes.size())}))
         return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
 
-    QImage image;
-    if (!image.loadFromData(bytes, "BMP") || image.width() != TileSheet::SheetSize ||
+    // Read as BMP and nothing else: left to guess, Qt would first load every
+    // image-format plugin on the system to ask each whether it knows "BMP".
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull() || image.width() != TileSheet::SheetSize ||
         image.height() != TileSheet::SheetSize)
         return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
 

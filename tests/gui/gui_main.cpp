@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/game_style_qt.h"
+
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setStyle(new korvalin::GameStyle);
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,4 +1,6 @@
 #include <QImage>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,23 @@ TEST(SplashTest, TheGaugeFillsInProportionToTheProgress)
     EXPECT_NE(shot.pixelColor(15 + 148, 176), Maroon);  // 24 of 25 never fills it
     if (qEnvironmentVariableIsSet("KORVALIN_SHOTS"))
         shot.save(qEnvironmentVariable("KORVALIN_SHOTS") + "/splash.png");
+}
+
+// The gauge paints only its new columns: what reaches the screen must still
+// be the whole bar, at every step, without the event loop running.
+TEST(SplashTest, EachStepReachesTheScreenAtOnce)
+{
+    TForm2 splash;
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    for (int progress : {1, 2, 13, 24}) {
+        splash.setProgress(progress);
+        const QImage screen = splash.screen()->grabWindow(splash.winId()).toImage();
+        const int filled = 149 * progress / 25;
+        EXPECT_EQ(screen.pixelColor(15, 176), Maroon) << progress;
+        EXPECT_EQ(screen.pixelColor(15 + filled - 1, 176), Maroon) << progress;
+        EXPECT_NE(screen.pixelColor(15 + filled, 176), Maroon) << progress;
+    }
 }
 
 }  // namespace

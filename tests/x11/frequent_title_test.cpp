@@ -1,0 +1,139 @@
+// The marquee's title on a real X server (the test runs under xvfb-run).
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "app/frequent_title_qt.h"
+
+namespace korvalin {
+namespace {
+
+xcb_connection_t* connection()
+{
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+template <typename T>
+std::unique_ptr<T, decltype(&std::free)> owned(T* reply)
+{
+    return {reply, &std::free};
+}
+
+// A round trip: everything sent before it has been handled by the server,
+// and every event it caused is on its way.
+void settle()
+{
+    std::free(xcb_get_input_focus_reply(connection(), xcb_get_input_focus(connection()), nullptr));
+    QApplication::processEvents();
+}
+
+QByteArray property(QWidget& window, const char* name)
+{
+    auto* c = connection();
+    const auto atom = owned(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
+    const auto value = owned(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()), atom->atom,
+                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr));
+    return QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
+                      xcb_get_property_value_length(value.get()));
+}
+
+std::uint32_t eventMask(QWidget& window)
+{
+    auto* c = connection();
+    const auto reply = owned(xcb_get_window_attributes_reply(
+        c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(window.winId())), nullptr));
+    return reply->your_event_mask;
+}
+
+// Counts the property notices the server sends about one window.
+class PropertyNotices : public QAbstractNativeEventFilter {
+public:
+    explicit PropertyNotices(QWidget& window) : window_(static_cast<xcb_window_t>(window.winId()))
+    {
+        qApp->installNativeEventFilter(this);
+    }
+    ~PropertyNotices() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override
+    {
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY &&
+            reinterpret_cast<const xcb_property_notify_event_t*>(event)->window == window_)
+            ++count;
+        return false;
+    }
+
+    int count = 0;
+
+private:
+    xcb_window_t window_;
+};
+
+class FrequentTitleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.resize(200, 100);
+        window.setWindowTitle(QStringLiteral("Korvalin ver 2.6"));
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        settle();
+    }
+
+    QWidget window;
+    FrequentTitle title{&window};
+};
+
+TEST_F(FrequentTitleTest, TheMarqueeReachesBothNamesWithoutWakingTheGame)
+{
+    const std::uint32_t maskBefore = eventMask(window);
+    PropertyNotices notices(window);
+    QString caption = QStringLiteral("Korvalin ver 2.6");
+    for (int tick = 0; tick < 20; ++tick) {
+        caption.prepend(u' ');
+        title.show(caption);
+    }
+    settle();
+
+    EXPECT_EQ(property(window, "_NET_WM_NAME"), caption.toUtf8());
+    EXPECT_EQ(property(window, "WM_NAME"), caption.toLatin1());
+    EXPECT_EQ(notices.count, 0);
+    EXPECT_EQ(eventMask(window), maskBefore) << "Qt's choice of events was not given back";
+
+    // The count is real: a title written by Qt is echoed.
+    window.setWindowTitle(QStringLiteral("echoed"));
+    settle();
+    EXPECT_GT(notices.count, 0);
+}
+
+TEST_F(FrequentTitleTest, ATitleBeyondLatin1IsLeftToQt)
+{
+    title.show(QStringLiteral("韓国"));
+    settle();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("韓国"));
+    EXPECT_EQ(property(window, "_NET_WM_NAME"), QStringLiteral("韓国").toUtf8());
+}
+
+}  // namespace
+}  // namespace korvalin
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
