@@ -72,14 +72,29 @@ QLabel* TLondonDlg::word(const char* name, std::string_view caption, int pixels,
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(pixels));
     setTextColour(label, QColor(colour));
-    label->adjustSize();
     label->hide();
     return label;
 }
 
+// The large words are measured when the window first opens: measuring them
+// loads fonts of sizes that the start of the game has no use for.
+void TLondonDlg::sizeTexts()
+{
+    if (textsSized_)
+        return;
+    textsSized_ = true;
+    for (QLabel* word : words_)
+        word->adjustSize();
+    for (QLabel* choice : bar_->findChildren<QLabel*>()) {
+        choice->adjustSize();
+        choice->move(choice->x(), (BarHeight - choice->height()) / 2);
+    }
+}
+
 void TLondonDlg::buildBar()
 {
-    auto* bar = new QWidget(this);
+    bar_ = new QWidget(this);
+    QWidget* bar = bar_;
     bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
     fillBackground(bar, QColor(colors::Teal));
     const auto choice = [bar](const char* name, std::string_view caption, int left, QRgb colour,
@@ -88,8 +103,7 @@ void TLondonDlg::buildBar()
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(pixelFont(15, true));
         setTextColour(label, QColor(colour));
-        label->adjustSize();
-        label->move(left, (BarHeight - label->height()) / 2);
+        label->move(left, 0);
         label->onClick = [&model, handler](Qt::MouseButton button) {
             if (button == Qt::LeftButton)
                 (model.*handler)();
@@ -103,6 +117,7 @@ void TLondonDlg::buildBar()
 // Every showing starts the animation over.
 void TLondonDlg::showEvent(QShowEvent* event)
 {
+    sizeTexts();
     model_.FormCreate();
     GameDialog::showEvent(event);
     move(0, 0);

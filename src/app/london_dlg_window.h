@@ -32,10 +32,13 @@ protected:
 private:
     QLabel* word(const char* name, std::string_view caption, int pixels, QRgb colour);
     void buildBar();
+    void sizeTexts();
 
     LondonDlg& model_;
     QImage picture_;
     QTimer* Timer1;
+    QWidget* bar_;
+    bool textsSized_ = false;
     std::array<QLabel*, 4> words_{};  // Label1 .. Label4
     QLabel* Label7;
     QLabel* Label8;

@@ -97,11 +97,14 @@ TCapitalDlg::TCapitalDlg(Game& game)
     C_Timer->setInterval(model_.C_TimerInterval);
     // Other windows change this screen too (the shop's map, the lost
     // passport's visa, a load's locked destinations): each tick shows all
-    // of the model, not only the animation.
+    // of the model, not only the animation. The timer runs for the whole
+    // game; while the screen is closed there is nothing to show, and the
+    // showing itself brings it up to date.
     connect(C_Timer, &QTimer::timeout, this, [this] {
         model_.C_TimerTimer();
         C_Timer->setInterval(model_.C_TimerInterval);
-        sync();
+        if (isVisible())
+            sync();
     });
     C_Timer->start();
 

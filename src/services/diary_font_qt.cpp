@@ -12,11 +12,11 @@ constexpr qreal PointsPerInch = 72;
 
 }  // namespace
 
+// The game's own font, which names the Gothic directly: naming it by its
+// Windows name would make Qt search for it anew while the game starts.
 QFont diaryFont()
 {
-    QFont font(qtext(GameFontFamily));
-    font.setPixelSize(DiaryPixels);
-    return font;
+    return pixelFont(DiaryPixels);
 }
 
 QFont diaryPrintFont()

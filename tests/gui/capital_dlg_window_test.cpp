@@ -64,6 +64,9 @@ TEST_F(CapitalWindowTest, ShowingArrivesAndShowsTheStripOnly)
     EXPECT_EQ(korea->text(), QStringLiteral("韓国大使館"));
     EXPECT_FALSE(korea->isHidden());
     EXPECT_TRUE(child<QRadioButton>("RadioButton5")->isHidden());
+    // Drawn at the first showing, not at start-up.
+    EXPECT_FALSE(child<QToolButton>("SpeedButton12")->icon().isNull());
+    EXPECT_FALSE(child<QLabel>("Asi1")->pixmap().isNull());
 }
 
 TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)

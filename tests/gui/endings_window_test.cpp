@@ -57,6 +57,9 @@ TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
     // 108 ticks of 10 ms; the wait ends as soon as the words are there.
     EXPECT_TRUE(waitFor([&] { return congratulations->isVisible(); }));
     EXPECT_EQ(congratulations->pos(), QPoint(109, 189));
+    // Measured only once the window opens, the words still fit their texts.
+    EXPECT_GE(congratulations->width(),
+              congratulations->fontMetrics().horizontalAdvance(congratulations->text()));
     auto* result = dlg.findChild<QLabel*>(QStringLiteral("Label8"));
     ASSERT_NE(result, nullptr);
     EXPECT_EQ(result->text(), QStringLiteral("次は大貧民コースにチャレンジしてください"));
@@ -64,6 +67,8 @@ TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
 
     auto* quit = dlg.findChild<QLabel*>(QStringLiteral("Label6"));
     ASSERT_NE(quit, nullptr);
+    EXPECT_LT(quit->height(), 23);
+    EXPECT_EQ(quit->y(), (23 - quit->height()) / 2) << "not centred in the bar";
     leftClick(quit);
     EXPECT_TRUE(game.state.quitf);
 }
