@@ -18,10 +18,7 @@ TBankDlg::TBankDlg(Game& game) : ServiceDialog(game, WindowId::BankDlg, OnTop::Y
         Lines[i]->setGeometry(24, 16 + 24 * static_cast<int>(i), 232, 20);
         Lines[i]->setAlignment(Qt::AlignCenter);
     }
-    button("OKBtn", BankDlg::OkCaption, 52, 108, [&model] {
-        model.OKBtnClick();
-    })->setDefault(true);
-    button("CancelBtn", BankDlg::CancelCaption, 152, 108, [&model] { model.CancelBtnClick(); });
+    okAndCancel(model, 52, 108);
 }
 
 void TBankDlg::formActivate()

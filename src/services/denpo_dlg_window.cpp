@@ -14,10 +14,7 @@ TDenpoDlg::TDenpoDlg(Game& game) : ServiceDialog(game, WindowId::DenpoDlg, OnTop
     (new PictureBox(ServicePicture::Telegram, this))->move(216, 12);
     DenpoButtons = choiceColumn<QRadioButton, 2>("DenpoButton", QRect(24, 20, 180, 22), 28,
                                                  [&model](int k) { model.DenpoButtonClick(k); });
-    button("OKBtn", DenpoDlg::OkCaption, 52, 100, [&model] {
-        model.OKBtnClick();
-    })->setDefault(true);
-    button("CancelBtn", DenpoDlg::CancelCaption, 152, 100, [&model] { model.CancelBtnClick(); });
+    okAndCancel(model, 52, 100);
 }
 
 void TDenpoDlg::sync()

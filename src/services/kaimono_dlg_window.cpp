@@ -34,10 +34,7 @@ TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg,
         if (i < ShopGoods.size())
             KaimonoButtons[i]->setToolTip(qtext(ShopGoods[i].hint));
     }
-    button("OKBtn", KaimonoDlg::OkCaption, 72, 252, [&model] {
-        model.OKBtnClick();
-    })->setDefault(true);
-    button("CancelBtn", KaimonoDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
+    okAndCancel(model, 72, 252);
 }
 
 void TKaimonoDlg::formActivate()

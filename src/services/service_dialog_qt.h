@@ -35,6 +35,17 @@ protected:
     QLabel* label(std::string_view text, int left, int top);
     QPushButton* button(const char* name, std::string_view caption, int left, int top,
                         std::function<void()> handler);
+    // OK, the default button, and Cancel 100 pixels to its right, running
+    // the model's OKBtnClick and CancelBtnClick.
+    template <typename Model>
+    void okAndCancel(Model& model, int okLeft, int top)
+    {
+        button("OKBtn", Model::OkCaption, okLeft, top, [&model] {
+            model.OKBtnClick();
+        })->setDefault(true);
+        button("CancelBtn", Model::CancelCaption, okLeft + 100, top,
+               [&model] { model.CancelBtnClick(); });
+    }
     // The model's radio buttons or check boxes, `prefix`1 to `prefix`N, one
     // under the other from `first`, each wired to click(k). The model alone
     // decides what is checked.

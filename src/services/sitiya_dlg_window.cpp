@@ -17,10 +17,7 @@ TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, On
 
     SitiyaButtons = choiceColumn<QCheckBox, 6>("SitiyaButton", QRect(16, 64, 288, 24), 30,
                                                [&model](int k) { model.SitiyaButtonClick(k); });
-    button("OKBtn", SitiyaDlg::OkCaption, 72, 252, [&model] {
-        model.OKBtnClick();
-    })->setDefault(true);
-    button("CancelBtn", SitiyaDlg::CancelCaption, 172, 252, [&model] { model.CancelBtnClick(); });
+    okAndCancel(model, 72, 252);
 }
 
 void TSitiyaDlg::formActivate()

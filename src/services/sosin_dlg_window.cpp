@@ -13,10 +13,7 @@ TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop
     label(SosinDlg::Prompt, 20, 14);
     SosinButtons = choiceColumn<QRadioButton, 3>("SosinButton", QRect(36, 44, 240, 22), 28,
                                                  [&model](int k) { model.SosinButtonClick(k); });
-    button("OKBtn", SosinDlg::OkCaption, 62, 148, [&model] {
-        model.OKBtnClick();
-    })->setDefault(true);
-    button("CancelBtn", SosinDlg::CancelCaption, 162, 148, [&model] { model.CancelBtnClick(); });
+    okAndCancel(model, 62, 148);
 }
 
 void TSosinDlg::formActivate()
