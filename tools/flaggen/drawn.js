@@ -1,6 +1,6 @@
-// Flags of 1997 that differ from today's artwork (or have none), and the two
-// whose exact proportions a 4:3 artwork cut to 3:2 cannot keep, drawn here as
-// SVG on a 600 x 400 field, the 120 x 80 picture at five times its size.
+// Flags of 1997 that differ from today's artwork (or have none), and those
+// whose exact proportions the 4:3 artwork does not keep, drawn here as SVG on
+// a 600 x 400 field, the 120 x 80 picture at five times its size.
 
 const W = 600;
 const H = 400;
@@ -208,7 +208,124 @@ function kyrgyzstan() {
     );
 }
 
+// North Korea: blue, white, red, white and blue in 4 : 1 : 14 : 1 : 4, the
+// white disc with the red star nearer the hoist (the artwork's bands are
+// neither these shares nor free of a black border).
+function northKorea() {
+    const blue = "#024fa2";
+    const white = "#ffffff";
+    const red = "#ed1c27";
+    const shares = [[4, blue], [1, white], [14, red], [1, white], [4, blue]];
+    let top = 0;
+    const body = shares.map(([share, fill]) => {
+        const h = (H * share) / 24;
+        const rect = `<rect y="${round(top)}" width="${W}" height="${round(h)}" fill="${fill}"/>`;
+        top += h;
+        return rect;
+    });
+    return svg(body.join("") + `<circle cx="224" cy="200" r="93" fill="${white}"/>` + star(224, 200, 75, red));
+}
+
+// China, on the law's grid: the hoist's upper quarter cut into 15 x 10, the
+// great star at (5, 5) three units across its points' circle, the four small
+// ones at (10, 2), (12, 4), (12, 7) and (10, 9), each pointing at its centre.
+function china() {
+    const unit = W / 30;
+    const yellow = "#ffde00";
+    const small = [[10, 2], [12, 4], [12, 7], [10, 9]].map(([x, y]) =>
+        star(x * unit, y * unit, unit, yellow, Math.atan2(5 - y, 5 - x) + Math.PI / 2),
+    );
+    return svg(field("#ee1c25") + star(5 * unit, 5 * unit, 3 * unit, yellow) + small.join(""));
+}
+
+// Afghanistan, the Islamic State (1992-2001): green, white and black with the
+// state's arms, here simplified to a gold mosque in a wreath of wheat.
+function afghanistan() {
+    const gold = "#e0b000";
+    const [cx, cy, r] = [300, 200, 92];
+    const at = (d, deg) => [cx + d * Math.cos((deg * Math.PI) / 180), cy + d * Math.sin((deg * Math.PI) / 180)];
+    // Ears of wheat up each side, from the foot of the wreath to near its top.
+    const ears = [];
+    for (let deg = 110; deg <= 250; deg += 14) {
+        for (const side of [1, -1]) {
+            const a = side > 0 ? deg : 180 - deg;
+            const [x, y] = at(r, a);
+            const tilt = round(a + side * 90 + side * 25);
+            ears.push(`<ellipse cx="${round(x)}" cy="${round(y)}" rx="15" ry="6" transform="rotate(${tilt} ${round(x)} ${round(y)})"/>`);
+        }
+    }
+    const [l, b] = [at(r, 110), at(r, 70)];
+    const stalks = `<path fill="none" stroke="${gold}" stroke-width="6" d="M${round(l[0])} ${round(l[1])}A${r} ${r} 0 0 1 ${round(at(r, 240)[0])} ${round(at(r, 240)[1])}M${round(b[0])} ${round(b[1])}A${r} ${r} 0 0 0 ${round(at(r, 300)[0])} ${round(at(r, 300)[1])}"/>`;
+    const ribbon = `<path fill="${gold}" d="M${cx - 70} ${cy + 78}Q${cx} ${cy + 104} ${cx + 70} ${cy + 78}L${cx + 62} ${cy + 92}Q${cx} ${cy + 118} ${cx - 62} ${cy + 92}Z"/>`;
+    const mosque =
+        `<rect x="${cx - 42}" y="${cy - 10}" width="84" height="58"/>` +
+        `<path d="M${cx - 28} ${cy - 10}A28 28 0 0 1 ${cx + 28} ${cy - 10}Z"/>` +
+        `<rect x="${cx - 58}" y="${cy - 40}" width="10" height="88"/><rect x="${cx + 48}" y="${cy - 40}" width="10" height="88"/>` +
+        `<rect x="${cx - 66}" y="${cy + 48}" width="132" height="10"/>`;
+    const mihrab = `<path fill="#ffffff" d="M${cx - 14} ${cy + 48}V${cy + 18}A14 14 0 0 1 ${cx + 14} ${cy + 18}V${cy + 48}Z"/>`;
+    return svg(
+        bands(["#007a36", "#ffffff", "#000000"]) +
+            stalks +
+            `<g fill="${gold}">${ears.join("")}${mosque}</g>` +
+            mihrab +
+            ribbon,
+    );
+}
+
+// Iraq 1991-2004: red, white and black, three green stars in the white band
+// and the takbir between them, "Allahu" at the fly's side of the middle star
+// and "Akbar" at the hoist's; its two words are the 2008 artwork's own,
+// cut apart and set in the gaps.
+function iraq(artwork) {
+    const green = "#007a3d";
+    const takbir = artwork("IQ").match(/<g fill="#007a3d"[\s\S]*?<\/g>/)[0];
+    // Each word's box in the artwork's 640 x 480 frame, and where it goes.
+    const word = ([x, y, w, h], left) => {
+        const scale = 0.375;
+        const top = 200 - (h * scale) / 2;
+        return `<svg viewBox="${x} ${y} ${w} ${h}" x="${round(left)}" y="${round(top)}" width="${round(w * scale)}" height="${round(h * scale)}">${takbir}</svg>`;
+    };
+    const akbar = [176, 190, 176, 100];
+    const allah = [362, 190, 106, 100];
+    const gapMiddle = (a, b) => (a + b) / 2;
+    const stars = [150, 300, 450].map((x) => star(x, 200, 40, green));
+    return svg(
+        bands(["#ce1126", "#ffffff", "#000000"]) +
+            stars.join("") +
+            word(akbar, gapMiddle(150, 300) - (akbar[2] * 0.375) / 2) +
+            word(allah, gapMiddle(300, 450) - (allah[2] * 0.375) / 2),
+    );
+}
+
+// Israel: blue stripes of 25 on a white field 160 high, 15 from its edges, and
+// the shield of David of two triangles of bars 5.5 wide, 55 along the outside.
+function israel() {
+    const blue = "#0038b8";
+    const unit = H / 160;
+    const bar = 5.5 * unit;
+    // The bar's middle line runs half a bar inside the outer edge.
+    const radius = (55 * unit - bar * Math.sqrt(3)) / Math.sqrt(3);
+    const triangle = (turn) => {
+        const corners = [0, 1, 2].map((k) => {
+            const a = turn + (k * 2 * Math.PI) / 3;
+            return `${round(300 + radius * Math.cos(a))} ${round(200 + radius * Math.sin(a))}`;
+        });
+        return `M${corners.join("L")}Z`;
+    };
+    return svg(
+        field("#ffffff") +
+            `<rect y="${15 * unit}" width="${W}" height="${25 * unit}" fill="${blue}"/>` +
+            `<rect y="${120 * unit}" width="${W}" height="${25 * unit}" fill="${blue}"/>` +
+            `<path fill="none" stroke="${blue}" stroke-width="${round(bar)}" d="${triangle(-Math.PI / 2)}${triangle(Math.PI / 2)}"/>`,
+    );
+}
+
 export const drawn = {
+    KP: northKorea,
+    CN: china,
+    AF: afghanistan,
+    IQ: iraq,
+    IL: israel,
     JP: japan,
     KR: korea,
     YU: yugoslavia,

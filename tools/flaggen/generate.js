@@ -16,25 +16,63 @@ const iconsDir = dirname(require.resolve("flag-icons/package.json"));
 const iconsVersion = JSON.parse(readFileSync(join(iconsDir, "package.json"), "utf8")).version;
 const resvgVersion = JSON.parse(readFileSync(require.resolve("@resvg/resvg-js/package.json"), "utf8")).version;
 
-const aspect = { crop: "xMidYMid slice", stretch: "none", fit: "xMinYMid meet" };
+// The artwork (640 x 480) as a picture of w x 80 at (x, 0), showing the part
+// `viewBox` of the artwork.
+function placed(svg, x, w, aspectRatio, viewBox = "0 0 640 480") {
+    return svg.replace(
+        'viewBox="0 0 640 480"',
+        `viewBox="${viewBox}" x="${x}" width="${w}" height="80" preserveAspectRatio="${aspectRatio}"`,
+    );
+}
 
-function artwork(code, fit) {
+// The artwork at the full height (106 2/3 x 80), held at the hoist or centred,
+// over the same artwork stretched to the frame, so that what runs across the
+// flag (its horizontal bands, the field of its fly) runs on to the edges. The
+// full-height copy shows only the columns it covers whole: a column shared by
+// both copies would show the seams of the artwork's stacked shapes.
+function widened(svg, align) {
+    const offset = align === "hoist" ? 0 : (120 * 6 - 640) / 2; // in artwork units, 6 a pixel
+    const [left, right] = [Math.ceil(offset / 6), Math.floor((offset + 640) / 6)];
+    const shown = `${left * 6 - offset} 0 ${(right - left) * 6} 480`;
+    const body = placed(svg, 0, 120, "none") + placed(svg, left, right - left, "none", shown);
+    return `<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 120 80" width="120" height="80">${body}</svg>`;
+}
+
+const fitting = {
+    crop: (svg) => placed(svg, 0, 120, "xMidYMid slice"),
+    stretch: (svg) => placed(svg, 0, 120, "none"),
+    fit: (svg) => placed(svg, 0, 120, "xMinYMid meet"),
+    hoist: (svg) => widened(svg, "hoist"),
+    centre: (svg) => widened(svg, "centre"),
+};
+
+function artwork(code) {
     const svg = readFileSync(join(iconsDir, "flags", "4x3", `${code.toLowerCase()}.svg`), "utf8");
-    const viewBox = 'viewBox="0 0 640 480"';
-    if (svg.split(viewBox).length !== 2) throw new Error(`${code}: unexpected artwork frame`);
-    return svg.replace(viewBox, `${viewBox} width="120" height="80" preserveAspectRatio="${aspect[fit]}"`);
+    if (svg.split('viewBox="0 0 640 480"').length !== 2) throw new Error(`${code}: unexpected artwork frame`);
+    return svg;
+}
+
+function fitted(code, fit, recolour = {}) {
+    let svg = artwork(code);
+    for (const [from, to] of Object.entries(recolour)) {
+        if (!svg.includes(`"${from}"`)) throw new Error(`${code}: no colour ${from} to change`);
+        svg = svg.replaceAll(`"${from}"`, `"${to}"`);
+    }
+    return fitting[fit](svg);
 }
 
 function render(svg) {
-    // No fonts: no flag here has text, and the output must not depend on the machine.
+    // No fonts: the only writing (Iraq's takbir) is the artwork's own outlines,
+    // and the output must not depend on the machine.
     const picture = new Resvg(svg, { font: { loadSystemFonts: false } }).render();
     if (picture.width !== 120 || picture.height !== 80) throw new Error("picture is not 120 x 80");
     return picture.asPng();
 }
 
 mkdirSync(out, { recursive: true });
-for (const [code, fit] of flags) {
-    const svg = fit === "drawn" ? drawn[code]() : artwork(code, fit);
+for (const [code, fit, recolour] of flags) {
+    // Iraq's drawn flag borrows the calligraphy of its artwork.
+    const svg = fit === "drawn" ? drawn[code](artwork) : fitted(code, fit, recolour);
     writeFileSync(join(out, `${code}.png`), render(svg));
 }
 
@@ -56,6 +94,8 @@ writeFileSync(
 (npm run generate); do not edit them by hand.
 
 ${drawnCodes.join(", ")}: drawn by tools/flaggen/drawn.js.
+The takbir on Iraq's (IQ) is the calligraphy of the flag-icons artwork
+of Iraq, under the licence below.
 
 All others: rasterised with @resvg/resvg-js ${resvgVersion} (MPL-2.0) from the
 4x3 artwork of flag-icons ${iconsVersion} (https://github.com/lipis/flag-icons),
