@@ -243,57 +243,61 @@ function china() {
 function afghanistan() {
     const gold = "#e0b000";
     const [cx, cy, r] = [300, 200, 92];
-    const at = (d, deg) => [cx + d * Math.cos((deg * Math.PI) / 180), cy + d * Math.sin((deg * Math.PI) / 180)];
-    // Ears of wheat up each side, from the foot of the wreath to near its top.
+    const at = (deg) => {
+        const a = (deg * Math.PI) / 180;
+        return [round(cx + r * Math.cos(a)), round(cy + r * Math.sin(a))];
+    };
+    // Ears of wheat up each side of the wreath, from its foot to near its top.
     const ears = [];
     for (let deg = 110; deg <= 250; deg += 14) {
         for (const side of [1, -1]) {
             const a = side > 0 ? deg : 180 - deg;
-            const [x, y] = at(r, a);
-            const tilt = round(a + side * 90 + side * 25);
-            ears.push(`<ellipse cx="${round(x)}" cy="${round(y)}" rx="15" ry="6" transform="rotate(${tilt} ${round(x)} ${round(y)})"/>`);
+            const [x, y] = at(a);
+            const tilt = round(a + side * 115);
+            ears.push(`<ellipse cx="${x}" cy="${y}" rx="15" ry="6" transform="rotate(${tilt} ${x} ${y})"/>`);
         }
     }
-    const [l, b] = [at(r, 110), at(r, 70)];
-    const stalks = `<path fill="none" stroke="${gold}" stroke-width="6" d="M${round(l[0])} ${round(l[1])}A${r} ${r} 0 0 1 ${round(at(r, 240)[0])} ${round(at(r, 240)[1])}M${round(b[0])} ${round(b[1])}A${r} ${r} 0 0 0 ${round(at(r, 300)[0])} ${round(at(r, 300)[1])}"/>`;
-    const ribbon = `<path fill="${gold}" d="M${cx - 70} ${cy + 78}Q${cx} ${cy + 104} ${cx + 70} ${cy + 78}L${cx + 62} ${cy + 92}Q${cx} ${cy + 118} ${cx - 62} ${cy + 92}Z"/>`;
+    const stalk = (from, to, sweep) => `M${at(from).join(" ")}A${r} ${r} 0 0 ${sweep} ${at(to).join(" ")}`;
+    const stalks = `<path fill="none" stroke="${gold}" stroke-width="6" d="${stalk(110, 240, 1)}${stalk(70, 300, 0)}"/>`;
+    const ribbon =
+        `<path d="M${cx - 70} ${cy + 78}Q${cx} ${cy + 104} ${cx + 70} ${cy + 78}` +
+        `L${cx + 62} ${cy + 92}Q${cx} ${cy + 118} ${cx - 62} ${cy + 92}Z"/>`;
+    const rect = (x, y, w, h) => `<rect x="${cx + x}" y="${cy + y}" width="${w}" height="${h}"/>`;
     const mosque =
-        `<rect x="${cx - 42}" y="${cy - 10}" width="84" height="58"/>` +
+        rect(-42, -10, 84, 58) +
         `<path d="M${cx - 28} ${cy - 10}A28 28 0 0 1 ${cx + 28} ${cy - 10}Z"/>` +
-        `<rect x="${cx - 58}" y="${cy - 40}" width="10" height="88"/><rect x="${cx + 48}" y="${cy - 40}" width="10" height="88"/>` +
-        `<rect x="${cx - 66}" y="${cy + 48}" width="132" height="10"/>`;
+        rect(-58, -40, 10, 88) +
+        rect(48, -40, 10, 88) +
+        rect(-66, 48, 132, 10);
     const mihrab = `<path fill="#ffffff" d="M${cx - 14} ${cy + 48}V${cy + 18}A14 14 0 0 1 ${cx + 14} ${cy + 18}V${cy + 48}Z"/>`;
     return svg(
         bands(["#007a36", "#ffffff", "#000000"]) +
             stalks +
-            `<g fill="${gold}">${ears.join("")}${mosque}</g>` +
-            mihrab +
-            ribbon,
+            `<g fill="${gold}">${ears.join("")}${mosque}${ribbon}</g>` +
+            mihrab,
     );
 }
 
 // Iraq 1991-2004: red, white and black, three green stars in the white band
 // and the takbir between them, "Allahu" at the fly's side of the middle star
-// and "Akbar" at the hoist's; its two words are the 2008 artwork's own,
-// cut apart and set in the gaps.
+// and "Akbar" at the hoist's; its two words are the 2008 artwork's own
+// calligraphy, cut apart and set in the gaps.
 function iraq(artwork) {
     const green = "#007a3d";
     const takbir = artwork("IQ").match(/<g fill="#007a3d"[\s\S]*?<\/g>/)[0];
-    // Each word's box in the artwork's 640 x 480 frame, and where it goes.
-    const word = ([x, y, w, h], left) => {
-        const scale = 0.375;
-        const top = 200 - (h * scale) / 2;
-        return `<svg viewBox="${x} ${y} ${w} ${h}" x="${round(left)}" y="${round(top)}" width="${round(w * scale)}" height="${round(h * scale)}">${takbir}</svg>`;
+    const scale = 0.375;
+    // A word's box in the artwork's 640 x 480 frame, shown centred at (cx, 200).
+    const word = ([x, y, w, h], cx) => {
+        const [width, height] = [w * scale, h * scale];
+        const place = `x="${round(cx - width / 2)}" y="${round(200 - height / 2)}"`;
+        return `<svg viewBox="${x} ${y} ${w} ${h}" ${place} width="${round(width)}" height="${round(height)}">${takbir}</svg>`;
     };
-    const akbar = [176, 190, 176, 100];
-    const allah = [362, 190, 106, 100];
-    const gapMiddle = (a, b) => (a + b) / 2;
     const stars = [150, 300, 450].map((x) => star(x, 200, 40, green));
     return svg(
         bands(["#ce1126", "#ffffff", "#000000"]) +
             stars.join("") +
-            word(akbar, gapMiddle(150, 300) - (akbar[2] * 0.375) / 2) +
-            word(allah, gapMiddle(300, 450) - (allah[2] * 0.375) / 2),
+            word([176, 190, 176, 100], 225) + // Akbar
+            word([362, 190, 106, 100], 375), // Allahu
     );
 }
 
@@ -316,7 +320,8 @@ function israel() {
         field("#ffffff") +
             `<rect y="${15 * unit}" width="${W}" height="${25 * unit}" fill="${blue}"/>` +
             `<rect y="${120 * unit}" width="${W}" height="${25 * unit}" fill="${blue}"/>` +
-            `<path fill="none" stroke="${blue}" stroke-width="${round(bar)}" d="${triangle(-Math.PI / 2)}${triangle(Math.PI / 2)}"/>`,
+            `<path fill="none" stroke="${blue}" stroke-width="${round(bar)}"` +
+            ` d="${triangle(-Math.PI / 2)}${triangle(Math.PI / 2)}"/>`,
     );
 }
 
