@@ -20,7 +20,7 @@ export const flags = [
     ["MM", "drawn"], ["BD", "crop"], ["IN", "centre"], ["LK", "stretch"], ["PK", "crop"],
     ["NP", "fit"], ["BT", "crop"], ["AF", "drawn"], ["IR", "centre"], ["IQ", "drawn"],
     ["KW", "stretch", { "#00d941": "#007a3d" }], ["YE", "stretch"], ["OM", "hoist"], ["AE", "stretch"], ["SA", "crop"],
-    ["IL", "drawn"], ["JO", "hoist"], ["LB", "centre"], ["SY", "drawn"], ["CY", "crop"],
+    ["IL", "drawn"], ["JO", "hoist", { "#090": "#007a3d" }], ["LB", "centre"], ["SY", "drawn"], ["CY", "crop"],
     ["TR", "crop"], ["TM", "hoist"], ["UZ", "hoist"], ["TJ", "centre"], ["KG", "drawn"],
     ["KZ", "hoist"], ["AM", "stretch"], ["GE", "drawn"], ["AZ", "centre"], ["UA", "stretch"],
     ["BY", "hoist"], ["LT", "stretch"], ["LV", "stretch"], ["EE", "stretch"], ["FI", "stretch"],
