@@ -12,6 +12,7 @@ packages=(
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils
     desktop-file-utils appstream
+    dpkg-dev man-db lintian file
 )
 
 missing=()
