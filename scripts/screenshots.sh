@@ -51,7 +51,8 @@ for ((i = 0; i < patience; i++)); do
     sleep 0.1
 done
 [ -s "$scratch/display" ] || fail "Xvfb did not start (see its log above)"
-export DISPLAY=":$(head -n 1 "$scratch/display")"
+DISPLAY=":$(head -n 1 "$scratch/display")"
+export DISPLAY
 
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 pids+=($!)
@@ -62,6 +63,7 @@ done
 
 (cd "$scratch/game" && exec ./korvalin) >"$scratch/game.log" 2>&1 &
 pids+=($!)
+SECONDS=0
 
 # The id of the visible window whose whole title is $1.
 window() {
@@ -185,8 +187,14 @@ click "$tokyo" 40 148
 
 # The destination list's colour and the footprints move with the screen's
 # half-second timer from the start of the game; the picture is taken when
-# the colour, rising, reaches a fixed red, so that both are the same each run.
-red=100
+# the colour, rising for the first time, reaches a fixed red (at the game's
+# 80th second), so that both are the same each run. The colour rises again
+# every four minutes or so, but with the footprints a step further on.
+red=160
+if [ "$SECONDS" -ge $((red / 2)) ]; then
+    echo "screenshots.sh: Tokyo took $SECONDS s to reach; the footprints in tokyo.png" \
+        "will differ from a quicker run's" >&2
+fi
 previous=255
 for ((i = 0; i < 6000; i++)); do
     grab "$tokyo" "$scratch/tokyo.png"
