@@ -67,7 +67,7 @@ SECONDS=0
 
 # The id of the visible window whose whole title is $1.
 window() {
-    local id
+    local id i
     for ((i = 0; i < patience; i++)); do
         id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)"
         if [ -n "$id" ]; then
@@ -80,6 +80,7 @@ window() {
 }
 
 gone() {
+    local i
     for ((i = 0; i < patience; i++)); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
         sleep 0.1
@@ -106,7 +107,7 @@ grab() {
 # the screen is drawn and the hiker stands still (a walking step moves the
 # view every half second).
 settle() {
-    local a b c
+    local a b c i
     a="$(grab "$1" rgb:- | md5sum)"
     for ((i = 0; i < patience; i++)); do
         sleep 0.3
