@@ -1,15 +1,21 @@
 #!/usr/bin/env python3
-"""Measures the game at rest and at start-up against its floors, side by side.
+"""Measures the game at rest and at start-up against its floors, side by side,
+and the pace of the travel view's frames while the hiker rides and walks.
 
-Idle: the game and idle_floor (a bare window with the 10 ms timer) run at the
-same time on one Xvfb and their CPU time is read from /proc/<pid>/stat over
-the same seconds, first on the title screen, then after START standing still.
+Idle: the game, idle_floor (a bare window with the 10 ms timer) and
+title_floor (the same, moving its title at 20 Hz) run at the same time on one
+Xvfb and their CPU time is read from /proc/<pid>/stat over the same seconds,
+first on the title screen, then after START standing still.
 Start-up: map_watch times each program from its start to the X server mapping
-its window: start_floor's bare main window against the game's main window and
-its title screen, in interleaved pairs. Only ratios are printed: the machine
-is shared, so absolute times say little.
+its window: start_floor's bare main window and splash_floor's main window
+after its splash, against the game's main window and its title screen, in
+interleaved rounds. Only ratios are printed: the machine is shared, so
+absolute times say little.
+Frames: frame_watch stamps every frame of the travel view while the hiker
+goes up and down Honshu, and tells riding from walking by the marker's colour.
 
 usage: bench/rest_and_start.py [BUILD_DIR] [--runs N] [--seconds S] [--starts M]
+                               [--rides F] [--walks F]
 """
 import argparse
 import glob
@@ -19,23 +25,16 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # the harness's own modules leave no cache in the source tree
+from game_driver import (ATTEMPTS, HELP_TITLE, MAIN_TITLE, leave_title_screen, start_game,
+                         start_xvfb, title_screen_up)
+from travel_frames import frame_intervals, report_frames
+
 TICKS = os.sysconf("SC_CLK_TCK")
-# A busy Xvfb now and then turns a new client away; such a try is repeated.
-ATTEMPTS = 5
-MAIN_TITLE = "Korvalin ver"
-HELP_TITLE = "Korvalin Help"
-HELP_SIZE, HELP_BAR = 480, 24  # the title screen's client size and its bottom bar
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as reply:
-        display = reply.readline().strip()
-    return server, ":" + display
+IDLE_FLOORS = ("idle_floor", "title_floor")
+# Each start-up floor by the title of the window that ends its start.
+START_FLOORS = (("start_floor", "start floor"), ("splash_floor", "splash floor"))
+FRAME_SECONDS = 150  # the most the frames may take, should rides keep failing
 
 
 def cpu_seconds(pid):
@@ -64,64 +63,25 @@ def measure(pids, seconds):
             for start, end in zip(before, after)]
 
 
-def xdotool(env, *args):
-    for _ in range(ATTEMPTS):
-        result = subprocess.run(["xdotool", *args], env=env, capture_output=True, text=True)
-        if result.returncode == 0:
-            return result.stdout.split()
-    sys.exit(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
-
-
-def shown_windows(env, title):
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env,
-                          capture_output=True, text=True).stdout.split()
-
-
-def title_screen_up(env, game):
-    """Waits for the title screen; False when the game ended instead."""
-    while game.poll() is None:
-        if shown_windows(env, HELP_TITLE):
-            return True
-        time.sleep(0.2)
-    return False
-
-
-def leave_title_screen(env):
-    """Right-click Level, take the first course, START, give a name, OK."""
-    help_window = shown_windows(env, HELP_TITLE)[0]
-    bar_middle = HELP_SIZE - HELP_BAR // 2
-    xdotool(env, "mousemove", "--sync", "--window", help_window, "125", str(bar_middle))
-    xdotool(env, "click", "3")
-    time.sleep(0.5)
-    xdotool(env, "key", "Down", "Return")
-    time.sleep(0.5)
-    xdotool(env, "mousemove", "--sync", "--window", help_window, "225", str(bar_middle))
-    xdotool(env, "click", "1")
-    time.sleep(0.8)
-    xdotool(env, "type", "Taro")
-    xdotool(env, "key", "Return")
-    time.sleep(0.8)
-    if shown_windows(env, HELP_TITLE):
-        sys.exit("the title screen did not close: START was not reached")
-
-
 def idle_run(build, tools, env, seconds):
-    """Both idle figures of one run, or None when a program could not start."""
-    game = subprocess.Popen(["./korvalin"], cwd=build, env=env, stderr=subprocess.DEVNULL)
-    floor = subprocess.Popen([os.path.join(tools, "idle_floor")], env=env,
-                             stderr=subprocess.DEVNULL)
+    """Both idle figures of one run, each a list of (cpu, exact) per program,
+    the game first; None when a program could not start."""
+    game = start_game(build, env)
+    floors = [subprocess.Popen([os.path.join(tools, floor)], env=env, stderr=subprocess.DEVNULL)
+              for floor in IDLE_FLOORS]
+    pids = [game.pid] + [floor.pid for floor in floors]
     try:
         if not title_screen_up(env, game):
             return None
         time.sleep(3)
-        if floor.poll() is not None:
+        if any(floor.poll() is not None for floor in floors):
             return None
-        title = measure([game.pid, floor.pid], seconds)
+        title = measure(pids, seconds)
         leave_title_screen(env)
         time.sleep(3)
-        return title, measure([game.pid, floor.pid], seconds)
+        return title, measure(pids, seconds)
     finally:
-        for process in (game, floor):
+        for process in (game, *floors):
             process.terminate()
             process.wait()
 
@@ -144,19 +104,27 @@ def map_time(tools, env, cwd, title, command):
     sys.exit(result.stderr.strip())
 
 
+def floor_times(tools, env, floors):
+    return {floor: map_time(tools, env, tools, title, "./" + floor) for floor, title in floors}
+
+
 def start_runs(build, tools, env, starts):
-    main, title = [], []
+    """Per floor, the game's times to its main window and to its title screen
+    divided by the floor's, one of each per round; every other round the
+    order turns round, so that drift in the machine's load evens out."""
+    ratios = {floor: ([], []) for floor, _ in START_FLOORS}
     for i in range(starts):
         floor_first = i % 2 == 0
         if floor_first:
-            floor = map_time(tools, env, tools, "start floor", "./start_floor")
+            times = floor_times(tools, env, START_FLOORS)
         game = map_time(tools, env, build, MAIN_TITLE, "./korvalin")
         help_up = map_time(tools, env, build, HELP_TITLE, "./korvalin")
         if not floor_first:
-            floor = map_time(tools, env, tools, "start floor", "./start_floor")
-        main.append(game / floor)
-        title.append(help_up / floor)
-    return main, title
+            times = floor_times(tools, env, START_FLOORS[::-1])
+        for floor, (main_window, title_screen) in ratios.items():
+            main_window.append(game / times[floor])
+            title_screen.append(help_up / times[floor])
+    return ratios
 
 
 def spread(values):
@@ -169,20 +137,23 @@ def spread(values):
 
 def report_idle(name, samples):
     for column, source in ((0, "/proc/<pid>/stat"), (1, "schedstat")):
-        game = [s[0][column] for s in samples]
-        floor = [s[1][column] for s in samples]
-        ratios = [g / f for g, f in zip(game, floor) if f > 0]
+        game = [run[0][column] for run in samples]
         print(f"  {name:<14} {source:<17} game {spread(game)} % of a core")
-        print(f"  {'':<14} {'':<17} floor {spread(floor)} %")
-        print(f"  {'':<14} {'':<17} ratio {spread(ratios)}")
+        for index, floor_name in enumerate(IDLE_FLOORS, start=1):
+            floor = [run[index][column] for run in samples]
+            ratios = [g / f for g, f in zip(game, floor) if f > 0]
+            print(f"  {'':<14} {'':<17} {floor_name} {spread(floor)} %")
+            print(f"  {'':<14} {'':<17}   game / {floor_name} {spread(ratios)}")
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build", nargs="?", default="build-release")
-    parser.add_argument("--runs", type=int, default=5, help="idle runs (each 2 x seconds)")
-    parser.add_argument("--seconds", type=float, default=30)
-    parser.add_argument("--starts", type=int, default=20, help="start-up pairs")
+    parser.add_argument("--runs", type=int, default=4, help="idle runs (each 2 x seconds)")
+    parser.add_argument("--seconds", type=float, default=20)
+    parser.add_argument("--starts", type=int, default=20, help="start-up rounds")
+    parser.add_argument("--rides", type=int, default=200, help="frame intervals on a ride")
+    parser.add_argument("--walks", type=int, default=60, help="frame intervals on foot")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     tools = os.path.join(build, "bench", "floors")
@@ -198,8 +169,10 @@ def main():
     env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
     try:
         load_before = os.getloadavg()[0]
-        main_ratio, title_ratio = start_runs(build, tools, env, args.starts)
-        title, travel = idle_runs(build, tools, env, args.runs, args.seconds)
+        start_ratios = start_runs(build, tools, env, args.starts)
+        at_title, after_start = idle_runs(build, tools, env, args.runs, args.seconds)
+        frames = (frame_intervals(build, tools, env, args.rides, args.walks, FRAME_SECONDS)
+                  if args.rides or args.walks else None)
         load_after = os.getloadavg()[0]
     finally:
         server.terminate()
@@ -208,13 +181,16 @@ def main():
     print(f"load average {load_before:.2f} before, {load_after:.2f} after "
           f"({os.cpu_count()} cores), {priority}")
     if args.starts:
-        print(f"start-up, {args.starts} pairs, time to the mapped window / start_floor's:")
-        print(f"  main window   {spread(main_ratio)}")
-        print(f"  title screen  {spread(title_ratio)}")
+        print(f"start-up, {args.starts} rounds, the game's time to its mapped window / the floor's:")
+        for floor, (main_window, title_screen) in start_ratios.items():
+            print(f"  main window  / {floor:<12} {spread(main_window)}")
+            print(f"  title screen / {floor:<12} {spread(title_screen)}")
     if args.runs:
-        print(f"idle, {args.runs} runs of {args.seconds:g} s, game and idle_floor side by side:")
-        report_idle("title screen", title)
-        report_idle("after START", travel)
+        print(f"idle, {args.runs} runs of {args.seconds:g} s, the game and its floors side by side:")
+        report_idle("title screen", at_title)
+        report_idle("after START", after_start)
+    if frames:
+        report_frames(*frames)
 
 
 if __name__ == "__main__":

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake make pkg-config
     qt6-base-dev libgl-dev libvulkan-dev libxkbcommon-dev qt6-qpa-plugins
-    libfontconfig-dev libx11-dev libxcb1-dev
+    libfontconfig-dev libx11-dev libxcb1-dev libxcb-xfixes0-dev libxcb-damage0-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-ipafont-gothic

@@ -1,20 +1,8 @@
 // The floor for start-up: a bare main window that quits as soon as the
 // window system first asks it to paint.
 #include <QApplication>
-#include <QMainWindow>
 
-namespace {
-
-class FirstExposure : public QMainWindow {
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QMainWindow::paintEvent(event);
-        QApplication::quit();
-    }
-};
-
-}  // namespace
+#include "first_exposure.h"
 
 int main(int argc, char* argv[])
 {
