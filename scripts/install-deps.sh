@@ -10,7 +10,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-ipafont-gothic
-    xvfb xauth xdotool imagemagick poppler-utils
+    xvfb xauth xdotool imagemagick poppler-utils openbox x11-utils
     desktop-file-utils appstream
 )
 
