@@ -115,11 +115,13 @@ QPoint centredFrameSpot(QWidget* window, const QWidget* over)
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
     const QMargins frame = windowFrame(window);
     const QSize outer = window->size().grownBy(frame);
-    const QRect target = over ? over->geometry().marginsAdded(windowFrame(const_cast<QWidget*>(over)))
-                              : area;
+    const QRect target =
+        over ? over->geometry().marginsAdded(windowFrame(const_cast<QWidget*>(over))) : area;
     QPoint spot = target.center() - QPoint(outer.width() / 2, outer.height() / 2);
-    spot.setX(std::clamp(spot.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
-    spot.setY(std::clamp(spot.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    spot.setX(
+        std::clamp(spot.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    spot.setY(
+        std::clamp(spot.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
     return spot;
 }
 

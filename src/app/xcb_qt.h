@@ -25,8 +25,7 @@ inline xcb_intern_atom_cookie_t askAtom(xcb_connection_t* connection, const char
 
 inline std::uint32_t atom(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
 {
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr));
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr));
     return reply ? reply->atom : std::uint32_t{XCB_ATOM_NONE};
 }
 

@@ -20,8 +20,8 @@ std::vector<std::string> fixedTexts()
     for (std::string_view text :
          {EndDlg::OkCaption, EndDlg::CancelCaption, EndDlg::GiveUpLine, LondonDlg::Label1Caption,
           LondonDlg::Label2Caption, LondonDlg::Label3Caption, LondonDlg::Label4Caption,
-          LondonDlg::Label5Caption, LondonDlg::Label6Caption, SavedMessage, VisaFirstMessage, DiaryOnlySavedMessage,
-          NoSavedGameMessage})
+          LondonDlg::Label5Caption, LondonDlg::Label6Caption, SavedMessage, VisaFirstMessage,
+          DiaryOnlySavedMessage, NoSavedGameMessage})
         texts.emplace_back(text);
     for (std::string_view line : EndDlg::Lines)
         texts.emplace_back(line);
