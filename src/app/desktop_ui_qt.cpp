@@ -3,19 +3,63 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWidget>
+#include <QWindow>
 
 #include "app/game_dialog_qt.h"
 #include "app/print_lines_qt.h"
 #include "app/text_qt.h"
+#include "app/window_frame_qt.h"
 
 namespace korvalin {
 
 namespace {
+
+// Room in a box's title bar for the window manager's icon and buttons, in
+// title bar heights, beside the title itself.
+constexpr int TitleBarButtons = 5;
+
+bool keptOnTop(const QWidget* window)
+{
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+// A message box as wide as its text and its title, centred in front of the
+// window it opens over.
+class GameBox : public QMessageBox {
+public:
+    GameBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons,
+            QWidget* owner)
+        : QMessageBox(icon, title, text, buttons, owner)
+    {
+        // Placed by showEvent, not by QDialog's guess at the frame.
+        setAttribute(Qt::WA_Moved);
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        const QMargins frame = windowFrame(this);
+        if (auto* grid = qobject_cast<QGridLayout*>(layout()); grid && !titleRoom_) {
+            QFont titleFont = font();
+            titleFont.setBold(true);
+            const int width = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) +
+                              TitleBarButtons * frame.top();
+            titleRoom_ = new QSpacerItem(width, 0);
+            grid->addItem(titleRoom_, grid->rowCount(), 0, 1, grid->columnCount());
+        }
+        QMessageBox::showEvent(event);  // sizes the box
+        placeFrame(this, centredFrameSpot(this, parentWidget()));
+    }
+
+private:
+    QSpacerItem* titleRoom_ = nullptr;
+};
 
 // A modal window hands the activation back to the window it was shown
 // over, as it does on Windows; without a window manager nothing else would,
@@ -48,11 +92,35 @@ void DesktopUi::registerWindow(WindowId id, QWidget* window)
     windows_[index(id)] = window;
 }
 
-QWidget* DesktopUi::parentForBoxes() const
+QWidget* DesktopUi::frontWindow() const
 {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* latest = nullptr;
+    std::uint64_t latestShown = 0;
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        QWidget* w = windows_[i];
+        if (w && w->isVisible() && keptOnTop(w) && shownAt_[i] >= latestShown) {
+            latest = w;
+            latestShown = shownAt_[i];
+        }
+    }
+    if (latest)
+        return latest;
     if (QWidget* active = QApplication::activeWindow())
         return active;
     return windows_[index(WindowId::Travel)];
+}
+
+// The window manager keeps a transient window above its owner, in the
+// owner's layer.
+void DesktopUi::keepInFront(QWidget* window, QWidget* owner)
+{
+    if (keptOnTop(window))
+        return;
+    window->winId();
+    QWindow* ownerWindow = owner && owner != window ? owner->windowHandle() : nullptr;
+    window->windowHandle()->setTransientParent(ownerWindow);
 }
 
 void DesktopUi::show(WindowId id)
@@ -61,6 +129,9 @@ void DesktopUi::show(WindowId id)
     if (!w)
         return;
     syncIfGameDialog(w);
+    if (!w->isVisible())
+        keepInFront(w, frontWindow());
+    noteShown(id);
     w->show();
     w->raise();
     w->activateWindow();
@@ -68,8 +139,11 @@ void DesktopUi::show(WindowId id)
 
 void DesktopUi::showModal(WindowId id)
 {
+    QWidget* owner = frontWindow();
+    noteShown(id);
     if (auto* dialog = qobject_cast<QDialog*>(window(id))) {
-        execModal(*dialog, QApplication::activeWindow());
+        keepInFront(dialog, owner);
+        execModal(*dialog, owner);
     } else if (QWidget* w = window(id)) {
         w->show();
     }
@@ -89,8 +163,8 @@ void DesktopUi::setEnabled(WindowId id, bool enabled)
 
 void DesktopUi::message(std::string_view text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Korvalin"), qtext(text), QMessageBox::Ok,
-                    parentForBoxes());
+    GameBox box(QMessageBox::NoIcon, QStringLiteral("Korvalin"), qtext(text), QMessageBox::Ok,
+                frontWindow());
     execBox(box);
 }
 
@@ -98,8 +172,8 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 {
     const auto yes = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto no = buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("確認"), qtext(text), yes | no,
-                    parentForBoxes());
+    GameBox box(QMessageBox::Question, QStringLiteral("確認"), qtext(text), yes | no,
+                frontWindow());
     if (buttons == Buttons::YesNo) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
         box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
@@ -112,8 +186,8 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 
 void DesktopUi::warning(std::string_view text)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), qtext(text), QMessageBox::Ok,
-                    parentForBoxes());
+    GameBox box(QMessageBox::Warning, QStringLiteral("警告"), qtext(text), QMessageBox::Ok,
+                frontWindow());
     execBox(box);
 }
 
@@ -132,7 +206,7 @@ bool DesktopUi::printLines(std::span<const std::string> lines)
             syncIfGameDialog(window);
     }
     QPrinter printer;
-    QPrintDialog dialog(&printer, parentForBoxes());
+    QPrintDialog dialog(&printer, frontWindow());
     if (execBox(dialog) != QDialog::Accepted)
         return false;
     if (korvalin::printLines(printer, lines))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "app/ports.h"
 
@@ -28,9 +29,20 @@ public:
 
 private:
     static std::size_t index(WindowId id) { return static_cast<std::size_t>(id); }
-    QWidget* parentForBoxes() const;
+    // The window in front, which boxes and modal windows open over: a modal
+    // window, else the latest shown of the windows kept on top (the window
+    // manager stacks those above every other), else the active window, else
+    // the main window. Right after a box closes no window is active yet, so
+    // the active window alone would put the next box under a window kept on
+    // top, where it blocks the game unseen.
+    QWidget* frontWindow() const;
+    // A window that is not kept on top itself stands in front of `owner`.
+    static void keepInFront(QWidget* window, QWidget* owner);
+    void noteShown(WindowId id) { shownAt_[index(id)] = ++showings_; }
 
     std::array<QWidget*, WindowCount> windows_{};
+    std::array<std::uint64_t, WindowCount> shownAt_{};
+    std::uint64_t showings_ = 0;
 };
 
 }  // namespace korvalin

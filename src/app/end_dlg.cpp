@@ -3,7 +3,6 @@
 #include "app/game.h"
 #include "app/restart_journey.h"
 #include "save/diary_file.h"
-#include "save/saved_game.h"
 
 namespace korvalin {
 
@@ -20,7 +19,7 @@ void EndDlg::CancelBtnClick()
     GameState& s = game_.state;
     if (game_.diary.get(s.dd) != GiveUpLine)
         game_.appendDiaryLine(GiveUpLine);
-    if (const auto error = saveDiaryFile(defaultSaveFiles().diary, game_.diary.lines())) {
+    if (const auto error = saveDiaryFile(game_.saveFiles.diary, game_.diary.lines())) {
         game_.ui.warning(*error);
         return;
     }

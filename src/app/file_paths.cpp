@@ -31,9 +31,9 @@ std::filesystem::path tileSheetPath(const std::filesystem::path& folder)
     return folder / "Map25.BMP";
 }
 
-std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory)
+std::filesystem::path diaryPath(const std::filesystem::path& folder)
 {
-    return workingDirectory / "Nikki.txt";
+    return folder / "Nikki.txt";
 }
 
 std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& workingDirectory,
@@ -56,19 +56,23 @@ std::optional<std::filesystem::path> firstTileSheet(
     return std::nullopt;
 }
 
-std::filesystem::path savedGamePath(const std::filesystem::path& executable)
+std::filesystem::path saveFolder(const std::filesystem::path& executable)
 {
-    // A program without an extension gets ".ini" appended.
-    const std::filesystem::path name = executable.filename().replace_extension(".ini");
     const std::filesystem::path programFolder = executable.parent_path();
     if (isWritableFolder(programFolder))
-        return programFolder / name;
+        return programFolder;
     // Made here so that the first save finds its folder; a failure shows
     // when that save reports it cannot write.
     const std::filesystem::path folder = userDataFolder();
     std::error_code reportedBySave;
     std::filesystem::create_directories(folder, reportedBySave);
-    return folder / name;
+    return folder;
+}
+
+std::filesystem::path savedGamePath(const std::filesystem::path& executable)
+{
+    // A program without an extension gets ".ini" appended.
+    return saveFolder(executable) / executable.filename().replace_extension(".ini");
 }
 
 }  // namespace korvalin

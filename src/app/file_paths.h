@@ -6,10 +6,9 @@
 
 namespace korvalin {
 
-// The tile sheet in a folder; the diary file is written to the working
-// directory.
+// The tile sheet and the diary file in a folder.
 std::filesystem::path tileSheetPath(const std::filesystem::path& folder);
-std::filesystem::path diaryPath(const std::filesystem::path& workingDirectory);
+std::filesystem::path diaryPath(const std::filesystem::path& folder);
 
 // The places the tile sheet is looked for, in order: the working directory,
 // the program's own folder, and the data folder of an installed copy
@@ -21,11 +20,16 @@ std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& 
 std::optional<std::filesystem::path> firstTileSheet(
     const std::vector<std::filesystem::path>& places);
 
-// The saved game shares the program's name with ".ini". It sits beside the
-// program when that folder is writable, so a copy on a stick carries its
-// game along; an installed program in a system folder saves to the user's
-// data folder instead ($XDG_DATA_HOME/korvalin, by default
-// ~/.local/share/korvalin), which is created when first asked for.
+// The one folder of the saved game: its INI file, Nikki.txt beside it, and
+// the diary written on giving up and on publishing. It is the program's own
+// folder when that is writable, so a copy on a stick carries its game along;
+// an installed program in a system folder saves to the user's data folder
+// instead ($XDG_DATA_HOME/korvalin, by default ~/.local/share/korvalin),
+// which is created when first asked for. Wherever the game is started from,
+// it finds the game it saved.
+std::filesystem::path saveFolder(const std::filesystem::path& executable);
+
+// The saved game shares the program's name with ".ini", in the save folder.
 std::filesystem::path savedGamePath(const std::filesystem::path& executable);
 
 }  // namespace korvalin

@@ -3,34 +3,13 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
+
+#include "app/xcb_qt.h"
 
 namespace korvalin {
 
 namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_intern_atom_cookie_t askAtom(xcb_connection_t* connection, const char* name)
-{
-    return xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-}
-
-std::uint32_t atom(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
-{
-    const Reply<xcb_intern_atom_reply_t> reply(
-        xcb_intern_atom_reply(connection, cookie, nullptr));
-    return reply ? reply->atom : std::uint32_t{XCB_ATOM_NONE};
-}
 
 // WM_NAME is written as ISO 8859-1, as X's STRING type is.
 bool isLatin1(const QString& text)
@@ -42,8 +21,7 @@ bool isLatin1(const QString& text)
 
 FrequentTitle::FrequentTitle(QWidget* window) : window_(window)
 {
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        connection_ = x11->connection();
+    connection_ = xcbConnection();
 }
 
 // Qt selects the window's events once, when it creates the window; they are

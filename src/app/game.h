@@ -11,6 +11,7 @@
 #include "app/random.h"
 #include "capital/capital_dlg.h"
 #include "journey/travel.h"
+#include "save/saved_game.h"
 #include "services/about_box.h"
 #include "services/arbeit_dlg.h"
 #include "services/bank_dlg.h"
@@ -41,6 +42,9 @@ public:
 
     Ui& ui;
     Clock& clock;
+    // The saved game's two files, together in the save folder; the diary
+    // written on giving up and on publishing goes there too.
+    SaveFiles saveFiles = defaultSaveFiles();
 
     GameState state;
     Diary diary;

@@ -3,6 +3,7 @@
 #include <QShowEvent>
 
 #include "app/text_qt.h"
+#include "app/window_frame_qt.h"
 
 namespace korvalin {
 
@@ -14,6 +15,23 @@ QString windowCaption(WindowId id)
 GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent) : QDialog(parent), game_(game)
 {
     setWindowTitle(windowCaption(id));
+}
+
+// A window shown for the first time takes its size from its layout, which
+// the place depends on; placing it fixes the size from then on.
+void GameDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
+        placeFrame(this, frameSpot());
+    }
+    QDialog::setVisible(visible);
+}
+
+QPoint GameDialog::frameSpot()
+{
+    return centredFrameSpot(this, nullptr);
 }
 
 void GameDialog::showEvent(QShowEvent* event)

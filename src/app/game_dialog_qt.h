@@ -18,7 +18,13 @@ public:
     // Shows the model's current state; called after every handler.
     virtual void sync() {}
 
+    // Each showing puts the window by its frame where frameSpot() says.
+    void setVisible(bool visible) override;
+
 protected:
+    // Where the window's frame stands while shown: centred on the screen
+    // unless the window has a place of its own.
+    virtual QPoint frameSpot();
     void showEvent(QShowEvent* event) override;
 
     Game& game_;

@@ -120,7 +120,6 @@ void TLondonDlg::showEvent(QShowEvent* event)
     sizeTexts();
     model_.FormCreate();
     GameDialog::showEvent(event);
-    move(0, 0);
     Timer1->start();
 }
 

@@ -25,6 +25,7 @@ public:
     void sync() override;
 
 protected:
+    QPoint frameSpot() override { return {0, 0}; }
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -54,9 +54,12 @@ void restartJourney(Game& game, WindowId endingWindow)
     // The marker's colour tells the mode announced last: walking again.
     const Travel atStart{game};
     game.Travel.Shape1Color = atStart.Shape1Color;
+    game.Travel.Label3 = atStart.Label3;
 
     game.KaimonoDlg.KaimonoButton6Visible = false;
     game.CapitalDlg.resetVisa();
+    for (auto& destination : game.CapitalDlg.RadioButtons)
+        destination.Checked = false;
     game.view.fullRedraw(s.MapX, s.MapY);
 
     game.ui.show(WindowId::HelpDlg);

@@ -4,13 +4,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 #include <cstdlib>
 
 #include "app/colors.h"
 #include "app/palette_qt.h"
+#include "app/window_frame_qt.h"
 #include "app/window_id.h"
 
 namespace korvalin {
@@ -83,8 +83,7 @@ TForm2::TForm2()
     Gauge1 = new Gauge(SplashGaugeMax, this);
     Gauge1->setGeometry(15, 168, 149, 17);
 
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+    placeFrame(this, centredFrameSpot(this, nullptr));
 }
 
 void TForm2::setProgress(int progress)

@@ -1,6 +1,7 @@
 #include "capital/capital_dlg_window.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -62,6 +63,25 @@ QPoint destinationSpot(int k)
     const int left = k <= 9 ? 31 : 219;
     const int top = row == 0 ? 140 : row == 1 ? 164 : 190 + 25 * (row - 2);
     return QPoint(left, top) - Panel1Origin;
+}
+
+// A value wider than its place (Finland's two languages) is narrowed to
+// fit, as a font's condensed face would be, so that it shows whole.
+void showWhole(QLabel* label, const QString& text)
+{
+    if (label->text() == text)
+        return;
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(text);
+    // The glyphs round to whole pixels: narrowed by the ratio, a value may
+    // still stand out by a pixel or two.
+    for (int stretch = 100 * label->width() / needed;
+         needed > label->width() && QFontMetrics(font).horizontalAdvance(text) > label->width();
+         --stretch)
+        font.setStretch(stretch);
+    label->setFont(font);
+    label->setText(text);
 }
 
 // The flag pictures live in their own window, created after this one.
@@ -264,7 +284,7 @@ void TCapitalDlg::sync()
     syncFlag();
     InfoPanel->setVisible(model_.InfoPanelVisible);
     for (std::size_t i = 0; i < values_.size(); ++i)
-        values_[i]->setText(qtext(model_.InfoValues[i]));
+        showWhole(values_[i], qtext(model_.InfoValues[i]));
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
         speedButtons_[i]->setEnabled(model_.SpeedButtons[i].Enabled);
         speedButtons_[i]->setChecked(model_.SpeedButtons[i].Down);
@@ -325,9 +345,13 @@ void TCapitalDlg::showEvent(QShowEvent* event)
         hints.setColor(QPalette::ToolTipText, Qt::black);
         QToolTip::setPalette(hints);
         model_.FormShow();
-        move(model_.Left, model_.Top);
     }
     GameDialog::showEvent(event);
+}
+
+QPoint TCapitalDlg::frameSpot()
+{
+    return {model_.Left, model_.Top};
 }
 
 void TCapitalDlg::done(int result)

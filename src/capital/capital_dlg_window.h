@@ -35,6 +35,7 @@ public:
     void sync() override;
 
 protected:
+    QPoint frameSpot() override;
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 

@@ -4,7 +4,6 @@
 
 #include "app/game.h"
 #include "journey/diary_entries.h"
-#include "journey/status_captions.h"
 #include "journey/travel_modes.h"
 
 namespace korvalin {
@@ -86,7 +85,6 @@ void advanceClock(Game& game, Direction d, DayBranch branch)
 {
     GameState& s = game.state;
     s.day += s.travelSpeed.minutesPerTick();
-    game.Travel.Label2.Caption = dayCaption(s.day);
     if (s.dayNumber() > s.dayold)
         dayChange(game, d, branch);
 }
@@ -97,7 +95,6 @@ void chargeCost(Game& game)
     s.yen -= YenPerCostUnit * s.costRate;
     if (s.yen <= 0)
         s.yen = 0;
-    game.Travel.Label4.Caption = moneyCaption(s.yen);
 }
 
 void climb(Game& game, Direction d)

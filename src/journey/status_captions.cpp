@@ -8,7 +8,7 @@ namespace korvalin {
 
 namespace {
 
-// The status bar is rewritten on every moving tick, so the numbers go
+// The status bar is rewritten on every tick, so the numbers go
 // straight into the caption without temporaries.
 void appendNumber(std::string& text, int value)
 {

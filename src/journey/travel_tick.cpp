@@ -3,6 +3,7 @@
 #include "journey/borders_and_arrivals.h"
 #include "journey/loss_divisor.h"
 #include "journey/movement_step.h"
+#include "journey/status_captions.h"
 
 namespace korvalin {
 
@@ -58,6 +59,14 @@ void checkMoneyOut(Game& game)
     }
 }
 
+// The status bar shows the purse and the day as they are, whatever changed
+// them: a step, a key press, the bank, a job, the shop, a load, a restart.
+void showPurseAndDay(Game& game)
+{
+    game.Travel.Label4.Caption = moneyCaption(game.state.yen);
+    game.Travel.Label2.Caption = dayCaption(game.state.day);
+}
+
 }  // namespace
 
 // The interval set last in a tick decides when the next one comes.
@@ -79,6 +88,7 @@ void Travel::Timer1Timer()
     if (standsInLondon(game_) && s.quitf)
         game_.ui.requestMainWindowClose();
     updateCountryCaption(game_);
+    showPurseAndDay(game_);
 }
 
 }  // namespace korvalin

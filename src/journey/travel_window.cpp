@@ -9,13 +9,16 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "app/file_paths.h"
 #include "app/game.h"
 #include "app/palette_qt.h"
 #include "app/startup_error.h"
 #include "app/text_qt.h"
+#include "app/window_frame_qt.h"
 #include "world/place_names.h"
 #include "world/tile_sheet_qt.h"
 
@@ -67,17 +70,32 @@ QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, boo
 
 // The tick runs every 10 ms at rest: a label is touched only when the model
 // shows something new, since redrawing it each time costs more than the tick.
-void showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
+// True when the caption changed.
+bool showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
 {
-    if (shown.Caption != state.Caption) {
-        shown.Caption = state.Caption;
-        label->setText(qtext(state.Caption));
-        label->adjustSize();
-    }
     if (shown.fontColor != state.fontColor) {
         shown.fontColor = state.fontColor;
         setTextColour(label, QColor(state.fontColor));
     }
+    if (shown.Caption == state.Caption)
+        return false;
+    shown.Caption = state.Caption;
+    label->setText(qtext(state.Caption));
+    label->adjustSize();
+    return true;
+}
+
+// The desktop tests read the status bar from the file KORVALIN_STATUS_FILE
+// names, one caption a line from left to right; a player's game has no such
+// variable and writes nothing.
+void tellStatus(const std::array<Travel::Label, 6>& shown)
+{
+    static const char* const path = std::getenv("KORVALIN_STATUS_FILE");
+    if (!path)
+        return;
+    std::ofstream file(path, std::ios::trunc);
+    for (int i : {0, 3, 4, 2, 1, 5})
+        file << shown[static_cast<std::size_t>(i)].Caption << '\n';
 }
 
 }  // namespace
@@ -218,7 +236,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     const int menuHeight = QFontMetrics(menuBar_->font()).height() + 8;
     menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
     setFixedSize(ClientWidth, menuHeight + ClientHeight);
-    move(0, 0);
 
     view_ = new TravelView(game, this);
     view_->setGeometry(0, menuHeight, ClientWidth, ClientHeight);
@@ -268,15 +285,25 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     scheduleTick(pace_.nsecsElapsed());
 }
 
+// The main window's frame stands in the screen's top-left corner.
+void TTravel::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        placeFrame(this, {0, 0});
+    QWidget::setVisible(visible);
+}
+
 void TTravel::sync()
 {
     const Travel& model = game_.Travel;
-    showLabel(Label1, model.Label1, shownLabels_[0]);
-    showLabel(Label2, model.Label2, shownLabels_[1]);
-    showLabel(Label3, model.Label3, shownLabels_[2]);
-    showLabel(Label4, model.Label4, shownLabels_[3]);
-    showLabel(Label5, model.Label5, shownLabels_[4]);
-    showLabel(Label6, model.Label6, shownLabels_[5]);
+    bool changed = showLabel(Label1, model.Label1, shownLabels_[0]);
+    changed |= showLabel(Label2, model.Label2, shownLabels_[1]);
+    changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
+    changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
+    changed |= showLabel(Label5, model.Label5, shownLabels_[4]);
+    changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
+    if (changed)
+        tellStatus(shownLabels_);
     Panel2->setShape1Color(model.Shape1Color);
 
     showHint(model.HintPanel);

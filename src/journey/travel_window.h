@@ -31,6 +31,7 @@ public:
 
     // Shows the model's state: captions, colours and the view.
     void sync();
+    void setVisible(bool visible) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -154,7 +154,7 @@ void resume(Game& game, const SavedGame& saved)
 
 void loadGame(Game& game)
 {
-    loadGame(game, defaultSaveFiles());
+    loadGame(game, game.saveFiles);
 }
 
 void loadGame(Game& game, const SaveFiles& files)

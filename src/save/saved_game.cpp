@@ -87,14 +87,12 @@ std::filesystem::path programPath()
 
 SaveFiles defaultSaveFiles()
 {
-    std::error_code noWorkingDirectory;
-    return {savedGamePath(programPath()),
-            diaryPath(std::filesystem::current_path(noWorkingDirectory))};
+    return {savedGamePath(programPath()), diaryPath(saveFolder(programPath()))};
 }
 
 void saveGame(Game& game)
 {
-    saveGame(game, defaultSaveFiles());
+    saveGame(game, game.saveFiles);
 }
 
 void saveGame(Game& game, const SaveFiles& files)
@@ -114,7 +112,7 @@ void saveGame(Game& game, const SaveFiles& files)
     if (error)
         game.ui.warning(*error);
     else
-        game.ui.message(SavedMessage);
+        game.ui.message(iniBytes ? SavedMessage : DiaryOnlySavedMessage);
 }
 
 }  // namespace korvalin

@@ -13,11 +13,13 @@ struct SaveFiles {
     std::filesystem::path diary;
 };
 
-// The INI file beside the program, sharing its name; Nikki.txt in the
-// working directory.
+// The INI file, sharing the program's name, and Nikki.txt, together in the
+// save folder.
 SaveFiles defaultSaveFiles();
 
 inline constexpr std::string_view SavedMessage = "保存しました";
+// After the visa refusal only the diary is written.
+inline constexpr std::string_view DiaryOnlySavedMessage = "日記だけ保存しました。";
 // In a capital before the visa: the capital screen of a loaded game keeps
 // its embassies shut, so such a position is not saved.
 inline constexpr std::string_view VisaFirstMessage =

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,10 +11,13 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/game.h"
 #include "app/palette_qt.h"
 #include "app/program_icon_qt.h"
 #include "app/text_qt.h"
+#include "app/window_frame_qt.h"
 #include "services/diary_font_qt.h"
 
 namespace korvalin {
@@ -42,6 +46,8 @@ TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setUndoRedoEnabled(false);
     Memo1->setFont(diaryFont());
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->installEventFilter(this);
 
     auto* bar = new QWidget(this);
     bar->setFixedHeight(BarHeight);
@@ -65,10 +71,13 @@ TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
     layout->addWidget(bar);
 
     game_.diary.setObserver([this](int first, int last) {
-        if (isVisible())
+        // An open diary follows the journey as it is written.
+        if (isVisible()) {
             showLines(first, last);
-        else
+            showNewestLine();
+        } else {
             stale_ = true;
+        }
     });
 }
 
@@ -77,40 +86,33 @@ TNikkiDlg::~TNikkiDlg()
     game_.diary.setObserver({});
 }
 
-// Placed before it comes on screen: a window that has never been shown is
-// then put there by its frame, which until then only the window manager
-// knows.
+// The bounds are the frame's, as the main window's are: sizing only the
+// inside to them would push the right border past the screen's edge.
 void TNikkiDlg::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         game_.NikkiDlg.FormShow(screen ? screen->geometry().width() : 0);
-        place();
+        const auto& g = game_.NikkiDlg.Geometry;
+        const QMargins frame = windowFrame(this);
+        resize(g.Width - frame.left() - frame.right(), g.Height - frame.top() - frame.bottom());
     }
     GameDialog::setVisible(visible);
 }
 
+QPoint TNikkiDlg::frameSpot()
+{
+    return {game_.NikkiDlg.Geometry.Left, game_.NikkiDlg.Geometry.Top};
+}
+
+// The diary opens at today's line, with the keys on the page.
 void TNikkiDlg::showEvent(QShowEvent* event)
 {
     if (stale_)
         showAllLines();
     GameDialog::showEvent(event);
-    fitFrame();
-}
-
-// The window manager's frame, once known, moves the window.
-void TNikkiDlg::moveEvent(QMoveEvent* event)
-{
-    GameDialog::moveEvent(event);
-    fitFrame();
-}
-
-// A first opening was sized before its frame was known; it is placed again
-// for the frame it turned out to have.
-void TNikkiDlg::fitFrame()
-{
-    if (isVisible() && frameGeometry().size() - size() != placedFrame_)
-        place();
+    showNewestLine();
+    Memo1->setFocus();
 }
 
 void TNikkiDlg::sync()
@@ -118,15 +120,39 @@ void TNikkiDlg::sync()
     setWindowTitle(qtext(game_.NikkiDlg.Caption));
 }
 
-// The bounds are the frame's, as the main window's are: placing only the
-// inside there would push the title bar off the top of the screen and the
-// right border past its edge.
-void TNikkiDlg::place()
+// The newest line is the last one written; the lines below it are still
+// blank, so it stands at the foot of the page.
+void TNikkiDlg::showNewestLine()
 {
-    const auto& g = game_.NikkiDlg.Geometry;
-    placedFrame_ = frameGeometry().size() - size();
-    move(g.Left, g.Top);
-    resize(g.Width - placedFrame_.width(), g.Height - placedFrame_.height());
+    showLine(std::min(game_.state.dd, Diary::LineCount - 1));
+}
+
+void TNikkiDlg::showLine(int line)
+{
+    const QTextBlock block = Memo1->document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    Memo1->setTextCursor(cursor);
+    Memo1->ensureCursorVisible();
+}
+
+// Ctrl+Home goes to the first line and Ctrl+End to the newest, not to the
+// blank lines after it; the page keys scroll as in any memo.
+bool TNikkiDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_Home) {
+            showLine(0);
+            return true;
+        }
+        if (key->modifiers() == Qt::ControlModifier && key->key() == Qt::Key_End) {
+            showNewestLine();
+            return true;
+        }
+    }
+    return GameDialog::eventFilter(watched, event);
 }
 
 void TNikkiDlg::showAllLines()

@@ -21,19 +21,17 @@ public:
     void setVisible(bool visible) override;
 
 protected:
+    QPoint frameSpot() override;
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void place();
-    void fitFrame();
     void showLines(int first, int last);
     void showAllLines();
+    void showNewestLine();
+    void showLine(int line);
 
     QPlainTextEdit* Memo1;
-    // The frame the window was last placed with; the first opening learns
-    // the real one only once the window manager has framed the window.
-    QSize placedFrame_;
     // Lines written while the window was hidden are shown when it opens.
     bool stale_ = true;
 };

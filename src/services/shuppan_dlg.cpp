@@ -1,10 +1,8 @@
 #include "services/shuppan_dlg.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <span>
 
-#include "app/file_paths.h"
 #include "app/game.h"
 #include "save/diary_file.h"
 
@@ -20,9 +18,7 @@ void ShuppanDlg::OKBtnClick()
 {
     Text = Preparing;
     const auto& lines = game_.diary.lines();
-    std::error_code noWorkingDirectory;
-    const auto folder = std::filesystem::current_path(noWorkingDirectory);
-    if (const auto error = saveDiaryFile(diaryPath(folder), lines)) {
+    if (const auto error = saveDiaryFile(game_.saveFiles.diary, lines)) {
         // The diary is still whole in memory: the player may try again or cancel.
         game_.ui.warning(*error);
         return;

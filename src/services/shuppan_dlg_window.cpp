@@ -12,7 +12,6 @@ namespace korvalin {
 TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
-    setGeometry(84, 335, 316, 115);
     setFixedSize(316, 115);
     fillBackground(this, Qt::red);
 
@@ -42,7 +41,6 @@ void TShuppanDlg::showEvent(QShowEvent* event)
 {
     game_.ShuppanDlg.FormShow();
     GameDialog::showEvent(event);
-    move(84, 335);
 }
 
 void TShuppanDlg::sync()

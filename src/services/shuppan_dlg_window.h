@@ -15,6 +15,7 @@ public:
     void sync() override;
 
 protected:
+    QPoint frameSpot() override { return {84, 335}; }
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -21,7 +21,7 @@ std::vector<std::string> fixedTexts()
          {EndDlg::OkCaption, EndDlg::CancelCaption, EndDlg::GiveUpLine, LondonDlg::Label1Caption,
           LondonDlg::Label2Caption, LondonDlg::Label3Caption, LondonDlg::Label4Caption,
           LondonDlg::Label5Caption, LondonDlg::Label6Caption, SavedMessage, VisaFirstMessage,
-          NoSavedGameMessage})
+          DiaryOnlySavedMessage, NoSavedGameMessage})
         texts.emplace_back(text);
     for (std::string_view line : EndDlg::Lines)
         texts.emplace_back(line);

@@ -87,7 +87,8 @@ TEST_F(EndingsTest, OneMinuteMoreMissesTheRecord)
 
 TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
 {
-    testing::TempDir here(testing::TempDir::Enter::Yes);
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
     s.yen = -60;
     game.EndDlg.CancelBtnClick();
     EXPECT_EQ(game.diary.get(5), "　　金がなくなった。もうだめ、ヒッチハイクを断念。");
@@ -101,7 +102,8 @@ TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
 // once more or start again.
 TEST_F(EndingsTest, ADiaryThatCannotBeWrittenIsReportedAndTheGameGoesOn)
 {
-    testing::TempDir here(testing::TempDir::Enter::Yes);
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
     std::filesystem::create_directories(here / "Nikki.txt" / "in the way");
     game.EndDlg.CancelBtnClick();
     game.EndDlg.CancelBtnClick();
@@ -132,6 +134,8 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     s.MoveDir = 2;
     game.CapitalDlg.Button7Visible = false;
     game.CapitalDlg.RadioButtons[4].Enabled = false;
+    game.CapitalDlg.RadioButtons[4].Checked = true;
+    game.Travel.Label3.Caption = "馬上";
 
     game.EndDlg.OKBtnClick();
     GameState start;
@@ -142,6 +146,8 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     EXPECT_EQ(game.diary.get(300), "");
     EXPECT_TRUE(game.CapitalDlg.Button7Visible);
     EXPECT_TRUE(game.CapitalDlg.RadioButtons[4].Enabled);
+    EXPECT_FALSE(game.CapitalDlg.RadioButtons[4].Checked);
+    EXPECT_EQ(game.Travel.Label3.Caption, "");
     EXPECT_FALSE(game.KaimonoDlg.KaimonoButton6Visible);
     game.HelpDlg.FormActivate();
     EXPECT_EQ(game.HelpDlg.Label4Caption, "Start");

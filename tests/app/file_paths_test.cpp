@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/file_paths.h"
+#include "save/saved_game.h"
 #include "support/temp_dir.h"
 
 namespace korvalin {
@@ -65,6 +66,17 @@ TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnl
     ScopedEnv home("HOME", dir.path().c_str());
     ScopedEnv relative("XDG_DATA_HOME", "data");
     EXPECT_EQ(savedGamePath(installed), dir / ".local/share/korvalin/korvalin.ini");
+}
+
+// A game saved from a terminal in one folder loads from the menu entry,
+// which starts the program in another.
+TEST(FilePathsTest, TheSavedGamesTwoFilesShareOneFolderWhereverTheGameIsStarted)
+{
+    const SaveFiles fromHere = defaultSaveFiles();
+    TempDir elsewhere(TempDir::Enter::Yes);
+    const SaveFiles fromElsewhere = defaultSaveFiles();
+    EXPECT_EQ(fromElsewhere.diary, fromHere.diary);
+    EXPECT_EQ(fromElsewhere.diary.parent_path(), fromElsewhere.ini.parent_path());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The capital screen's window: showing it runs the arrival, its buttons reach
 // the model, and what it shows follows the model.
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 
 #include "app/game.h"
 #include "capital/capital_dlg_window.h"
+#include "capital/country_facts.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {
@@ -52,6 +54,30 @@ protected:
     Game game{ui, clock};
     TCapitalDlg dlg{game};
 };
+
+// Finland's two languages are the widest value; none may be cut.
+TEST_F(CapitalWindowTest, EveryCountrysFactsShowWhole)
+{
+    dlg.show();
+    dlg.sync();
+    int rows = 0;
+    for (int code = 0; code < 256; ++code) {
+        const CountryFacts* facts = factsByMainCode(static_cast<std::uint8_t>(code));
+        if (!facts)
+            continue;
+        ++rows;
+        game.CapitalDlg.InfoValues = {std::string(facts->area), std::string(facts->population),
+                                      std::string(facts->ethnicGroups),
+                                      std::string(facts->language), std::string(facts->currency)};
+        dlg.sync();
+        for (int k = 8; k <= 12; ++k) {
+            auto* value = child<QLabel>(("Label" + std::to_string(k)).c_str());
+            EXPECT_LE(QFontMetrics(value->font()).horizontalAdvance(value->text()), value->width())
+                << facts->country << " Label" << k;
+        }
+    }
+    EXPECT_EQ(rows, 78);
+}
 
 TEST_F(CapitalWindowTest, ShowingArrivesAndShowsTheStripOnly)
 {

@@ -84,7 +84,8 @@ TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)
     yes->click();
     EXPECT_FALSE(game.state.Level1);
 
-    testing::TempDir here(testing::TempDir::Enter::Yes);
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
     dlg.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     EXPECT_TRUE(game.state.quitf);
     EXPECT_TRUE(std::filesystem::exists(here / "Nikki.txt"));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 
 #include <gtest/gtest.h>
@@ -82,6 +84,40 @@ TEST_F(TNikkiDlgTest, ARestartAndALoadedDiaryAreShownWhole)
     EXPECT_EQ(line(0), QStringLiteral("x"));
     EXPECT_EQ(line(1499), QStringLiteral("x"));
     EXPECT_EQ(memo->document()->blockCount(), 1500);
+}
+
+// A journey of weeks fills pages: the window opens at today's line, keeps
+// up with the journey, and Ctrl+Home and Ctrl+End go to the first line and
+// back to the newest.
+TEST_F(TNikkiDlgTest, OpensAtTheNewestLineAndFollowsTheJourney)
+{
+    for (int i = 0; i < 200; ++i)
+        game.appendDiaryLine("　　歩いた。");
+    const auto newestShown = [this] {
+        const int top = memo->cursorForPosition(QPoint(0, 0)).blockNumber();
+        const int bottom =
+            memo->cursorForPosition(QPoint(0, memo->viewport()->height() - 1)).blockNumber();
+        return top <= game.state.dd && game.state.dd <= bottom;
+    };
+    dlg.show();
+    EXPECT_TRUE(newestShown());
+    EXPECT_TRUE(memo->hasFocus() || !QApplication::focusWidget());
+
+    QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(memo->verticalScrollBar()->value(), 0);
+    QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_TRUE(newestShown());
+    QTest::keyClick(memo, Qt::Key_PageUp);
+    EXPECT_FALSE(newestShown());
+
+    for (int i = 0; i < 50; ++i)
+        game.appendDiaryLine("　　また歩いた。");
+    EXPECT_TRUE(newestShown());
+
+    dlg.hide();
+    game.appendDiaryLine("　　ソウルに到着");
+    dlg.show();
+    EXPECT_TRUE(newestShown());
 }
 
 TEST_F(TNikkiDlgTest, TheCloseButtonAsksTheModel)

@@ -74,7 +74,8 @@ TEST_F(NoticesTest, TheNameWindowOffersThePreviousName)
 
 TEST_F(NoticesTest, ThePublishWindowShowsTheOfferAndPrintsOnOk)
 {
-    testing::TempDir dir(testing::TempDir::Enter::Yes);
+    testing::TempDir dir;
+    game.saveFiles.diary = dir / "Nikki.txt";
     game.state.Namae = "虹子";
     TShuppanDlg dlg(game);
     dlg.show();

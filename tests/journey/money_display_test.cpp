@@ -43,6 +43,19 @@ TEST_F(JourneyTest, MoneyNeverGoesBelowZeroOnTheRoad)
     EXPECT_EQ(travel.Label4.Caption, "0万0円");
 }
 
+// The bank, a job, the shop or a load change the purse and the clock while
+// the hiker stands still; the status bar shows them on the next tick.
+TEST_F(JourneyTest, TheStatusBarShowsThePurseAndDayHoweverTheyChanged)
+{
+    useMap(TestMap().fill(230, 110, 250, 130, Japan));
+    tick();
+    s.yen += 200000;
+    s.day += 3 * 1440;
+    tick();
+    EXPECT_EQ(travel.Label4.Caption, "30万0円");
+    EXPECT_EQ(travel.Label2.Caption, "4日");
+}
+
 // A key press may leave the purse below zero; the next step sets it to 0.
 TEST_F(JourneyTest, AStepAfterAnExpensiveKeyPressShowsZero)
 {

@@ -204,7 +204,8 @@ TEST_F(SavedGameTest, BeforeTheVisaTheStateIsRefusedButTheDiaryStillSaved)
     EXPECT_EQ(readBytes(files.diary), *encodeDiaryLines(game.diary.lines()));
     ASSERT_EQ(ui.calls.size(), 2u);
     EXPECT_EQ(ui.calls[0].detail, VisaFirstMessage);
-    EXPECT_EQ(ui.calls[1].detail, SavedMessage);
+    // Not "saved": the position was not.
+    EXPECT_EQ(ui.calls[1].detail, DiaryOnlySavedMessage);
 }
 
 // Both files are written out before either replaces its old self.

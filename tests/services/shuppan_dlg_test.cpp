@@ -19,9 +19,10 @@ class PrintWatchingUi : public testing::FakeUi {
 public:
     bool printLines(std::span<const std::string> lines) override
     {
-        fileWrittenBeforePrinting = std::filesystem::exists("Nikki.txt");
+        fileWrittenBeforePrinting = std::filesystem::exists(diary);
         return FakeUi::printLines(lines);
     }
+    std::filesystem::path diary;
     bool fileWrittenBeforePrinting = false;
 };
 
@@ -30,6 +31,8 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(dir.path().empty());
+        game.saveFiles = {dir / "korvalin.ini", dir / "Nikki.txt"};
+        ui.diary = game.saveFiles.diary;
         game.state.Namae = "虹子";
         game.diary.put(1, "　　　虹子日記");
         game.diary.put(3, "1日目　97/12/20 （日本）");
@@ -46,7 +49,7 @@ protected:
         return lines;
     }
 
-    testing::TempDir dir{testing::TempDir::Enter::Yes};
+    testing::TempDir dir;
     PrintWatchingUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};

@@ -10,8 +10,7 @@
 namespace korvalin::testing {
 
 // A fresh folder that is removed with everything in it at the end of the
-// test; optionally the working directory while the test runs, as the game
-// writes Nikki.txt into its working directory.
+// test; optionally the working directory while the test runs.
 class TempDir {
 public:
     enum class Enter { No, Yes };

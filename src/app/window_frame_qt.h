@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+
+class QWidget;
+
+namespace korvalin {
+
+// The window manager's frame around a top-level window (title bar and
+// borders); none without a window manager. A window never shown yet gets
+// its frame from the window manager on request, so that it can be placed
+// by its frame from its first showing.
+QMargins windowFrame(QWidget* window);
+
+// Puts the window's frame, not its inside, at `frameTopLeft`: the same place
+// at the first showing as at every later one.
+void placeFrame(QWidget* window, QPoint frameTopLeft);
+
+// Where a window's frame goes to stand centred over `over` (the screen when
+// null), kept wholly on the screen.
+QPoint centredFrameSpot(QWidget* window, const QWidget* over);
+
+}  // namespace korvalin

@@ -1,0 +1,185 @@
+# The real program under a window manager: each test sources this file,
+# which starts its own X server (auto-repeat off) and openbox, and gives the
+# test a scratch folder holding a portable copy of the game.
+#
+#   usage: <test>.sh <korvalin executable> <Map25.BMP>
+set -euo pipefail
+
+program="$1"
+tileSheet="$2"
+scratch="$(mktemp -d "${TMPDIR:-/tmp}/korvalin-desktop-XXXXXX")"
+pids=()
+gamePid=""
+
+finish() {
+    local status=$?
+    if [ "$status" -ne 0 ] && [ -n "${DISPLAY:-}" ]; then
+        import -window root "$scratch/failed.png" 2>/dev/null &&
+            cp "$scratch/failed.png" "${KORVALIN_DESKTOP_SHOTS:-/tmp}/$(basename "$0" .sh).png" 2>/dev/null || true
+    fi
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+    exit "$status"
+}
+trap finish EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+# Polls a command every 50 ms for up to `seconds`.
+waitFor() {
+    local seconds="$1"
+    shift
+    local tries=$((seconds * 20))
+    for ((t = 0; t < tries; t++)); do
+        if "$@" >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+startDesktop() {
+    export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config"
+    export XDG_DATA_HOME="$scratch/home/.local/share" XDG_RUNTIME_DIR="$scratch/run"
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    # The server picks a free display and writes its number.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -r -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    pids+=($!)
+    waitFor 10 test -s "$scratch/display" || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$scratch/display")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    pids+=($!)
+    waitFor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "openbox did not start"
+}
+
+# Copies the game into $scratch/bin (a portable copy saves beside itself)
+# and starts it from the folder given, which is made if missing.
+startGame() {
+    local folder="$1"
+    mkdir -p "$scratch/bin" "$folder"
+    [ -x "$scratch/bin/korvalin" ] || cp "$program" "$tileSheet" "$scratch/bin/"
+    export KORVALIN_STATUS_FILE="$scratch/status.txt"
+    rm -f "$KORVALIN_STATUS_FILE"
+    (cd "$folder" && exec env -u QT_QPA_PLATFORM "$scratch/bin/korvalin") >"$scratch/game.log" 2>&1 &
+    gamePid=$!
+    pids+=("$gamePid")
+    waitFor 20 windowNamed 'Korvalin Help' || fail "the title screen did not open"
+}
+
+# The id of the shown window whose title matches the regular expression.
+windowNamed() {
+    local id
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+waitWindow() {
+    waitFor "${2:-10}" windowNamed "$1" || fail "no window \"$1\""
+    windowNamed "$1"
+}
+
+waitGone() {
+    waitFor "${2:-10}" sh -c "! xdotool search --onlyvisible --name '$1' | grep -q ." ||
+        fail "window \"$1\" still shown"
+}
+
+# The window manager's stacking order, bottom first, as decimal ids.
+stacking() {
+    xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g' |
+        xargs -n1 printf '%d\n'
+}
+
+# True when window $1 is stacked above window $2.
+above() {
+    local order
+    order="$(stacking)"
+    local upper lower
+    upper="$(grep -nx "$1" <<<"$order" | cut -d: -f1)"
+    lower="$(grep -nx "$2" <<<"$order" | cut -d: -f1)"
+    [ -n "$upper" ] && [ -n "$lower" ] && [ "$upper" -gt "$lower" ]
+}
+
+# "x y width height" of the window's frame on the screen.
+frameOf() {
+    local id="$1" info extents
+    info="$(xwininfo -id "$id")"
+    extents="$(xprop -id "$id" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ' ')"
+    [ -n "$extents" ] || extents="0,0,0,0"
+    local left right top bottom
+    IFS=, read -r left right top bottom <<<"$extents"
+    local x y w h
+    x="$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")"
+    y="$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")"
+    w="$(sed -n 's/.*Width: *//p' <<<"$info")"
+    h="$(sed -n 's/.*Height: *//p' <<<"$info")"
+    echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
+}
+
+framed() {
+    xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '='
+}
+
+# True when the window's frame lies wholly on the 1024 x 768 screen.
+onScreen() {
+    local x y w h
+    read -r x y w h <<<"$(frameOf "$1")"
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ]
+}
+
+# Clicks at a point of the window's inside.
+clickIn() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+key() {
+    xdotool key --clearmodifiers "$@"
+}
+
+# The status bar's captions, left to right, as the game wrote them.
+statusBar() {
+    tr '\n' ' ' <"$KORVALIN_STATUS_FILE" 2>/dev/null
+}
+
+statusShows() {
+    statusBar | grep -q -- "$1"
+}
+
+# A saved game two cells east of Tokyo with 1500 yen in hand and 200000 in
+# the bank; loading it opens the capital screen of Tokyo. Its leg is still
+# the one from Korea, so the first tick enters Japan and the visa for the
+# next country is wanted again. The diary is written in Shift-JIS, as the
+# game writes it.
+prepareSave() {
+    local folder="$1"
+    mkdir -p "$folder"
+    printf '%s\r\n' '[State]' 'PP=9' 'PPA=9' 'PPB=9' 'PN=14' 'PNA=111' 'PNB=111' 'PS=16' \
+        'MapX=232' 'MapY=104' 'yen=1500' 'yokin=200000' 'day=4320' 'dayold=3' 'dd=6' \
+        'toshi=日本国首都東京' 'mNow=97/12/20' 'Namae=虹子' 'Label5.Caption=日本国' \
+        'Level1=1' 'Button7.Visible=0' |
+        iconv -f UTF-8 -t CP932 >"$folder/korvalin.ini"
+    printf '%s\r\n' '' '　　　虹子日記' '' '1日目　97/12/20 （日本）' '　　金沢出発' \
+        '3日目　97/12/22 （日本）' '　　東京の近くまで来た。' 'end' |
+        iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"
+}
+
+# Loads the saved game from the title screen's "Load" (left 24 on the bar
+# along its bottom).
+loadFromTitle() {
+    local help
+    help="$(waitWindow 'Korvalin Help')"
+    local h
+    h="$(xwininfo -id "$help" | sed -n 's/.*Height: *//p')"
+    clickIn "$help" 40 $((h - 12))
+}

@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# In Tokyo with too little cash for a visa: every box and window opened from
+# the capital screen (kept on top) stands in front of it and on the screen,
+# the screen itself stands at the same place at every showing, and the
+# status bar tells the bank's money at once.
+source "$(dirname "$0")/desktop.sh"
+
+startDesktop
+prepareSave "$scratch/bin"
+startGame "$scratch/home"
+loadFromTitle
+
+capital="$(waitWindow '^日本国首都東京$')"
+waitFor 5 framed "$capital" || fail "the capital screen was not framed"
+first="$(frameOf "$capital")"
+read -r x y _ _ <<<"$first"
+[ "$x" -eq 43 ] && [ "$y" -eq 0 ] || fail "capital screen's frame at $x,$y at its first showing"
+waitFor 5 statusShows '0万1500円' || fail "status bar after Load: $(statusBar)"
+
+# Leave, then step back into Tokyo: the screen shows again, with embassies.
+clickIn "$capital" 196 28
+waitGone '^日本国首都東京$'
+xdotool windowactivate --sync "$(windowNamed 'Korvalin ver 2\.6')"
+key Left
+capital="$(waitWindow '^日本国首都東京$' 20)"
+waitFor 5 framed "$capital" || fail "the capital screen was not framed again"
+read -r x2 y2 _ _ <<<"$(frameOf "$capital")"
+[ "$x2 $y2" = "$x $y" ] || fail "capital screen moved from $x,$y to $x2,$y2"
+
+# Every box over the capital screen is in front of it and on the screen.
+boxInFront() {
+    local box
+    box="$(waitWindow "$1")"
+    waitFor 5 framed "$box" || fail "box \"$1\" was not framed"
+    waitFor 5 above "$box" "$capital" || fail "box \"$1\" under the capital screen: $(stacking | tr '\n' ' ')"
+    onScreen "$box" || fail "box \"$1\" off the screen: $(frameOf "$box")"
+    echo "$box"
+}
+
+# The embassy list unfolds; Korea's embassy, the visa, yes: too little cash
+# (or the embassy is crowded).
+clickIn "$capital" 196 60
+waitFor 5 sh -c "[ \$(xwininfo -id $capital | sed -n 's/.*Height: *//p') -gt 300 ]" ||
+    fail "the embassy list did not unfold"
+clickIn "$capital" 40 148
+clickIn "$capital" 347 120
+boxInFront '^確認$' >/dev/null
+key Return
+boxInFront '^(警告|Korvalin)$' >/dev/null
+key Return
+waitGone '^(警告|Korvalin)$'
+
+# The quit question with the list unfolded.
+xdotool windowactivate --sync "$capital" 2>/dev/null || true
+key alt+F4
+boxInFront '^確認$' >/dev/null
+key Escape
+waitGone '^確認$'
+
+# The help from the capital screen's "?".
+clickIn "$capital" 390 60
+help="$(boxInFront '^Korvalin Help$')"
+help_height="$(xwininfo -id "$help" | sed -n 's/.*Height: *//p')"
+clickIn "$help" 220 $((help_height - 12))
+waitGone '^Korvalin Help$'
+
+# A click on the capital screen answers: the bank opens, and its money shows
+# in the status bar at once.
+clickIn "$capital" 308 28
+bank="$(waitWindow '^銀行$')"
+above "$bank" "$capital" || fail "the bank under the capital screen"
+key Return
+waitGone '^銀行$'
+waitFor 5 statusShows ' 20万[0-9]*円' || fail "status bar after the bank: $(statusBar)"
+echo "front: passed"
