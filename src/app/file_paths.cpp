@@ -24,6 +24,20 @@ bool isWritableFolder(const std::filesystem::path& folder)
     return ::access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
+std::filesystem::path installedDataFolder(const std::filesystem::path& programFolder)
+{
+    return programFolder.parent_path() / "share" / "korvalin";
+}
+
+// An installed copy keeps its tile sheet in its data folder; root may write
+// to /usr/games, but the saved game has no place among the system's files.
+bool isInstalledCopy(const std::filesystem::path& programFolder)
+{
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(tileSheetPath(installedDataFolder(programFolder)),
+                                            ignored);
+}
+
 }  // namespace
 
 std::filesystem::path tileSheetPath(const std::filesystem::path& folder)
@@ -40,9 +54,8 @@ std::vector<std::filesystem::path> tileSheetPlaces(const std::filesystem::path& 
                                                    const std::filesystem::path& executable)
 {
     const std::filesystem::path programFolder = executable.parent_path();
-    const std::filesystem::path dataFolder = programFolder.parent_path() / "share" / "korvalin";
     return {tileSheetPath(workingDirectory), tileSheetPath(programFolder),
-            tileSheetPath(dataFolder)};
+            tileSheetPath(installedDataFolder(programFolder))};
 }
 
 std::optional<std::filesystem::path> firstTileSheet(
@@ -59,7 +72,7 @@ std::optional<std::filesystem::path> firstTileSheet(
 std::filesystem::path saveFolder(const std::filesystem::path& executable)
 {
     const std::filesystem::path programFolder = executable.parent_path();
-    if (isWritableFolder(programFolder))
+    if (isWritableFolder(programFolder) && !isInstalledCopy(programFolder))
         return programFolder;
     // Made here so that the first save finds its folder; a failure shows
     // when that save reports it cannot write.

@@ -66,6 +66,14 @@ TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnl
     ScopedEnv home("HOME", dir.path().c_str());
     ScopedEnv relative("XDG_DATA_HOME", "data");
     EXPECT_EQ(savedGamePath(installed), dir / ".local/share/korvalin/korvalin.ini");
+
+    // An installed copy whose folder root can write still saves to the
+    // user's data folder, never among the system's files.
+    std::filesystem::create_directories(dir / "usr/games");
+    std::filesystem::create_directories(dir / "usr/share/korvalin");
+    writeBytes(dir / "usr/share/korvalin/Map25.BMP", "BM");
+    EXPECT_EQ(savedGamePath(dir / "usr/games/korvalin"),
+              dir / ".local/share/korvalin/korvalin.ini");
 }
 
 // A game saved from a terminal in one folder loads from the menu entry,
