@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "journey/diary_entries.h"
+#include "journey/game_clock.h"
 #include "journey/status_captions.h"
 #include "journey/travel_modes.h"
 
@@ -85,7 +86,7 @@ void countRideTick(GameState& s)
 void advanceClock(Game& game, Direction d, DayBranch branch)
 {
     GameState& s = game.state;
-    s.day += s.travelSpeed.minutesPerTick();
+    passMinutes(s, s.travelSpeed.minutesPerTick());
     game.Travel.Label2.Caption = dayCaption(s.day);
     if (s.dayNumber() > s.dayold)
         dayChange(game, d, branch);
