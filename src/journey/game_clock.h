@@ -18,8 +18,8 @@ inline constexpr std::int32_t LatestMinute = LatestDay * MinutesPerDay;
 // clock would wrap and run the calendar backwards.
 inline void passMinutes(GameState& s, std::int64_t minutes)
 {
-    s.day = static_cast<std::int32_t>(std::min(std::int64_t{s.day} + minutes,
-                                               std::int64_t{LatestMinute}));
+    s.day = static_cast<std::int32_t>(
+        std::min(std::int64_t{s.day} + minutes, std::int64_t{LatestMinute}));
 }
 
 }  // namespace korvalin

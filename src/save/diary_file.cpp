@@ -97,8 +97,8 @@ std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std
     return std::nullopt;
 }
 
-std::optional<std::string> diaryFromBytes(const std::filesystem::path& path,
-                                          std::string_view bytes, std::vector<std::string>& lines)
+std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
+                                          std::vector<std::string>& lines)
 {
     std::size_t badLine = 0;
     std::optional<std::vector<std::string>> decoded = decodeDiaryLines(bytes, &badLine);

@@ -39,8 +39,7 @@ std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
 // The two halves of a read: the file's bytes, and the lines in bytes already
 // read from the file at `path`.
 std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
-std::optional<std::string> diaryFromBytes(const std::filesystem::path& path,
-                                          std::string_view bytes,
+std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
                                           std::vector<std::string>& lines);
 
 }  // namespace korvalin

@@ -50,8 +50,8 @@ std::optional<std::string> readIniFile(const std::filesystem::path& path, std::s
     return std::nullopt;
 }
 
-std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files,
-                                         const SaveBytes& bytes, SavedGame& saved)
+std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes,
+                                         SavedGame& saved)
 {
     saved.section = IniSection::parse(bytes.ini, SavedGameSection);
     if (!saved.section) {

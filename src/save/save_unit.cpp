@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <system_error>
 #include <utility>
@@ -109,8 +108,9 @@ std::optional<std::vector<std::string>> SaveUnit::readJournal() const
         const fs::path temporary(line);
         bool ours = false;
         for (const fs::path& saved : files_) {
-            ours = ours || (folderOf(temporary) == folderOf(saved) &&
-                            isTemporaryOf(temporary.filename().string(), saved.filename().string()));
+            ours =
+                ours || (folderOf(temporary) == folderOf(saved) &&
+                         isTemporaryOf(temporary.filename().string(), saved.filename().string()));
         }
         if (!ours)
             return std::nullopt;

@@ -97,7 +97,8 @@ void saveGame(Game& game, const SaveFiles& files)
     if (game.CapitalDlg.Button7Visible && game.state.capitalf)
         game.ui.message(VisaFirstMessage);
     else
-        error = savedGameBytes(game, files.ini, contents.emplace_back(NewContents{files.ini, {}}).bytes);
+        error = savedGameBytes(game, files.ini,
+                               contents.emplace_back(NewContents{files.ini, {}}).bytes);
     if (!error)
         error = diaryFileBytes(files.diary, game.diary.lines(),
                                contents.emplace_back(NewContents{files.diary, {}}).bytes);

@@ -16,7 +16,7 @@ namespace {
 // they take their full-width forms instead.
 constexpr std::pair<std::string_view, std::string_view> KeptForms[] = {
     {"〜", "～"}, {"−", "－"}, {"¢", "￠"}, {"£", "￡"}, {"¬", "￢"},
-    {"‖", "∥"}, {"—", "―"}, {"¥", "￥"}, {"‾", "￣"},
+    {"‖", "∥"},   {"—", "―"},  {"¥", "￥"}, {"‾", "￣"},
 };
 
 std::string inKeptForms(std::string name)

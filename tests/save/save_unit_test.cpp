@@ -71,8 +71,8 @@ TEST_F(SaveUnitTest, TheStartAndEverySaveClearOnlyTheTemporaryFilesTheGameMakes)
     const auto leaveBehind = [&] {
         for (const std::string& name : others)
             testing::writeBytes(dir / name, "");
-        for (const char* name : {"korvalin.ini.a1B2c3", "Nikki.txt.ZZZZZZ",
-                                 "korvalin.journal.q1w2e3"})
+        for (const char* name :
+             {"korvalin.ini.a1B2c3", "Nikki.txt.ZZZZZZ", "korvalin.journal.q1w2e3"})
             testing::writeBytes(dir / name, "left by a kill");
     };
     leaveBehind();

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,8 @@ Save savedBy(Game& game, const fs::path& folder)
     const SaveFiles files{folder / "korvalin.ini", folder / "Nikki.txt"};
     saveGame(game, files);
     const auto lines = game.diary.lines();
-    return {bytesOf(files.ini), bytesOf(files.diary), game.state.Namae, {lines.begin(), lines.end()}};
+    return {
+        bytesOf(files.ini), bytesOf(files.diary), game.state.Namae, {lines.begin(), lines.end()}};
 }
 
 // Which of the saves the loaded game is wholly, or -1 when it is a mix.
@@ -108,7 +110,8 @@ int main(int argc, char** argv)
 
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> wait(0, 20000);  // microseconds
-    int torn = 0, mixed = 0, leftBehind = 0;
+    int torn = 0, mixed = 0;
+    std::set<fs::path> leftBehind;
     for (int k = 0; k < kills; ++k) {
         const pid_t child = fork();
         if (child == 0) {
@@ -131,18 +134,17 @@ int main(int argc, char** argv)
             std::printf("kill %d left a torn file\n", k + 1);
         } else if (whichSave(loaded, saves) < 0) {
             ++mixed;
-            std::printf("kill %d left the name of one save beside the diary of the other\n",
-                        k + 1);
+            std::printf("kill %d left the name of one save beside the diary of the other\n", k + 1);
         }
         for (const auto& entry : fs::directory_iterator(place)) {
-            if (entry.path() != files.ini && entry.path() != files.diary) {
-                ++leftBehind;
+            if (entry.path() != files.ini && entry.path() != files.diary &&
+                leftBehind.insert(entry.path()).second)
                 std::printf("kill %d left %s behind\n", k + 1, entry.path().c_str());
-            }
         }
     }
-    std::printf("%d kills: %d torn, %d mixed, %d left behind\n", kills, torn, mixed, leftBehind);
+    std::printf("%d kills: %d torn, %d mixed, %zu left behind\n", kills, torn, mixed,
+                leftBehind.size());
     if (argc <= 2)
         fs::remove_all(folder);
-    return torn + mixed + leftBehind == 0 ? 0 : 1;
+    return torn == 0 && mixed == 0 && leftBehind.empty() ? 0 : 1;
 }
