@@ -1,15 +1,13 @@
-// Any bytes as the saved game's INI file, beside a sound Nikki.txt: the
-// load takes what the rules allow or refuses with a message, never a
-// crash, and never leaves a value the journey cannot run with.
-#include <unistd.h>
-
+// Any bytes as the saved game's INI file, beside a sound Nikki.txt, loaded
+// from memory through the checks and rules of a load from disk: the load
+// takes what the rules allow or refuses with a message, never a crash, and
+// never leaves a value the journey cannot run with.
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "app/game.h"
+#include "journey/game_clock.h"
 #include "journey/headless_ui.h"
 #include "journey/loss_divisor.h"
 #include "save/saved_game.h"
@@ -28,18 +26,10 @@ public:
 };
 
 struct Setting {
-    Setting()
-    {
-        char pattern[] = "/tmp/korvalin-fuzz-XXXXXX";
-        folder = mkdtemp(pattern);
-        files = {folder / "korvalin.ini", folder / "Nikki.txt"};
-        std::ofstream(files.diary, std::ios::binary) << "\r\n\x81\x40\x81\x40\r\nend\r\n";
-        game.Travel.FormCreate();
-    }
-    ~Setting() { std::filesystem::remove_all(folder); }
+    Setting() { game.Travel.FormCreate(); }
 
-    std::filesystem::path folder;
-    SaveFiles files;
+    const SaveFiles files{"korvalin.ini", "Nikki.txt"};
+    SaveBytes bytes{{}, "\r\n\x81\x40\x81\x40\r\nend\r\n"};
     HeadlessUi ui;
     FixedClock clock;
     Game game{ui, clock};
@@ -50,15 +40,13 @@ struct Setting {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static Setting setting;
-    {
-        std::ofstream ini(setting.files.ini, std::ios::binary | std::ios::trunc);
-        ini.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    setting.bytes.ini.assign(reinterpret_cast<const char*>(data), size);
     Game& game = setting.game;
     game.state = GameState{};
-    loadGame(game, setting.files);
+    loadGame(game, setting.files, setting.bytes);
     const GameState& s = game.state;
-    if (s.kk < 1 || s.kk > MaxLossDivisor || s.dd < 0 || s.dd > Diary::LineCount)
+    if (s.kk < 1 || s.kk > MaxLossDivisor || s.dd < 0 || s.dd > Diary::LineCount ||
+        s.day < MinutesPerDay || s.day > LatestMinute)
         std::abort();
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "app/startup_qt.h"
 #include "app/system_clock.h"
 #include "app/text_qt.h"
+#include "save/saved_game.h"
 
 using namespace korvalin;
 
@@ -51,6 +52,10 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     fontWarmUp.wait();
     setUpFonts();
+
+    // A save that a kill interrupted is settled before anything reads the
+    // files; one that cannot be, the title screen's Load reports.
+    settleSavedGame(defaultSaveFiles());
 
     SystemClock clock;
     DesktopUi ui;

@@ -5,6 +5,7 @@
 #include "capital/capital_texts.h"
 #include "capital/visa_lines.h"
 #include "journey/diary_entries.h"
+#include "journey/game_clock.h"
 
 namespace korvalin {
 
@@ -80,7 +81,7 @@ bool CapitalDlg::applyForVisa(int k)
     }
     if (const std::string line = visaApplicationLine(s.PN, crowded); !line.empty())
         game_.appendDiaryLine(line);
-    s.day += crowded ? WeekMinutes : MinutesPerDay;
+    passMinutes(s, crowded ? WeekMinutes : MinutesPerDay);
     if (headStayDay(game_))
         game_.appendDiaryLine(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay);
     s.yen -= VisaFee;
@@ -110,7 +111,7 @@ void CapitalDlg::SpeedButton12Click()
     }
     s.lostf = false;
     s.yen -= ReissueFee;
-    s.day += WeekMinutes;
+    passMinutes(s, WeekMinutes);
     if (headStayDay(game_))
         game_.appendDiaryLine(capital_texts::ReissuedLine);
 }

@@ -4,6 +4,7 @@
 
 #include "app/game.h"
 #include "journey/diary_entries.h"
+#include "journey/game_clock.h"
 #include "journey/travel_modes.h"
 
 namespace korvalin {
@@ -84,7 +85,7 @@ void countRideTick(GameState& s)
 void advanceClock(Game& game, Direction d, DayBranch branch)
 {
     GameState& s = game.state;
-    s.day += s.travelSpeed.minutesPerTick();
+    passMinutes(s, s.travelSpeed.minutesPerTick());
     if (s.dayNumber() > s.dayold)
         dayChange(game, d, branch);
 }

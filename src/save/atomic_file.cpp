@@ -73,4 +73,13 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
     return pending && pending->commit();
 }
 
+bool syncFolder(const std::filesystem::path& folder)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
 }  // namespace korvalin

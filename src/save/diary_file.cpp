@@ -81,14 +81,25 @@ std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
 std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
                                          std::vector<std::string>& lines)
 {
-    const std::string unreadable = "日記ファイル" + quotedPath(path) + "が読めません。";
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return unreadable;
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
-        return unreadable;
+    std::string bytes;
+    if (auto error = readDiaryBytes(path, bytes))
+        return error;
+    return diaryFromBytes(path, bytes, lines);
+}
 
+std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (file)
+        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    if (!file || file.bad())
+        return "日記ファイル" + quotedPath(path) + "が読めません。";
+    return std::nullopt;
+}
+
+std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
+                                          std::vector<std::string>& lines)
+{
     std::size_t badLine = 0;
     std::optional<std::vector<std::string>> decoded = decodeDiaryLines(bytes, &badLine);
     if (!decoded) {

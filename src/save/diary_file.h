@@ -27,7 +27,7 @@ std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
 std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
                                           std::span<const std::string> lines, std::string& bytes);
 
-// Both return the message to show the player when they fail, and nothing
+// All return the message to show the player when they fail, and nothing
 // when they succeed. A failed save leaves the old file as it was: the lines
 // go to a temporary file beside it, which then replaces it. A failed read
 // leaves `lines` as they were, so that nothing is loaded from a broken file.
@@ -35,5 +35,11 @@ std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
                                          std::span<const std::string> lines);
 std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
                                          std::vector<std::string>& lines);
+
+// The two halves of a read: the file's bytes, and the lines in bytes already
+// read from the file at `path`.
+std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
+std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
+                                          std::vector<std::string>& lines);
 
 }  // namespace korvalin

@@ -16,13 +16,14 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-std::string lowered(std::string_view text)
+char lowered(char c)
 {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return result;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    return std::ranges::equal(a, b, [](char x, char y) { return lowered(x) == lowered(y); });
 }
 
 // The next line of `text`, which loses it and its end (CR LF, LF or CR).
@@ -41,7 +42,6 @@ std::string_view nextLine(std::string_view& text)
 
 std::optional<IniSection> IniSection::parse(std::string_view text, std::string_view name)
 {
-    const std::string wanted = lowered(name);
     std::optional<IniSection> section;
     bool inside = false;
     while (!text.empty()) {
@@ -51,7 +51,7 @@ std::optional<IniSection> IniSection::parse(std::string_view text, std::string_v
                 break;
             const std::size_t close = line.find(']');
             inside = close != std::string_view::npos &&
-                     lowered(trimmed(line.substr(1, close - 1))) == wanted;
+                     sameName(trimmed(line.substr(1, close - 1)), name);
             if (inside)
                 section.emplace();
             continue;
@@ -59,18 +59,23 @@ std::optional<IniSection> IniSection::parse(std::string_view text, std::string_v
         const std::size_t equals = line.find('=');
         if (!inside || equals == std::string_view::npos || line.starts_with(';'))
             continue;
-        section->values_.emplace(lowered(trimmed(line.substr(0, equals))),
-                                 trimmed(line.substr(equals + 1)));
+        section->values_.emplace(trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
     }
     return section;
 }
 
 std::optional<std::string_view> IniSection::value(std::string_view key) const
 {
-    const auto found = values_.find(lowered(key));
+    const auto found = values_.find(key);
     if (found == values_.end())
         return std::nullopt;
     return found->second;
+}
+
+bool IniSection::CaseBlindLess::operator()(std::string_view a, std::string_view b) const
+{
+    return std::ranges::lexicographical_compare(
+        a, b, [](char x, char y) { return lowered(x) < lowered(y); });
 }
 
 std::string formatIniSection(std::string_view name, std::span<const IniLine> lines)

@@ -22,7 +22,13 @@ public:
     std::optional<std::string_view> value(std::string_view key) const;
 
 private:
-    std::map<std::string, std::string, std::less<>> values_;
+    // Names in ASCII match whatever their case, without a lowered copy of
+    // each: a load looks up every key of the saved game.
+    struct CaseBlindLess {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    std::map<std::string, std::string, CaseBlindLess> values_;
 };
 
 struct IniLine {

@@ -6,6 +6,7 @@
 
 #include "app/colors.h"
 #include "app/game.h"
+#include "capital/city_table.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -49,12 +50,10 @@ std::optional<std::string> readIniFile(const std::filesystem::path& path, std::s
     return std::nullopt;
 }
 
-std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, SavedGame& saved)
+std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes,
+                                         SavedGame& saved)
 {
-    std::string bytes;
-    if (auto error = readIniFile(files.ini, bytes))
-        return error;
-    saved.section = IniSection::parse(bytes, SavedGameSection);
+    saved.section = IniSection::parse(bytes.ini, SavedGameSection);
     if (!saved.section) {
         return "保存ファイル" + quotedPath(files.ini) + "は壊れています（[" +
                std::string(SavedGameSection) + "]がありません）。";
@@ -70,7 +69,13 @@ std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, Sav
         }
         saved.texts.emplace(field.key, std::move(*text));
     }
-    return readDiaryFile(files.diary, saved.diaryLines);
+    // A missing key keeps the field, but the game resumes only in a city.
+    const auto toshi = saved.texts.find("toshi");
+    if (!findCity(toshi != saved.texts.end() ? toshi->second : game.state.toshi)) {
+        return "保存ファイル" + quotedPath(files.ini) +
+               "は壊れています（再開する都市がわかりません）。";
+    }
+    return diaryFromBytes(files.diary, bytes.diary, saved.diaryLines);
 }
 
 // A click on a destination button: it alone is selected, and its choice
@@ -159,13 +164,29 @@ void loadGame(Game& game)
 
 void loadGame(Game& game, const SaveFiles& files)
 {
+    // A first save killed while renaming has its INI file only in its journal.
+    std::optional<std::string> error = settleSavedGame(files);
     std::error_code unknown;
-    if (!std::filesystem::exists(files.ini, unknown) && !unknown) {
+    if (!error && !std::filesystem::exists(files.ini, unknown) && !unknown) {
         game.ui.message(NoSavedGameMessage);
         return;
     }
+    SaveBytes bytes;
+    if (!error)
+        error = readIniFile(files.ini, bytes.ini);
+    if (!error)
+        error = readDiaryBytes(files.diary, bytes.diary);
+    if (error) {
+        game.ui.warning(*error + std::string(NothingChanged));
+        return;
+    }
+    loadGame(game, files, bytes);
+}
+
+void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
+{
     SavedGame saved;
-    if (auto error = readSavedGame(game, files, saved)) {
+    if (auto error = readSavedGame(game, files, bytes, saved)) {
         game.ui.warning(*error + std::string(NothingChanged));
         return;
     }

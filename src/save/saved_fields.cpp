@@ -1,19 +1,18 @@
 #include "save/saved_fields.h"
 
 #include "app/game.h"
+#include "journey/game_clock.h"
 #include "journey/loss_divisor.h"
 
 namespace korvalin {
 
 namespace {
 
-// The clock stops short of overflowing even after a long stay's days are
-// added to it; no journey comes near a million days.
-constexpr std::int32_t LatestDay = 999999;
-
-constexpr LoadRange Minutes{MinutesPerDay, LatestDay* MinutesPerDay};
+// The calendar's own end, so that every clock the journey reaches loads back
+// unchanged.
+constexpr LoadRange Minutes{MinutesPerDay, LatestMinute};
 constexpr LoadRange DayNumbers{1, LatestDay};
-constexpr LoadRange TelegramMinutes{0, LatestDay* MinutesPerDay};
+constexpr LoadRange TelegramMinutes{0, LatestMinute};
 // Past the last line the diary only counts on, losing what it writes.
 constexpr LoadRange DiaryIndex{0, Diary::LineCount};
 // A divisor of 0 would lose the passport on every tick.

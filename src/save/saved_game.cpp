@@ -6,11 +6,11 @@
 
 #include "app/file_paths.h"
 #include "app/game.h"
-#include "save/atomic_file.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
 #include "save/ini_section.h"
+#include "save/save_unit.h"
 #include "save/saved_fields.h"
 
 namespace korvalin {
@@ -56,24 +56,11 @@ std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::pat
     return std::nullopt;
 }
 
-// Both replacements are written out before either is put in place, so that
-// a full disk or a text Shift-JIS cannot hold leaves the old pair as it was.
-std::optional<std::string> replaceFiles(const SaveFiles& files,
-                                        const std::optional<std::string>& iniBytes,
-                                        const std::string& diaryBytes)
+// The journal lies beside the INI file and shares its name.
+SaveUnit saveUnit(const SaveFiles& files)
 {
-    std::optional<PendingFile> ini =
-        iniBytes ? PendingFile::write(files.ini, *iniBytes) : std::nullopt;
-    if (iniBytes && !ini)
-        return cannotWriteMessage(files.ini);
-    std::optional<PendingFile> diary = PendingFile::write(files.diary, diaryBytes);
-    if (!diary)
-        return cannotWriteMessage(files.diary);
-    if (ini && !ini->commit())
-        return cannotWriteMessage(files.ini);
-    if (!diary->commit())
-        return cannotWriteMessage(files.diary);
-    return std::nullopt;
+    return SaveUnit(std::filesystem::path(files.ini).replace_extension(".journal"),
+                    {files.ini, files.diary});
 }
 
 std::filesystem::path programPath()
@@ -90,6 +77,11 @@ SaveFiles defaultSaveFiles()
     return {savedGamePath(programPath()), diaryPath(saveFolder(programPath()))};
 }
 
+std::optional<std::string> settleSavedGame(const SaveFiles& files)
+{
+    return saveUnit(files).settle();
+}
+
 void saveGame(Game& game)
 {
     saveGame(game, game.saveFiles);
@@ -98,17 +90,20 @@ void saveGame(Game& game)
 void saveGame(Game& game, const SaveFiles& files)
 {
     game.state.toshi = game.CapitalDlg.Caption;
-    std::optional<std::string> iniBytes;
-    std::string diaryBytes;
+    std::vector<NewContents> contents;
     std::optional<std::string> error;
     if (game.CapitalDlg.Button7Visible && game.state.capitalf)
         game.ui.message(VisaFirstMessage);
     else
-        error = savedGameBytes(game, files.ini, iniBytes.emplace());
+        error = savedGameBytes(game, files.ini,
+                               contents.emplace_back(NewContents{files.ini, {}}).bytes);
     if (!error)
-        error = diaryFileBytes(files.diary, game.diary.lines(), diaryBytes);
+        error = diaryFileBytes(files.diary, game.diary.lines(),
+                               contents.emplace_back(NewContents{files.diary, {}}).bytes);
+    // Every file is written out before any is put in place, so that a full
+    // disk or a text Shift-JIS cannot hold leaves the old files as they were.
     if (!error)
-        error = replaceFiles(files, iniBytes, diaryBytes);
+        error = saveUnit(files).replace(contents);
     if (error)
         game.ui.warning(*error);
     else

@@ -1,16 +1,24 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace korvalin {
 
 class Game;
 
-// The two files of the saved game.
+// The two files of the saved game, saved and loaded as one.
 struct SaveFiles {
     std::filesystem::path ini;
     std::filesystem::path diary;
+};
+
+// Their contents, as read for a load.
+struct SaveBytes {
+    std::string ini;
+    std::string diary;
 };
 
 // The INI file, sharing the program's name, and Nikki.txt, together in the
@@ -29,8 +37,13 @@ inline constexpr std::string_view VisaFirstMessage =
 inline constexpr std::string_view NoSavedGameMessage =
     "保存されたゲームがありません。\n都市でゲームを保存してから読み込んでください。";
 
+// What the start runs first, and a load and a save too: a save that a kill
+// interrupted is finished or dropped as a whole, and temporary files earlier
+// saves left go. The message to show when that cannot be done, else nothing.
+std::optional<std::string> settleSavedGame(const SaveFiles& files);
+
 // The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file and
-// the diary to Nikki.txt. Each file is replaced whole or not at all.
+// the diary to Nikki.txt. The files are replaced together or not at all.
 void saveGame(Game& game);
 void saveGame(Game& game, const SaveFiles& files);
 
@@ -39,5 +52,8 @@ void saveGame(Game& game, const SaveFiles& files);
 // before anything changes: a game is loaded whole or not at all.
 void loadGame(Game& game);
 void loadGame(Game& game, const SaveFiles& files);
+// The same checks and rules on files already read; `files` only names them
+// in messages.
+void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes);
 
 }  // namespace korvalin

@@ -6,6 +6,7 @@
 
 #include "app/game.h"
 #include "journey/diary_entries.h"
+#include "journey/game_clock.h"
 #include "services/arbeit_jobs.h"
 #include "services/clamped_sum.h"
 #include "services/jusin_dlg.h"
@@ -49,7 +50,7 @@ std::optional<int> ArbeitDlg::readDays()
     else if (error == std::errc::invalid_argument || end != text.data() + text.size())
         game_.ui.message(NotANumberMessage);
     else if (error == std::errc::result_out_of_range || days > std::numeric_limits<int>::max())
-        game_.ui.message(TooManyDigitsMessage);
+        game_.ui.message(TooManyDaysMessage);
     // The calendar never runs backwards.
     else if (days < 1)
         game_.ui.message(NoDaysMessage);
@@ -72,7 +73,22 @@ void ArbeitDlg::Button1Click()
         Edit1Text.clear();
         return;
     }
+    // Without a passport there is no day limit, but the calendar has an end.
+    if (game_.state.day + workMinutes(*days) > LatestMinute) {
+        game_.ui.message(TooManyDaysMessage);
+        return;
+    }
     workFirstJob(*days);
+}
+
+// The first week of work overlaps the week already spent waiting for a
+// visa in this city.
+std::int64_t ArbeitDlg::workMinutes(int days) const
+{
+    const std::int64_t minutes = std::int64_t{days} * MinutesPerDay;
+    if (!game_.state.visaf)
+        return minutes;
+    return days >= VisaWaitDays ? minutes - VisaWaitDays * MinutesPerDay : 0;
 }
 
 void ArbeitDlg::workFirstJob(int days)
@@ -83,13 +99,7 @@ void ArbeitDlg::workFirstJob(int days)
     addClamped(s.aryen, std::int64_t{days} * job.wage);
     addClamped(s.yen, s.aryen);
     game_.appendDiaryLine(job.diaryLine);
-
-    // The first week of work overlaps the week already spent waiting for a
-    // visa in this city.
-    std::int64_t minutes = std::int64_t{days} * MinutesPerDay;
-    if (s.visaf)
-        minutes = days >= VisaWaitDays ? minutes - VisaWaitDays * MinutesPerDay : 0;
-    addClamped(s.day, minutes);
+    passMinutes(s, workMinutes(days));
     if (std::int64_t{s.day} >= std::int64_t{s.dayp} + JusinDlg::PassportAnswerDelay)
         s.jusin3 = true;
     s.worked = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ public:
     static constexpr std::string_view NoDaysMessage = "働く日数を入力してください。";
     static constexpr std::string_view NotANumberMessage =
         "働く日数は半角の数字（整数）で入力してください。";
-    static constexpr std::string_view TooManyDigitsMessage = "働く日数が大きすぎます。";
+    static constexpr std::string_view TooManyDaysMessage = "働く日数が大きすぎます。";
     static constexpr std::string_view TenDaysMessage = "10日以上の長期アルバイトは出来ません";
     static constexpr std::string_view NoMoreWorkMessage =
         "これ以上アルバイト出来ません\nいったん首都を出てください";
@@ -39,6 +40,8 @@ public:
 private:
     // The days typed, or nothing after the player has been told what is wrong.
     std::optional<int> readDays();
+    // The minutes a first job of `days` days moves the calendar.
+    std::int64_t workMinutes(int days) const;
     void workFirstJob(int days);
     void workAgain();
 

@@ -5,9 +5,8 @@
 
 namespace korvalin {
 
-// Cash, the bank and the clock are 32-bit in the saved game. A sum past
-// either end stays at that end: wrapping would turn a fortune into a debt
-// or run the calendar backwards.
+// Cash and the bank are 32-bit in the saved game. A sum past either end
+// stays at that end: wrapping would turn a fortune into a debt.
 inline void addClamped(std::int32_t& field, std::int64_t amount)
 {
     constexpr std::int64_t Lowest = std::numeric_limits<std::int32_t>::min();

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "save/cp932.h"
 #include "save/diary_file.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
@@ -59,13 +60,16 @@ protected:
         g.diary.put(58, "end");
     }
 
-    // Loads the game from an INI text (Shift-JIS bytes) beside a diary.
+    // Loads the game saved in Seoul from an INI text (Shift-JIS bytes)
+    // beside a diary.
     void loadFrom(const std::string& ini)
     {
-        writeBytes(files.ini, "[State]\r\n" + ini);
+        writeBytes(files.ini, "[State]\r\n" + ini + "toshi=" + *toCp932(Seoul) + "\r\n");
         writeBytes(files.diary, "\r\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8b\x4c\r\n");
         loadGame(game, files);
     }
+
+    static constexpr std::string_view Seoul = "大韓民国首都ソウル";
 
     testing::FakeUi ui;
     testing::FakeClock clock;
@@ -227,6 +231,26 @@ TEST_F(SavedGameTest, WithoutASavedGameLoadSaysSoAndChangesNothing)
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].detail, NoSavedGameMessage);
     EXPECT_TRUE(s.TitlePending);
+}
+
+// Missing keys keep their fields, but the game resumes only on the capital
+// screen of one of its cities.
+TEST_F(SavedGameTest, ASavedGameThatNamesNoCityIsRefusedAndChangesNothing)
+{
+    writeBytes(files.diary, "end\r\n");
+    for (const char* ini : {"[State]\r\n", "[State]\r\nyen=777\r\nHaveMap=1\r\n",
+                            "[State]\r\nyen=777\r\ntoshi=Atlantis\r\n"}) {
+        ui.calls.clear();
+        writeBytes(files.ini, ini);
+        loadGame(game, files);
+        EXPECT_EQ(s.yen, 0) << ini;
+        EXPECT_FALSE(s.HaveMap) << ini;
+        EXPECT_EQ(game.CapitalDlg.Caption, "") << ini;
+        EXPECT_EQ(game.HelpDlg.Label5Color, colors::Aqua) << ini;
+        ASSERT_EQ(ui.calls.size(), 1u) << ini;
+        EXPECT_EQ(ui.calls[0].what, "warning");
+        EXPECT_NE(ui.calls[0].detail.find("再開する都市がわかりません"), std::string::npos);
+    }
 }
 
 TEST_F(SavedGameTest, AMissingDiaryStopsTheLoadBeforeAnythingChanges)

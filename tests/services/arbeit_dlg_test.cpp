@@ -3,7 +3,9 @@
 
 #include <limits>
 
+#include "save/saved_game.h"
 #include "services/services_fixture.h"
+#include "support/temp_dir.h"
 
 namespace korvalin {
 namespace {
@@ -81,7 +83,7 @@ TEST_F(Arbeit, BadDaysAreRefused)
         work(days);
     EXPECT_EQ(ui.count("message", ArbeitDlg::NoDaysMessage), 3);
     EXPECT_EQ(ui.count("message", ArbeitDlg::NotANumberMessage), 2);
-    EXPECT_EQ(ui.count("message", ArbeitDlg::TooManyDigitsMessage), 1);
+    EXPECT_EQ(ui.count("message", ArbeitDlg::TooManyDaysMessage), 1);
     EXPECT_EQ(s.yen, 0);
     EXPECT_EQ(s.day, 20 * Day);
     EXPECT_FALSE(s.worked);
@@ -122,13 +124,38 @@ TEST_F(Arbeit, RepeatWorkOnlyWhenStrandedAndNeverOverflows)
     EXPECT_EQ(ui.count("message", ArbeitDlg::NoMoreWorkMessage), 2);
 }
 
-// A first job of the longest kind: wages and the clock stop at their top.
-TEST_F(Arbeit, HugeJobsStopAtTheTopOfTheFields)
+// Without a passport a job has no day limit, but the calendar ends with day
+// 999,999, the last a saved game keeps: a job past it is refused, and no
+// week at the embassy and no step of the journey carries the clock beyond
+// it, so a save and a load never move the calendar.
+TEST_F(Arbeit, NothingCarriesTheCalendarPastTheLastDayASaveKeeps)
 {
     s.lostf = true;
-    work("2147483647");
-    EXPECT_EQ(s.yen, Most);
-    EXPECT_EQ(s.day, Most);
+    for (const char* days : {"2147483647", "1491308", "1000000", "999980"})
+        work(days);
+    EXPECT_EQ(ui.count("message", ArbeitDlg::TooManyDaysMessage), 4);
+    EXPECT_EQ(s.day, 20 * Day);
+    EXPECT_EQ(s.yen, 0);
+    EXPECT_FALSE(s.worked);
+
+    const int lastDay = 999999 * Day;
+    work("999979");
+    EXPECT_EQ(s.day, lastDay);
+    game.CapitalDlg.SpeedButton12Click();  // a new passport takes a week
+    EXPECT_FALSE(s.lostf);
+    useMap(testing::TestMap().fill(230, 110, 250, 130, testing::Japan));
+    release(testing::Right);
+    tick(8);
+    EXPECT_EQ(s.day, lastDay);
+
+    testing::TempDir dir;
+    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    inCity("大韓民国首都ソウル");
+    game.CapitalDlg.Button7Visible = false;
+    saveGame(game, files);
+    Game loaded{ui, clock};
+    loadGame(loaded, files);
+    EXPECT_EQ(loaded.state.day, lastDay);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/game.h"
+#include "save/saved_game.h"
 #include "support/fake_ports.h"
+#include "support/temp_dir.h"
 
 namespace korvalin {
 namespace {
@@ -58,6 +60,35 @@ TEST_F(NamaeDlgTest, ANameShiftJisCannotHoldIsRefusedWithAMessage)
         EXPECT_EQ(ui.calls[0].what, "warning");
         EXPECT_EQ(ui.calls[0].detail, NamaeDlg::UnwritableNameMessage);
     }
+}
+
+// Characters Shift-JIS writes as one and reads back as another: the name
+// the window takes is the name a saved game gives back, in Namae and in
+// the diary's lines.
+TEST_F(NamaeDlgTest, ANameComesBackFromASavedGameAsTheWindowTookIt)
+{
+    testing::TempDir dir;
+    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    game.CapitalDlg.Caption = "大韓民国首都ソウル";
+    game.CapitalDlg.Button7Visible = false;
+    for (const char* typed : {"〜", "−", "¢", "£", "¬", "‖", "—", "¥", "‾"}) {
+        namae.Password = std::string("虹子") + typed + "100";
+        namae.OKBtnClick();
+        const std::string taken = game.state.Namae;
+        EXPECT_EQ(namae.Password, taken);
+        game.appendDiaryLine("　　" + taken + "、出発。");
+        saveGame(game, files);
+
+        testing::FakeUi loadUi;
+        Game loaded{loadUi, clock};
+        loadGame(loaded, files);
+        EXPECT_EQ(loaded.state.Namae, taken) << typed;
+        EXPECT_EQ(loaded.diary.get(loaded.state.dd), "　　" + taken + "、出発。") << typed;
+    }
+    EXPECT_EQ(ui.count("warning"), 0);
+    namae.Password = "虹子〜";
+    namae.OKBtnClick();
+    EXPECT_EQ(game.state.Namae, "虹子～");
 }
 
 }  // namespace

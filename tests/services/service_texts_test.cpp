@@ -24,7 +24,7 @@ std::vector<std::string_view> fixedTexts()
         BankDlg::NothingDeposited, BankDlg::Deposited, BankDlg::Question, BankDlg::OkCaption,
         BankDlg::CancelCaption, DenpoDlg::OnceOnlyNotice, SosinDlg::Prompt, JusinDlg::Arrived,
         JusinDlg::NoneArrived, ArbeitDlg::Question, ArbeitDlg::DaysUnit, ArbeitDlg::CancelCaption,
-        ArbeitDlg::NoDaysMessage, ArbeitDlg::NotANumberMessage, ArbeitDlg::TooManyDigitsMessage,
+        ArbeitDlg::NoDaysMessage, ArbeitDlg::NotANumberMessage, ArbeitDlg::TooManyDaysMessage,
         ArbeitDlg::TenDaysMessage, ArbeitDlg::NoMoreWorkMessage, KaimonoDlg::Question,
         KaimonoDlg::OneOnly, KaimonoDlg::NoMoneyMessage, KaimonoDlg::HorseMessage,
         SitiyaDlg::Question, SitiyaDlg::AnyNumber,

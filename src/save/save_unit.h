@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace korvalin {
+
+struct NewContents {
+    std::filesystem::path path;
+    std::string bytes;
+};
+
+// The files of one saved game, replaced as one: after a kill at any moment
+// the next start or load finds all the old files or all the new ones.
+//
+// A save writes and flushes every new file to a temporary file beside it,
+// then writes a journal naming those temporaries, renames them over the
+// files and removes the journal. A journal found later was left by a save
+// killed while renaming, and its renames are finished; temporary files no
+// journal names were left by a save killed before its journal, and go.
+class SaveUnit {
+public:
+    SaveUnit(std::filesystem::path journal, std::vector<std::filesystem::path> files);
+
+    // What a start, a load and a save do first: finish the renames of a
+    // journal left behind, then remove the temporary files earlier saves
+    // left (only names the game makes, only beside the unit's files). The
+    // message to show when the renames cannot be finished, else nothing.
+    std::optional<std::string> settle() const;
+
+    // Replaces the files named in `contents`, which are all of the unit's
+    // files or some of them. The message to show when that fails, else
+    // nothing; a failure before the journal leaves the old files as they
+    // were, one after it leaves the journal for the next settle.
+    std::optional<std::string> replace(std::span<const NewContents> contents) const;
+
+private:
+    // The journal's temporaries, or nothing when it is not one the game wrote.
+    std::optional<std::vector<std::string>> readJournal() const;
+    std::optional<std::string> finish(const std::vector<std::string>& temporaries) const;
+    void removeLeftovers() const;
+
+    std::filesystem::path journal_;
+    std::vector<std::filesystem::path> files_;
+};
+
+}  // namespace korvalin
