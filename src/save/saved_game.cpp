@@ -92,7 +92,8 @@ void saveGame(Game& game, const SaveFiles& files)
     game.state.toshi = game.CapitalDlg.Caption;
     std::vector<NewContents> contents;
     std::optional<std::string> error;
-    if (game.CapitalDlg.Button7Visible && game.state.capitalf)
+    const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
+    if (diaryOnly)
         game.ui.message(VisaFirstMessage);
     else
         error = savedGameBytes(game, files.ini,
@@ -107,7 +108,7 @@ void saveGame(Game& game, const SaveFiles& files)
     if (error)
         game.ui.warning(*error);
     else
-        game.ui.message(iniBytes ? SavedMessage : DiaryOnlySavedMessage);
+        game.ui.message(diaryOnly ? DiaryOnlySavedMessage : SavedMessage);
 }
 
 }  // namespace korvalin
