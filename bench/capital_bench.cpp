@@ -2,7 +2,7 @@
 // half-second tick of the pulse and the footprints.
 #include <benchmark/benchmark.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/headless_driver.h"
 #include "journey/headless_ui.h"
 

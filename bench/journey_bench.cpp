@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/headless_driver.h"
 #include "journey/headless_ui.h"
 #include "world/bitmap.h"

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
+#include "maps/world_map_picture.h"
 #include "world/world_grid.h"
-#include "world/world_map_picture.h"
 
 namespace korvalin {
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/game.h"
-#include "journey/game_clock.h"
+#include "game/game.h"
+#include "game/game_clock.h"
+#include "game/loss_divisor.h"
 #include "journey/headless_ui.h"
-#include "journey/loss_divisor.h"
 #include "save/saved_game.h"
 
 namespace {

@@ -11,10 +11,10 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/game_dialog_qt.h"
-#include "app/print_lines_qt.h"
-#include "app/text_qt.h"
-#include "app/window_frame_qt.h"
+#include "widgets/game_dialog_qt.h"
+#include "widgets/print_lines_qt.h"
+#include "widgets/text_qt.h"
+#include "widgets/window_frame_qt.h"
 
 namespace korvalin {
 

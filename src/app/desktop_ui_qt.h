@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/ports.h"
+#include "game/ports.h"
 
 class QWidget;
 

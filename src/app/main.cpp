@@ -7,16 +7,16 @@
 #include <memory>
 
 #include "app/desktop_ui_qt.h"
-#include "app/font_warmup_qt.h"
-#include "app/game.h"
-#include "app/game_style_qt.h"
-#include "app/program_icon_qt.h"
 #include "app/splash_window.h"
-#include "app/startup_error.h"
 #include "app/startup_qt.h"
 #include "app/system_clock.h"
-#include "app/text_qt.h"
+#include "game/game.h"
+#include "game/startup_error.h"
 #include "save/saved_game.h"
+#include "widgets/font_warmup_qt.h"
+#include "widgets/game_style_qt.h"
+#include "widgets/program_icon_qt.h"
+#include "widgets/text_qt.h"
 
 using namespace korvalin;
 

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "app/colors.h"
-#include "app/palette_qt.h"
-#include "app/window_frame_qt.h"
-#include "app/window_id.h"
+#include "game/colors.h"
+#include "game/window_id.h"
+#include "widgets/palette_qt.h"
+#include "widgets/window_frame_qt.h"
 
 namespace korvalin {
 

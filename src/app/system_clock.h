@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ports.h"
+#include "game/ports.h"
 
 namespace korvalin {
 

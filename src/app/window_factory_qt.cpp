@@ -1,11 +1,11 @@
 #include "app/window_factory_qt.h"
 
-#include "app/end_dlg_window.h"
-#include "app/help_dlg_window.h"
-#include "app/london_dlg_window.h"
 #include "capital/capital_dlg_window.h"
 #include "capital/flag_dlg_window.h"
+#include "endings/end_dlg_window.h"
+#include "endings/london_dlg_window.h"
 #include "journey/travel_window.h"
+#include "maps/world_map_window.h"
 #include "services/about_box_window.h"
 #include "services/arbeit_dlg_window.h"
 #include "services/bank_dlg_window.h"
@@ -20,7 +20,7 @@
 #include "services/sitiya_dlg_window.h"
 #include "services/sosin_dlg_window.h"
 #include "services/sosind_dlg_window.h"
-#include "world/world_map_window.h"
+#include "title/help_dlg_window.h"
 
 namespace korvalin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/window_id.h"
+#include "game/window_id.h"
 
 class QWidget;
 

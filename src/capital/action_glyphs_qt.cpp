@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "app/text_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

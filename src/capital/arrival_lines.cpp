@@ -4,9 +4,9 @@
 #include <array>
 #include <utility>
 
-#include "app/game_state.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
+#include "game/game_state.h"
+#include "world/city_table.h"
 
 namespace korvalin {
 

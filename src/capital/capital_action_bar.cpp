@@ -1,7 +1,7 @@
 // The bar of city actions, and the timer's footprints and colour pulse.
-#include "app/game.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
+#include "game/game.h"
 #include "save/saved_game.h"
 
 namespace korvalin {

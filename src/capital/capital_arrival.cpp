@@ -1,12 +1,12 @@
 // Arriving in a city: the screen's set-up on every show, and the flag's facts.
-#include "app/game.h"
 #include "capital/arrival_lines.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
 #include "capital/country_facts.h"
-#include "capital/country_table.h"
 #include "capital/leg_state.h"
+#include "game/game.h"
+#include "world/city_table.h"
+#include "world/country_table.h"
 #include "world/region_table.h"
 
 namespace korvalin {

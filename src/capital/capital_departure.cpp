@@ -1,10 +1,10 @@
 // Choosing the next country and leaving the city.
-#include "app/game.h"
 #include "capital/arrival_lines.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
 #include "capital/leg_state.h"
+#include "game/game.h"
+#include "world/city_table.h"
 
 namespace korvalin {
 

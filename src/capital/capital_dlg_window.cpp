@@ -14,17 +14,17 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "app/click_label_qt.h"
-#include "app/close_guard_qt.h"
-#include "app/colors.h"
 #include "app/desktop_ui_qt.h"
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/text_qt.h"
 #include "capital/action_glyphs_qt.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
 #include "capital/flag_dlg_window.h"
+#include "game/colors.h"
+#include "game/game.h"
+#include "widgets/click_label_qt.h"
+#include "widgets/close_guard_qt.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
+#include "world/city_table.h"
 
 namespace korvalin {
 

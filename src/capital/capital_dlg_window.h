@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/game_dialog_qt.h"
+#include "widgets/game_dialog_qt.h"
 
 class QFrame;
 class QLabel;

@@ -1,11 +1,11 @@
 // The embassies: unfolding the destination list, the visa and the Japanese
 // embassy.
-#include "app/game.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/visa_lines.h"
+#include "game/game.h"
+#include "game/game_clock.h"
 #include "journey/diary_entries.h"
-#include "journey/game_clock.h"
 
 namespace korvalin {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "capital/country_facts.h"
-#include "capital/country_table.h"
+#include "world/country_table.h"
 
 namespace korvalin {
 

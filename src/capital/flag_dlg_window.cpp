@@ -1,6 +1,6 @@
 #include "capital/flag_dlg_window.h"
 
-#include "app/text_qt.h"
+#include "widgets/text_qt.h"
 
 // The pictures sit in the GUI library, whose resource object the linker leaves
 // out unless something asks for it; Qt's macro must be used outside namespaces.

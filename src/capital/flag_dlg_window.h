@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <string_view>
 
-#include "app/game_dialog_qt.h"
+#include "widgets/game_dialog_qt.h"
 
 namespace korvalin {
 

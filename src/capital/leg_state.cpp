@@ -1,6 +1,6 @@
 #include "capital/leg_state.h"
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 namespace korvalin {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capital/city_table.h"
+#include "world/city_table.h"
 
 namespace korvalin {
 

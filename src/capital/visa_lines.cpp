@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "capital/capital_texts.h"
-#include "capital/country_table.h"
+#include "world/country_table.h"
 
 namespace korvalin {
 

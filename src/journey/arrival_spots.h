@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "journey/direction.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

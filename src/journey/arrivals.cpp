@@ -1,6 +1,6 @@
 #include <bitset>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/arrival_spots.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"

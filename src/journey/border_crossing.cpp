@@ -1,4 +1,4 @@
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/neighbourhood.h"
 

@@ -2,7 +2,7 @@
 #include <array>
 #include <limits>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/country_entry_table.h"
 #include "world/region_table.h"

@@ -1,7 +1,7 @@
 #include "journey/diary_entries.h"
 
-#include "app/calendar.h"
-#include "app/game.h"
+#include "game/calendar.h"
+#include "game/game.h"
 #include "journey/diary_texts.h"
 #include "world/region_table.h"
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "journey/direction.h"
 #include "journey/travel_modes.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "journey/direction.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

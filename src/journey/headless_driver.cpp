@@ -1,6 +1,6 @@
 #include "journey/headless_driver.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

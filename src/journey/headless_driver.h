@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "app/ports.h"
+#include "game/ports.h"
 
 namespace korvalin {
 

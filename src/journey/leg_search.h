@@ -4,9 +4,9 @@
 #include <span>
 #include <vector>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "journey/arrival_spots.h"
-#include "journey/direction.h"
+#include "world/direction.h"
 #include "world/world_grid.h"
 
 namespace korvalin {

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "app/game.h"
+#include "game/game.h"
+#include "game/game_clock.h"
 #include "journey/diary_entries.h"
-#include "journey/game_clock.h"
 #include "journey/travel_modes.h"
 
 namespace korvalin {

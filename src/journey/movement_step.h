@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "journey/direction.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

@@ -1,7 +1,7 @@
-#include "app/game.h"
+#include "game/game.h"
+#include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
-#include "journey/loss_divisor.h"
 #include "journey/neighbourhood.h"
 #include "world/region_table.h"
 

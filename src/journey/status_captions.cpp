@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 namespace korvalin {
 

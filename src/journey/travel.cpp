@@ -1,6 +1,6 @@
 #include "journey/travel.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/colors.h"
-#include "app/window_id.h"
+#include "game/colors.h"
+#include "game/window_id.h"
 
 namespace korvalin {
 

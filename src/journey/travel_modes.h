@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/colors.h"
-#include "app/game_state.h"
+#include "game/colors.h"
+#include "game/game_state.h"
 
 namespace korvalin {
 

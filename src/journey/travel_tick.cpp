@@ -1,7 +1,7 @@
 // The journey timer: the one place that moves the hiker.
-#include "app/game.h"
+#include "game/game.h"
+#include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
-#include "journey/loss_divisor.h"
 #include "journey/movement_step.h"
 #include "journey/status_captions.h"
 

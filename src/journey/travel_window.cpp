@@ -13,13 +13,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/file_paths.h"
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/startup_error.h"
-#include "app/text_qt.h"
-#include "app/window_frame_qt.h"
-#include "world/place_names.h"
+#include "game/game.h"
+#include "game/startup_error.h"
+#include "maps/place_names.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
+#include "widgets/window_frame_qt.h"
+#include "world/tile_sheet_places.h"
 #include "world/tile_sheet_qt.h"
 
 namespace korvalin {

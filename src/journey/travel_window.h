@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "app/frequent_title_qt.h"
 #include "journey/travel.h"
+#include "widgets/frequent_title_qt.h"
 
 class QLabel;
 class QMenuBar;

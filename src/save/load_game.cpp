@@ -4,9 +4,8 @@
 #include <map>
 #include <type_traits>
 
-#include "app/colors.h"
-#include "app/game.h"
-#include "capital/city_table.h"
+#include "game/colors.h"
+#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -14,6 +13,7 @@
 #include "save/profile_value.h"
 #include "save/saved_fields.h"
 #include "save/saved_game.h"
+#include "world/city_table.h"
 
 namespace korvalin {
 

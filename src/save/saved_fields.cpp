@@ -1,8 +1,8 @@
 #include "save/saved_fields.h"
 
-#include "app/game.h"
-#include "journey/game_clock.h"
-#include "journey/loss_divisor.h"
+#include "game/game.h"
+#include "game/game_clock.h"
+#include "game/loss_divisor.h"
 
 namespace korvalin {
 

@@ -4,12 +4,12 @@
 #include <type_traits>
 #include <vector>
 
-#include "app/file_paths.h"
-#include "app/game.h"
+#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
 #include "save/ini_section.h"
+#include "save/save_folder.h"
 #include "save/save_unit.h"
 #include "save/saved_fields.h"
 

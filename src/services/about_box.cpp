@@ -1,6 +1,6 @@
 #include "services/about_box.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/game.h"
-#include "app/program_icon_qt.h"
-#include "app/text_qt.h"
+#include "game/game.h"
+#include "widgets/program_icon_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "app/game.h"
+#include "game/game.h"
+#include "game/game_clock.h"
 #include "journey/diary_entries.h"
-#include "journey/game_clock.h"
 #include "services/arbeit_jobs.h"
 #include "services/clamped_sum.h"
 #include "services/jusin_dlg.h"

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/text_qt.h"
+#include "game/game.h"
 #include "services/service_pictures_qt.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

@@ -1,6 +1,6 @@
 #include <array>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "services/arbeit_jobs.h"
 
 namespace korvalin {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/clamped_sum.h"
 
 namespace korvalin {

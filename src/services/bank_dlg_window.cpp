@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/game.h"
-#include "app/text_qt.h"
+#include "game/game.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

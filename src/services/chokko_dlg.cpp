@@ -1,6 +1,6 @@
 #include "services/chokko_dlg.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

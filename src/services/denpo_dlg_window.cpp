@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/service_pictures_qt.h"
 
 namespace korvalin {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 namespace korvalin {
 

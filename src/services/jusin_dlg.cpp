@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/clamped_sum.h"
 #include "services/telegram_replies.h"
 

@@ -1,7 +1,7 @@
 #include "services/kaimono_dlg.h"
 
-#include "app/game.h"
-#include "journey/loss_divisor.h"
+#include "game/game.h"
+#include "game/loss_divisor.h"
 #include "services/goods.h"
 
 namespace korvalin {

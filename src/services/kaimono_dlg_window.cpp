@@ -2,11 +2,11 @@
 
 #include <QRadioButton>
 
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/text_qt.h"
+#include "game/game.h"
 #include "services/goods.h"
 #include "services/service_pictures_qt.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

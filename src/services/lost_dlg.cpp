@@ -1,6 +1,6 @@
 #include "services/lost_dlg.h"
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

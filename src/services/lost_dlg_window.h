@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/game_dialog_qt.h"
+#include "widgets/game_dialog_qt.h"
 
 namespace korvalin {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/cp932.h"
 
 namespace korvalin {

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/close_guard_qt.h"
-#include "app/game.h"
-#include "app/text_qt.h"
+#include "game/game.h"
+#include "widgets/close_guard_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

@@ -13,12 +13,12 @@
 
 #include <algorithm>
 
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/program_icon_qt.h"
-#include "app/text_qt.h"
-#include "app/window_frame_qt.h"
-#include "services/diary_font_qt.h"
+#include "game/game.h"
+#include "widgets/diary_font_qt.h"
+#include "widgets/palette_qt.h"
+#include "widgets/program_icon_qt.h"
+#include "widgets/text_qt.h"
+#include "widgets/window_frame_qt.h"
 
 namespace korvalin {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app/text_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

@@ -8,8 +8,8 @@
 #include <functional>
 #include <string_view>
 
-#include "app/game_dialog_qt.h"
 #include "services/choice.h"
+#include "widgets/game_dialog_qt.h"
 
 namespace korvalin {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/diary_file.h"
 
 namespace korvalin {

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/game.h"
-#include "app/palette_qt.h"
-#include "app/text_qt.h"
+#include "game/game.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 

@@ -1,6 +1,6 @@
 #include "services/sosin_dlg.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/clamped_sum.h"
 
 namespace korvalin {

@@ -2,7 +2,7 @@
 
 #include <QRadioButton>
 
-#include "app/game.h"
+#include "game/game.h"
 
 namespace korvalin {
 

@@ -1,6 +1,6 @@
 #include "services/sosind_dlg_window.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/notice_layout_qt.h"
 
 namespace korvalin {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "capital/city_table.h"
-#include "capital/country_table.h"
+#include "world/city_table.h"
+#include "world/country_table.h"
 #include "world/region_table.h"
 
 namespace korvalin {

@@ -8,8 +8,8 @@
 
 #include <cstring>
 
-#include "app/file_paths.h"
 #include "world/bmp_header.h"
+#include "world/tile_sheet_places.h"
 
 namespace korvalin {
 

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "journey/direction.h"
 #include "world/bitmap.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

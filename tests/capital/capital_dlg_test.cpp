@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "capital/country_facts.h"
-#include "capital/country_table.h"
 #include "capital_fixture.h"
+#include "world/country_table.h"
 #include "world/region_table.h"
 
 namespace korvalin::testing {

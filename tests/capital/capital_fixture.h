@@ -4,8 +4,8 @@
 
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
 #include "journey/journey_fixture.h"
+#include "world/city_table.h"
 
 namespace korvalin::testing {
 

@@ -11,15 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "app/game_state.h"
 #include "capital/arrival_lines.h"
 #include "capital/capital_texts.h"
-#include "capital/city_table.h"
 #include "capital/country_facts.h"
-#include "capital/country_table.h"
 #include "capital/visa_lines.h"
-#include "world/region_table.h"
+#include "game/game_state.h"
 #include "support/shift_jis.h"
+#include "world/city_table.h"
+#include "world/country_table.h"
+#include "world/region_table.h"
 
 namespace korvalin {
 namespace {

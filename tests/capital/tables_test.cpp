@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "capital/city_table.h"
-#include "capital/country_table.h"
 #include "journey/arrival_spots.h"
 #include "save/cp932.h"
+#include "support/shift_jis.h"
+#include "world/city_table.h"
+#include "world/country_table.h"
 #include "world/region_table.h"
 #include "world/tile_codes.h"
-#include "support/shift_jis.h"
 
 namespace korvalin {
 namespace {

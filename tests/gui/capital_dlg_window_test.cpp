@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
 #include "capital/capital_dlg_window.h"
 #include "capital/country_facts.h"
+#include "game/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

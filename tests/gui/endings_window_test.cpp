@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/end_dlg_window.h"
-#include "app/game.h"
-#include "app/london_dlg_window.h"
+#include "endings/end_dlg_window.h"
+#include "endings/london_dlg_window.h"
+#include "game/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

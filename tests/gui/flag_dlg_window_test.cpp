@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
-#include "capital/country_table.h"
 #include "capital/flag_dlg_window.h"
+#include "game/game.h"
 #include "support/fake_ports.h"
+#include "world/country_table.h"
 
 namespace korvalin {
 namespace {

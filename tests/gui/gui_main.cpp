@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game_style_qt.h"
+#include "widgets/game_style_qt.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "app/help_dlg_window.h"
+#include "title/help_dlg_window.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
@@ -9,10 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
-#include "app/help_pages.h"
-#include "app/text_qt.h"
+#include "game/game.h"
 #include "support/fake_ports.h"
+#include "title/help_pages.h"
+#include "widgets/text_qt.h"
 
 namespace korvalin {
 namespace {

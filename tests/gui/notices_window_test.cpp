@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/about_box_window.h"
 #include "services/chokko_dlg_window.h"
 #include "services/lost_dlg_window.h"

@@ -1,4 +1,4 @@
-#include "app/print_lines_qt.h"
+#include "widgets/print_lines_qt.h"
 
 #include <QFontMetrics>
 #include <QMap>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "services/diary_font_qt.h"
+#include "widgets/diary_font_qt.h"
 
 namespace korvalin {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "services/arbeit_dlg_window.h"
 #include "services/bank_dlg_window.h"
 #include "services/denpo_dlg_window.h"

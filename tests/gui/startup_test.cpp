@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "app/desktop_ui_qt.h"
-#include "app/game.h"
-#include "app/startup_error.h"
 #include "app/startup_qt.h"
+#include "game/game.h"
+#include "game/startup_error.h"
 #include "journey/travel_window.h"
 #include "support/fake_ports.h"
 

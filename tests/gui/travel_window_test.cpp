@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/travel_window.h"
 #include "support/fake_ports.h"
 

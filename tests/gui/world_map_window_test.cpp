@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/journey_fixture.h"
+#include "maps/world_map_window.h"
 #include "support/fake_ports.h"
-#include "world/world_map_window.h"
 
 namespace korvalin {
 namespace {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "app/game.h"
-#include "app/random.h"
+#include "game/game.h"
+#include "game/random.h"
 #include "journey/travel.h"
 #include "support/fake_ports.h"
 

@@ -1,5 +1,5 @@
 // Losing the passport on the open road, and the cap on kk.
-#include "journey/loss_divisor.h"
+#include "game/loss_divisor.h"
 #include "journey_fixture.h"
 
 namespace korvalin::testing {

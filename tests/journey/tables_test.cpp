@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "capital/country_table.h"
 #include "journey/arrival_spots.h"
 #include "journey/country_entry_table.h"
 #include "journey/diary_texts.h"
 #include "save/cp932.h"
 #include "support/shift_jis.h"
+#include "world/country_table.h"
 
 namespace korvalin {
 namespace {

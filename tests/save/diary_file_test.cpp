@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/diary.h"
+#include "game/diary.h"
 #include "support/temp_dir.h"
 
 namespace korvalin {

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/saved_game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "support/fake_ports.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/saved_game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"

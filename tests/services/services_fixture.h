@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/random.h"
+#include "game/random.h"
 #include "journey/journey_fixture.h"
 
 namespace korvalin::testing {

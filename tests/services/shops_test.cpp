@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "journey/loss_divisor.h"
+#include "game/loss_divisor.h"
 #include "services/services_fixture.h"
 
 namespace korvalin {

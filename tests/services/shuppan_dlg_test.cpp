@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "save/diary_file.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"

@@ -6,8 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/game.h"
-#include "app/help_dlg.h"
+#include "game/game.h"
 #include "save/cp932.h"
 #include "services/about_box.h"
 #include "services/chokko_dlg.h"
@@ -17,6 +16,7 @@
 #include "services/shuppan_dlg.h"
 #include "support/fake_ports.h"
 #include "support/shift_jis.h"
+#include "title/help_dlg.h"
 
 namespace korvalin {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ports.h"
+#include "game/ports.h"
 
 namespace korvalin::testing {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "capital/city_table.h"
+#include "world/city_table.h"
 #include "world/region_table.h"
 #include "world/world_grid.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "capital/city_table.h"
 #include "capital/leg_state.h"
 #include "journey/arrival_spots.h"
 #include "journey/leg_search.h"
+#include "world/city_table.h"
 #include "world/world_grid.h"
 
 namespace korvalin {

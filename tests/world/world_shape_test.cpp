@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "capital/city_table.h"
-#include "capital/country_table.h"
+#include "world/city_table.h"
 #include "world/country_adjacency.h"
+#include "world/country_table.h"
 #include "world/region_table.h"
 #include "world/world_grid.h"
 

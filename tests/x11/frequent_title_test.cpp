@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/frequent_title_qt.h"
+#include "widgets/frequent_title_qt.h"
 
 namespace korvalin {
 namespace {

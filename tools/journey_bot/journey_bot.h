@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "bot_ui.h"
-#include "journey/direction.h"
+#include "game/game.h"
 #include "journey/headless_driver.h"
 #include "route_plan.h"
 #include "save/saved_game.h"
 #include "watchman.h"
+#include "world/direction.h"
 
 namespace korvalin {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "capital/city_table.h"
 #include "journey/arrival_spots.h"
+#include "world/city_table.h"
 #include "world/world_grid.h"
 
 namespace korvalin {

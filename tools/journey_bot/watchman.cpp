@@ -1,6 +1,6 @@
 #include "watchman.h"
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/travel_modes.h"
 #include "world/tile_codes.h"
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
+#include "game/game.h"
 #include "journey/headless_driver.h"
 #include "journey/headless_ui.h"
 #include "save/saved_game.h"

@@ -13,8 +13,8 @@
 #include <numeric>
 #include <vector>
 
-#include "app/game.h"
 #include "app/system_clock.h"
+#include "game/game.h"
 #include "journey/headless_ui.h"
 #include "journey/travel_window.h"
 

@@ -1,0 +1,31 @@
+#include "endings/end_dlg.h"
+
+#include "endings/restart_journey.h"
+#include "game/game.h"
+#include "save/diary_file.h"
+
+namespace korvalin {
+
+void EndDlg::OKBtnClick()
+{
+    restartJourney(game_, WindowId::EndDlg);
+}
+
+// A diary that cannot be written is reported and the game goes on: the
+// window comes back on the next tick, and giving up again does not repeat
+// the last line.
+void EndDlg::CancelBtnClick()
+{
+    GameState& s = game_.state;
+    if (game_.diary.get(s.dd) != GiveUpLine)
+        game_.appendDiaryLine(GiveUpLine);
+    if (const auto error = saveDiaryFile(game_.saveFiles.diary, game_.diary.lines())) {
+        game_.ui.warning(*error);
+        return;
+    }
+    s.yen = 0;
+    s.quitf = true;
+    game_.ui.requestMainWindowClose();
+}
+
+}  // namespace korvalin

@@ -1,0 +1,96 @@
+#include "endings/london_dlg.h"
+
+#include "endings/restart_journey.h"
+#include "game/game.h"
+
+namespace korvalin {
+
+namespace {
+
+// Where the words come to rest.
+constexpr int JustLeft = 144;
+constexpr int ArrivedLeft = 212;
+constexpr int CongratulationsTop = 189;
+
+}  // namespace
+
+void LondonDlg::FormCreate()
+{
+    Label1 = {-54, 104};
+    Label2 = {472, 104};
+    Label3 = {139, 138};
+    Label4 = {109, 272};
+    CirclesVisible = false;
+    Label7 = {};
+    Label8 = {};
+    Color = colors::Black;
+    shuppanf = true;
+}
+
+// "just" shows on the 51st tick, "arrived" and "LONDON" on the 66th, and
+// "Congratulations!" comes to rest 42 ticks later.
+void LondonDlg::Timer1Timer()
+{
+    if (Label1.Left > JustLeft - 1) {
+        Label1.Left = JustLeft;
+        Label1.Visible = true;
+    }
+    if (Label1.Left < JustLeft)
+        Label1.Left += 4;
+
+    if (Label2.Left <= ArrivedLeft) {
+        Label2.Left = ArrivedLeft;
+        Label2.Visible = true;
+    }
+    if (Label2.Left > ArrivedLeft)
+        Label2.Left -= 4;
+
+    // Both words must have come to rest, not merely reached their places.
+    if (Label1.Visible && Label2.Visible)
+        Label3.Visible = true;
+
+    if (Label4.Top <= CongratulationsTop) {
+        Label4.Top = CongratulationsTop;
+        Label4.Visible = true;
+        CirclesVisible = true;
+        judge();
+    } else if (Label3.Visible) {
+        Label4.Top -= 2;
+    }
+}
+
+void LondonDlg::judge()
+{
+    const GameState& s = game_.state;
+    const std::string days =
+        std::string(ArrivedPrefix) + std::to_string(s.dayNumber()) + std::string(ArrivedSuffix);
+    Label7.Visible = true;
+    if (s.day > RecordMinutes) {
+        Label7.Caption = days + "\n" + std::string(AlmostLine);
+        return;
+    }
+    Color = colors::Red;
+    Label7.Caption = days;
+    Label8.Caption = s.Level1 ? Level1Line : s.Level2 ? Level2Line : s.Level3 ? Level3Line : "";
+    Label8.Visible = true;
+    // The window's timer runs only while it is shown.
+    if (shuppanf) {
+        shuppanf = false;
+        game_.ui.show(WindowId::ShuppanDlg);
+    }
+}
+
+void LondonDlg::Label5Click()
+{
+    restartJourney(game_, WindowId::LondonDlg);
+}
+
+// The journey timer ends the program once it sees quitf. The diary is not
+// saved here: publishing saves it.
+void LondonDlg::Label6Click()
+{
+    game_.state.quitf = true;
+    game_.ui.close(WindowId::LondonDlg);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/colors.h"
+#include "game/game_state.h"
+
+namespace korvalin {
+
+class Game;
+
+// The goal screen in London: four words fly in over the picture, the seven
+// circles light up, and the journey is judged against the 190-day record.
+class LondonDlg {
+public:
+    static constexpr int RecordMinutes = 190 * MinutesPerDay;
+    static constexpr int TimerInterval = 10;
+
+    static constexpr std::string_view Label1Caption = "just";
+    static constexpr std::string_view Label2Caption = "arrived";
+    static constexpr std::string_view Label3Caption = "LONDON";
+    static constexpr std::string_view Label4Caption = "Congratulations!";
+    static constexpr std::string_view Label5Caption = "もう一度";
+    static constexpr std::string_view Label6Caption = "終了";
+    static constexpr std::string_view ArrivedPrefix = "あなたは";
+    static constexpr std::string_view ArrivedSuffix = "日でロンドンに到着しました";
+    static constexpr std::string_view AlmostLine = "もう少しですね";
+    static constexpr std::string_view Level1Line = "次は貧民コースにチャレンジしてください";
+    static constexpr std::string_view Level2Line = "次は大貧民コースにチャレンジしてください";
+    static constexpr std::string_view Level3Line = "もう一人前のヒッチハイカーです";
+
+    struct Word {
+        int Left = 0;
+        int Top = 0;
+        bool Visible = false;
+    };
+
+    struct Line {
+        std::string Caption;
+        bool Visible = false;
+    };
+
+    explicit LondonDlg(Game& game) : game_(game) {}
+
+    // Run on every showing: the animation starts over and the publish offer
+    // may be made once more.
+    void FormCreate();
+    void Timer1Timer();
+    void Label5Click();  // もう一度
+    void Label6Click();  // 終了
+
+    Word Label1{};                // just
+    Word Label2{};                // arrived
+    Word Label3{};                // LONDON
+    Word Label4{};                // Congratulations!
+    bool CirclesVisible = false;  // S_1 .. S_7
+    Line Label7;
+    Line Label8;
+    std::uint32_t Color = colors::Black;
+    bool shuppanf = true;  // the publish offer is still to be made
+
+private:
+    void judge();
+
+    Game& game_;
+};
+
+}  // namespace korvalin

@@ -1,0 +1,168 @@
+#include "endings/london_dlg_window.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+
+#include "endings/london_picture_qt.h"
+#include "game/game.h"
+#include "widgets/click_label_qt.h"
+#include "widgets/close_guard_qt.h"
+#include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
+
+namespace korvalin {
+
+namespace {
+
+constexpr QPoint PicturePlace{76, 32};
+constexpr int CircleSize = 30;
+constexpr int BarHeight = 23;
+
+struct Circle {
+    QPoint place;
+    QRgb colour;
+};
+
+// S_1 .. S_7, in an arc over the picture.
+constexpr std::array<Circle, 7> Circles{{
+    {{78, 139}, colors::Blue},
+    {{101, 82}, colors::Lime},
+    {{151, 37}, colors::Yellow},
+    {{223, 21}, colors::Red},
+    {{298, 37}, colors::Purple},
+    {{341, 86}, colors::Teal},
+    {{357, 143}, colors::Aqua},
+}};
+
+}  // namespace
+
+TLondonDlg::TLondonDlg(Game& game)
+    : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
+{
+    // Kept on top, with no close box: the window is left through its bar.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowStaysOnTopHint);
+    closeOnlyFromHandlers(this);
+    setFixedSize(ClientSize, ClientSize);
+
+    words_ = {word("Label1", LondonDlg::Label1Caption, 32, colors::Red),
+              word("Label2", LondonDlg::Label2Caption, 32, colors::Yellow),
+              word("Label3", LondonDlg::Label3Caption, 43, colors::Teal),
+              word("Label4", LondonDlg::Label4Caption, 32, colors::Purple)};
+    Label7 = word("Label7", {}, 16, colors::White);
+    Label7->move(99, 253);
+    Label8 = word("Label8", {}, 16, colors::White);
+    Label8->move(99, 288);
+    buildBar();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(LondonDlg::TimerInterval);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        model_.Timer1Timer();
+        sync();
+    });
+}
+
+QLabel* TLondonDlg::word(const char* name, std::string_view caption, int pixels, QRgb colour)
+{
+    auto* label = new QLabel(qtext(caption), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(pixelFont(pixels));
+    setTextColour(label, QColor(colour));
+    label->hide();
+    return label;
+}
+
+// The large words are measured when the window first opens: measuring them
+// loads fonts of sizes that the start of the game has no use for.
+void TLondonDlg::sizeTexts()
+{
+    if (textsSized_)
+        return;
+    textsSized_ = true;
+    for (QLabel* word : words_)
+        word->adjustSize();
+    for (QLabel* choice : bar_->findChildren<QLabel*>()) {
+        choice->adjustSize();
+        choice->move(choice->x(), (BarHeight - choice->height()) / 2);
+    }
+}
+
+void TLondonDlg::buildBar()
+{
+    bar_ = new QWidget(this);
+    QWidget* bar = bar_;
+    bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
+    fillBackground(bar, QColor(colors::Teal));
+    const auto choice = [bar](const char* name, std::string_view caption, int left, QRgb colour,
+                              void (LondonDlg::*handler)(), LondonDlg& model) {
+        auto* label = new ClickLabel(qtext(caption), bar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFont(pixelFont(15, true));
+        setTextColour(label, QColor(colour));
+        label->move(left, 0);
+        label->onClick = [&model, handler](Qt::MouseButton button) {
+            if (button == Qt::LeftButton)
+                (model.*handler)();
+        };
+    };
+    choice("Label5", LondonDlg::Label5Caption, 148, colors::White, &LondonDlg::Label5Click, model_);
+    choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow, &LondonDlg::Label6Click,
+           model_);
+}
+
+// Every showing starts the animation over.
+void TLondonDlg::showEvent(QShowEvent* event)
+{
+    sizeTexts();
+    model_.FormCreate();
+    GameDialog::showEvent(event);
+    Timer1->start();
+}
+
+void TLondonDlg::hideEvent(QHideEvent* event)
+{
+    Timer1->stop();
+    GameDialog::hideEvent(event);
+}
+
+void TLondonDlg::sync()
+{
+    const std::array<const LondonDlg::Word*, 4> words = {&model_.Label1, &model_.Label2,
+                                                         &model_.Label3, &model_.Label4};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        words_[i]->move(words[i]->Left, words[i]->Top);
+        words_[i]->setVisible(words[i]->Visible);
+    }
+    const auto showLine = [](QLabel* label, const LondonDlg::Line& line) {
+        label->setText(qtext(line.Caption));
+        label->adjustSize();
+        label->setVisible(line.Visible);
+    };
+    showLine(Label7, model_.Label7);
+    showLine(Label8, model_.Label8);
+    update();
+}
+
+void TLondonDlg::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(model_.Color));
+    // Drawn for the first arrival, not while the game starts.
+    if (picture_.isNull())
+        picture_ = londonPicture();
+    painter.drawImage(PicturePlace, picture_);
+    if (!model_.CirclesVisible)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    for (const Circle& circle : Circles) {
+        painter.setBrush(QColor(circle.colour));
+        painter.drawEllipse(QRect(circle.place, QSize(CircleSize, CircleSize)));
+    }
+}
+
+}  // namespace korvalin

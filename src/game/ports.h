@@ -1,0 +1,48 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "game/window_id.h"
+
+namespace korvalin {
+
+// What only the platform can do for the game: windows, message boxes,
+// printing. The Qt front end implements it; tests use a recording fake.
+class Ui {
+public:
+    enum class Buttons { YesNo, OkCancel };
+
+    virtual ~Ui() = default;
+
+    // Shows a window without waiting for it (bringing it to the front).
+    virtual void show(WindowId window) = 0;
+    // Shows a window and returns when the player has closed it.
+    virtual void showModal(WindowId window) = 0;
+    virtual void close(WindowId window) = 0;
+    virtual void setEnabled(WindowId window, bool enabled) = 0;
+
+    virtual void message(std::string_view text) = 0;
+    // A confirmation whose Yes (or OK) returns true.
+    virtual bool confirm(std::string_view text, Buttons buttons = Buttons::YesNo) = 0;
+    virtual void warning(std::string_view text) = 0;
+
+    // Asks the main window to close; its close query still runs.
+    virtual void requestMainWindowClose() = 0;
+
+    // Shows the print dialog and, when the player confirms it, prints the
+    // lines as one job, one line per printed line. False when cancelled.
+    virtual bool printLines(std::span<const std::string> lines) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::uint32_t millisecondsSinceMidnightUtc() const = 0;
+    virtual std::chrono::year_month_day today() const = 0;
+};
+
+}  // namespace korvalin

@@ -1,0 +1,128 @@
+// The main window's keyboard, mouse and status-bar handlers.
+#include "game/game.h"
+#include "journey/travel.h"
+#include "maps/place_names.h"
+#include "world/direction.h"
+
+namespace korvalin {
+
+namespace {
+
+std::uint8_t directionOfKey(int virtualKey)
+{
+    switch (virtualKey) {
+        case Travel::VK_UP:
+            return static_cast<std::uint8_t>(Direction::North);
+        case Travel::VK_DOWN:
+            return static_cast<std::uint8_t>(Direction::South);
+        case Travel::VK_LEFT:
+            return static_cast<std::uint8_t>(Direction::West);
+        case Travel::VK_RIGHT:
+            return static_cast<std::uint8_t>(Direction::East);
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+// Any key is the gesture of raising a hand for a car: it stops the hiker at
+// the next cell boundary, puts him on foot and draws a new ride chance.
+void Travel::FormKeyDown(int)
+{
+    GameState& s = game_.state;
+    s.WantDir = 0;
+    s.travelSpeed = Walking;
+    s.yen -= 100;
+    Label3.Caption.clear();
+    const std::uint8_t c = game_.hikerCell();
+    if (c != WaterTile && c != s.PPA && c != s.PPB && !s.HaveUma && !s.HaveRakuda)
+        Shape1Color = colors::Purple;
+    game_.reseed();
+    s.noRide = static_cast<std::uint8_t>(game_.random.randInt(s.hitchOdds));
+}
+
+// Releasing an arrow key asks for that direction; a standing hiker starts at
+// once, a moving one turns at the next cell boundary.
+void Travel::FormKeyUp(int virtualKey)
+{
+    const std::uint8_t direction = directionOfKey(virtualKey);
+    if (direction == 0)
+        return;
+    GameState& s = game_.state;
+    s.WantDir = direction;
+    if (s.MoveDir == 0)
+        s.MoveDir = direction;
+}
+
+void Travel::Label1Click()
+{
+    Label1.fontColor = colors::Red;
+    game_.state.WantDir = 0;
+}
+
+void Travel::Label6Click()
+{
+    game_.state.WantDir = 0;
+    game_.ui.showModal(WindowId::HelpDlg);
+}
+
+void Travel::Panel1MouseDown(MouseButton button)
+{
+    if (button == MouseButton::Right)
+        game_.ui.show(WindowId::AboutBox);
+}
+
+void Travel::Panel1DblClick()
+{
+    if (game_.state.HaveMap || game_.state.Nikki)
+        game_.ui.show(WindowId::WorldMap);
+}
+
+void Travel::FormActivate()
+{
+    if (game_.state.TitlePending)
+        game_.ui.showModal(WindowId::HelpDlg);
+}
+
+void Travel::FormDeactivate()
+{
+    Timer1Interval = 1;
+    game_.state.WantDir = 0;
+}
+
+bool Travel::FormCloseQuery()
+{
+    return game_.ui.confirm("Korvalinを終了しますか？", Ui::Buttons::OkCancel);
+}
+
+// With a map, a press on the view names the place under the pointer, as the
+// view shows it at rest; the panel turns back at the right and bottom so that
+// it stays inside the view.
+void Travel::FormMouseDown(MouseButton, int x, int y)
+{
+    const GameState& s = game_.state;
+    if (!s.HaveMap && !s.Nikki)
+        return;
+    constexpr int TurnBackAt = 240;
+    const auto place = placeNameAt(game_.world, s.MapX + 1 + x / TileSheet::TileSize,
+                                   s.MapY + 1 + y / TileSheet::TileSize);
+    HintPanel.Width = place ? place->width : 0;
+    if (place) {
+        HintPanel.Left = x;
+        HintPanel.Top = y;
+        HintPanel.Caption = place->name;
+    }
+    if (x > TurnBackAt)
+        HintPanel.Left = x - HintPanel.Width;
+    if (y > TurnBackAt)
+        HintPanel.Top = y - HintPanelHeight;
+    HintPanel.Visible = true;
+}
+
+void Travel::FormMouseUp()
+{
+    HintPanel.Visible = false;
+}
+
+}  // namespace korvalin

@@ -1,0 +1,23 @@
+#include "maps/world_map.h"
+
+#include "game/game.h"
+#include "maps/world_map_picture.h"
+
+namespace korvalin {
+
+void WorldMap::FormKeyDown()
+{
+    game_.ui.close(WindowId::WorldMap);
+}
+
+void WorldMap::FormDeactivate()
+{
+    game_.ui.close(WindowId::WorldMap);
+}
+
+void WorldMap::PaintBox1Paint()
+{
+    Picture = worldMapPicture(game_.world, game_.state);
+}
+
+}  // namespace korvalin

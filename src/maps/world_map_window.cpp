@@ -1,0 +1,48 @@
+#include "maps/world_map_window.h"
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "game/game.h"
+
+namespace korvalin {
+
+TWorldMap::TWorldMap(Game& game) : GameDialog(game, WindowId::WorldMap)
+{
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(GridSize, GridSize);
+}
+
+// The picture is built once per show; a repaint only copies it.
+void TWorldMap::showEvent(QShowEvent* event)
+{
+    game_.WorldMap.PaintBox1Paint();
+    update();
+    GameDialog::showEvent(event);
+}
+
+void TWorldMap::paintEvent(QPaintEvent*)
+{
+    const Bitmap& picture = game_.WorldMap.Picture;
+    if (picture.isNull())
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
+                       picture.height(), picture.width() * 4, QImage::Format_RGB32);
+    QPainter(this).drawImage(0, 0, image);
+}
+
+void TWorldMap::keyPressEvent(QKeyEvent*)
+{
+    game_.WorldMap.FormKeyDown();
+}
+
+void TWorldMap::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
+        game_.WorldMap.FormDeactivate();
+    GameDialog::changeEvent(event);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/colors.h"
+
+namespace korvalin {
+
+class Game;
+
+// A course of the "Level" popup: it differs from the others only in the
+// money that waits at the bank of the first capital.
+struct Course {
+    std::string_view caption;
+    std::string_view hint;
+    std::int32_t yokin;
+};
+
+inline constexpr std::array<Course, 3> Courses{{
+    {.caption = "大王コース", .hint = "お金持ちのﾋｯﾁﾊｲｸ", .yokin = 200000},
+    {.caption = "貧民コース", .hint = "普通のﾋｯﾁﾊｲｸ", .yokin = 100000},
+    {.caption = "大貧民コース", .hint = "これぞ究極のﾋｯﾁﾊｲｸ", .yokin = 50000},
+}};
+static_assert(Courses.size() == 3);
+
+// The title screen, which is also the manual of 45 pages: the course
+// choice, START (or "Close" during a game), Load and the page buttons.
+class HelpDlg {
+public:
+    static constexpr int FirstPage = 1;
+    static constexpr int ContentsPage = 4;
+    static constexpr int LastPage = 45;
+    static constexpr int BodyLineCount = 9;
+
+    static constexpr std::string_view VersionTitle = "Korvalin(v2.6)";
+    static constexpr std::string_view NewJourneyCaption = "Start";
+    static constexpr std::string_view InGameCaption = "Close";
+    static constexpr std::string_view NoCourseMessage =
+        "先にLevelボタンを右クリックして\nレベルを選んでください";
+
+    // The bottom bar: captions as laid out, and the hints shown as tool tips.
+    static constexpr std::string_view LoadCaption = "Load";
+    static constexpr std::string_view LevelCaption = "Level";
+    static constexpr std::string_view StartCaption = "START";
+    static constexpr std::string_view ContentsCaption = "目次";
+    static constexpr std::string_view PreviousCaption = "▲";
+    static constexpr std::string_view NextCaption = "▼";
+    static constexpr std::string_view LoadHint = "前回保存した位置からｽﾀｰﾄします";
+    static constexpr std::string_view LevelHint = "右ｸﾘｯｸしてください";
+    static constexpr std::string_view StartHint = "ｹﾞｰﾑのｽﾀｰﾄ、ｹﾞｰﾑへの復帰";
+    static constexpr std::string_view PreviousHint = "前ページ";
+    static constexpr std::string_view NextHint = "次ページ";
+
+    explicit HelpDlg(Game& game) : game_(game) {}
+
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    // The window manager's close box, which some draw on every window.
+    void CloseBoxClick();
+
+    void Label4Click();   // START, or "Close" during a game
+    void Label5Click();   // Load
+    void Label6Click();   // ▲
+    void Label7Click();   // ▼
+    void Label13Click();  // 目次
+
+    // A click on body line k (1..8) jumps to that section, but only while
+    // the line still reads as the contents page lists it.
+    void BodyLineClick(int k);
+    void Label2Click() { BodyLineClick(1); }
+    void Label3Click() { BodyLineClick(2); }
+    void Label8Click() { BodyLineClick(3); }
+    void Label9Click() { BodyLineClick(4); }
+    void Label10Click() { BodyLineClick(5); }
+    void Label11Click() { BodyLineClick(6); }
+    void Label14Click() { BodyLineClick(7); }
+    void Label15Click() { BodyLineClick(8); }
+
+    void K1Click() { chooseCourse(0); }
+    void K2Click() { chooseCourse(1); }
+    void K3Click() { chooseCourse(2); }
+
+    std::string TitleCaption{VersionTitle};
+    std::array<std::string, BodyLineCount> BodyCaptions;
+    std::string Label4Caption{StartCaption};
+    bool LevelVisible = true;
+    std::uint32_t Label5Color = colors::Aqua;  // turns red once a game is loaded
+
+private:
+    void showPage();
+    void closeWindow();
+    void chooseCourse(std::size_t course);
+    void writeFirstDiaryLines(const std::string& today);
+
+    Game& game_;
+    // Whether this showing of the window has chosen between "Start" and
+    // "Close" yet.
+    bool captionChosen_ = false;
+};
+
+}  // namespace korvalin

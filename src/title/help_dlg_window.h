@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+
+#include <array>
+#include <string_view>
+
+#include "widgets/game_dialog_qt.h"
+
+class QLabel;
+class QMenu;
+
+namespace korvalin {
+
+class ClickLabel;
+class HelpDlg;
+
+// The title screen and manual. It holds no rule: clicks go to the HelpDlg
+// model and sync() shows the model's captions.
+class THelpDlg : public GameDialog {
+    Q_OBJECT
+public:
+    static constexpr int ClientSize = 480;
+    static constexpr int BarHeight = 24;
+
+    explicit THelpDlg(Game& game);
+
+    void sync() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void done(int result) override;
+
+private:
+    template <typename Handler>
+    void run(Handler handler);
+    ClickLabel* barLabel(QWidget* bar, const char* name, std::string_view caption, int left,
+                         std::string_view hint = {});
+    void buildBody();
+    void buildBar();
+    void buildCourseMenu();
+
+    HelpDlg& model_;
+    QImage picture_;  // at the screen's pixel density, made when first painted
+    QLabel* Label1;  // the title line
+    std::array<ClickLabel*, 9> bodyLines_{};
+    ClickLabel* Label4;  // START / Close
+    ClickLabel* Label5;  // Load
+    ClickLabel* levelLabel_;
+    QMenu* courseMenu_;
+};
+
+}  // namespace korvalin

@@ -1,0 +1,43 @@
+#include "widgets/game_dialog_qt.h"
+
+#include <QShowEvent>
+
+#include "widgets/text_qt.h"
+#include "widgets/window_frame_qt.h"
+
+namespace korvalin {
+
+QString windowCaption(WindowId id)
+{
+    return qtext(WindowTable[static_cast<std::size_t>(id)].caption);
+}
+
+GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent) : QDialog(parent), game_(game)
+{
+    setWindowTitle(windowCaption(id));
+}
+
+// A window shown for the first time takes its size from its layout, which
+// the place depends on; placing it fixes the size from then on.
+void GameDialog::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
+        placeFrame(this, frameSpot());
+    }
+    QDialog::setVisible(visible);
+}
+
+QPoint GameDialog::frameSpot()
+{
+    return centredFrameSpot(this, nullptr);
+}
+
+void GameDialog::showEvent(QShowEvent* event)
+{
+    sync();
+    QDialog::showEvent(event);
+}
+
+}  // namespace korvalin

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+#include "game/window_id.h"
+
+namespace korvalin {
+
+class Game;
+
+// Base of the game's dialog windows: captioned from the window table, owned
+// for the life of the program, and redrawn from its form model by sync().
+class GameDialog : public QDialog {
+    Q_OBJECT
+public:
+    GameDialog(Game& game, WindowId id, QWidget* parent = nullptr);
+
+    // Shows the model's current state; called after every handler.
+    virtual void sync() {}
+
+    // Each showing puts the window by its frame where frameSpot() says.
+    void setVisible(bool visible) override;
+
+protected:
+    // Where the window's frame stands while shown: centred on the screen
+    // unless the window has a place of its own.
+    virtual QPoint frameSpot();
+    void showEvent(QShowEvent* event) override;
+
+    Game& game_;
+};
+
+// The caption of a window as the window table gives it.
+QString windowCaption(WindowId id);
+
+}  // namespace korvalin

@@ -1,0 +1,159 @@
+// The two endings: the London animation and its judgement against the
+// 190-day record, giving up when the money is gone, and starting again.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/game.h"
+#include "save/diary_file.h"
+#include "support/fake_ports.h"
+#include "support/temp_dir.h"
+
+namespace korvalin {
+namespace {
+
+using testing::readBytes;
+
+class EndingsTest : public ::testing::Test {
+protected:
+    void arriveInLondon(int day)
+    {
+        s.day = day;
+        london.FormCreate();
+    }
+    void tick(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            london.Timer1Timer();
+    }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    GameState& s = game.state;
+    LondonDlg& london = game.LondonDlg;
+};
+
+TEST_F(EndingsTest, TheWordsOfTheGoalScreenArriveOnTheirTicks)
+{
+    arriveInLondon(100 * MinutesPerDay);
+    tick(50);
+    EXPECT_FALSE(london.Label1.Visible);
+    tick(1);
+    EXPECT_TRUE(london.Label1.Visible);
+    EXPECT_EQ(london.Label1.Left, 144);
+    tick(14);
+    EXPECT_FALSE(london.Label2.Visible);
+    EXPECT_FALSE(london.Label3.Visible);
+    tick(1);
+    EXPECT_TRUE(london.Label2.Visible);
+    EXPECT_EQ(london.Label2.Left, 212);
+    EXPECT_TRUE(london.Label3.Visible);
+    tick(41);
+    EXPECT_FALSE(london.Label4.Visible);
+    EXPECT_FALSE(london.CirclesVisible);
+    tick(1);
+    EXPECT_TRUE(london.Label4.Visible);
+    EXPECT_EQ(london.Label4.Top, 189);
+    EXPECT_TRUE(london.CirclesVisible);
+}
+
+TEST_F(EndingsTest, Day190IsWithinTheRecordAndOffersToPublishOncePerShowing)
+{
+    s.Level3 = true;
+    arriveInLondon(190 * MinutesPerDay);
+    tick(200);
+    EXPECT_EQ(london.Color, colors::Red);
+    EXPECT_EQ(london.Label7.Caption, "あなたは190日でロンドンに到着しました");
+    EXPECT_EQ(london.Label8.Caption, "もう一人前のヒッチハイカーです");
+    EXPECT_TRUE(london.Label8.Visible);
+    EXPECT_EQ(ui.count("show", "TShuppanDlg"), 1);
+    arriveInLondon(190 * MinutesPerDay);
+    tick(108);
+    EXPECT_EQ(ui.count("show", "TShuppanDlg"), 2);
+}
+
+TEST_F(EndingsTest, OneMinuteMoreMissesTheRecord)
+{
+    s.Level1 = true;
+    arriveInLondon(190 * MinutesPerDay + 1);
+    tick(200);
+    EXPECT_EQ(london.Color, colors::Black);
+    EXPECT_EQ(london.Label7.Caption, "あなたは190日でロンドンに到着しました\nもう少しですね");
+    EXPECT_TRUE(london.Label7.Visible);
+    EXPECT_FALSE(london.Label8.Visible);
+    EXPECT_EQ(ui.count("show", "TShuppanDlg"), 0);
+}
+
+TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
+{
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
+    s.yen = -60;
+    game.EndDlg.CancelBtnClick();
+    EXPECT_EQ(game.diary.get(5), "　　金がなくなった。もうだめ、ヒッチハイクを断念。");
+    EXPECT_EQ(readBytes(here / "Nikki.txt"), *encodeDiaryLines(game.diary.lines()));
+    EXPECT_EQ(s.yen, 0);
+    EXPECT_TRUE(s.quitf);
+    EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
+}
+
+// The journey shows the window again on the next tick: the player can try
+// once more or start again.
+TEST_F(EndingsTest, ADiaryThatCannotBeWrittenIsReportedAndTheGameGoesOn)
+{
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
+    std::filesystem::create_directories(here / "Nikki.txt" / "in the way");
+    game.EndDlg.CancelBtnClick();
+    game.EndDlg.CancelBtnClick();
+    EXPECT_EQ(ui.count("warning"), 2);
+    EXPECT_FALSE(s.quitf);
+    EXPECT_EQ(ui.count("requestMainWindowClose"), 0);
+    EXPECT_EQ(s.dd, 5);
+}
+
+TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
+{
+    s.Namae = "虹子";
+    for (bool* flag :
+         {&s.pekingd,      &s.sould,    &s.moscowd,  &s.visaf,    &s.lostf,     &s.worked,
+          &s.buy,          &s.nyukoku,  &s.HaveMap,  &s.HaveKutu, &s.HaveHuku,  &s.HaveCard,
+          &s.HaveHaramaki, &s.Nikki,    &s.HaveDall, &s.HaveUma,  &s.HavePearl, &s.HaveRakuda,
+          &s.HaveTubo,     &s.HaveLion, &s.Level2,   &s.sosin1,   &s.sosin2,    &s.sosin3,
+          &s.jusin1,       &s.jusin2,   &s.jusin3})
+        *flag = true;
+    s.Start = s.londonf = false;
+    s.dd = 300;
+    game.diary.put(300, "　　ロンドンに到着");
+    s.yen = 5;
+    s.day = 90000;
+    s.MapX = s.PP = s.PN = s.PPB = 3;
+    s.kk = 64;
+    s.travelSpeed = RideSpeed;
+    s.MoveDir = 2;
+    game.CapitalDlg.Button7Visible = false;
+    game.CapitalDlg.RadioButtons[4].Enabled = false;
+    game.CapitalDlg.RadioButtons[4].Checked = true;
+    game.Travel.Label3.Caption = "馬上";
+
+    game.EndDlg.OKBtnClick();
+    GameState start;
+    start.PPB = start.PNB = 111;
+    start.Namae = "虹子";
+    EXPECT_TRUE(s == start);
+    EXPECT_FALSE(s.HaveLion);
+    EXPECT_EQ(game.diary.get(300), "");
+    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
+    EXPECT_TRUE(game.CapitalDlg.RadioButtons[4].Enabled);
+    EXPECT_FALSE(game.CapitalDlg.RadioButtons[4].Checked);
+    EXPECT_EQ(game.Travel.Label3.Caption, "");
+    EXPECT_FALSE(game.KaimonoDlg.KaimonoButton6Visible);
+    game.HelpDlg.FormActivate();
+    EXPECT_EQ(game.HelpDlg.Label4Caption, "Start");
+    EXPECT_EQ(ui.count("show", "THelpDlg"), 1);
+    EXPECT_EQ(ui.calls.back().what + " " + ui.calls.back().detail, "close TEndDlg");
+}
+
+}  // namespace
+}  // namespace korvalin

@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "game/calendar.h"
+
+namespace korvalin {
+namespace {
+
+using namespace std::chrono;
+
+TEST(CalendarTest, DatesAreTwoDigitsEachWithSlashes)
+{
+    EXPECT_EQ(formatDate(year_month_day{year{1997}, month{12}, day{24}}), "97/12/24");
+    EXPECT_EQ(formatDate(year_month_day{year{2026}, month{1}, day{5}}), "26/01/05");
+}
+
+TEST(CalendarTest, CountingDaysCrossesMonthsYearsAndLeapDays)
+{
+    EXPECT_EQ(dateAfter("97/12/20", 4), "97/12/24");
+    EXPECT_EQ(dateAfter("97/12/20", 12), "98/01/01");
+    EXPECT_EQ(dateAfter("24/02/28", 1), "24/02/29");
+    EXPECT_EQ(dateAfter("25/02/28", 1), "25/03/01");
+    EXPECT_EQ(dateAfter("97/12/20", 99), "98/03/29");
+}
+
+TEST(CalendarTest, TextThatIsNotADateGivesNothing)
+{
+    EXPECT_FALSE(parseDate(""));
+    EXPECT_FALSE(parseDate("97-12-20"));
+    EXPECT_FALSE(parseDate("97/13/01"));
+    EXPECT_FALSE(parseDate("9a/12/01"));
+    EXPECT_EQ(dateAfter("not a date", 3), "");
+}
+
+}  // namespace
+}  // namespace korvalin
