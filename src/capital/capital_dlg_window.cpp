@@ -1,5 +1,6 @@
 #include "capital/capital_dlg_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -14,7 +15,6 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "app/desktop_ui_qt.h"
 #include "capital/action_glyphs_qt.h"
 #include "capital/capital_texts.h"
 #include "capital/flag_dlg_window.h"
@@ -85,10 +85,10 @@ void showWhole(QLabel* label, const QString& text)
 }
 
 // The flag pictures live in their own window, created after this one.
-QPixmap flagPicture(Game& game, std::string_view name)
+QPixmap flagPicture(std::string_view name)
 {
-    if (auto* ui = dynamic_cast<DesktopUi*>(&game.ui)) {
-        if (auto* flags = qobject_cast<TFlagDlg*>(ui->window(WindowId::FlagDlg)))
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* flags = qobject_cast<TFlagDlg*>(window))
             return flags->flag(name);
     }
     return {};
@@ -306,7 +306,7 @@ void TCapitalDlg::syncFlag()
 {
     if (model_.FlagName == shownFlag_)
         return;
-    const QPixmap flag = flagPicture(game_, model_.FlagName);
+    const QPixmap flag = flagPicture(model_.FlagName);
     if (flag.isNull())
         return;
     Image1->setPixmap(flag);

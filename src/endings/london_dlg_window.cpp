@@ -37,8 +37,7 @@ constexpr std::array<Circle, 7> Circles{{
 
 }  // namespace
 
-TLondonDlg::TLondonDlg(Game& game)
-    : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
+TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
 {
     // Kept on top, with no close box: the window is left through its bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

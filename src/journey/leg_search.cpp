@@ -54,9 +54,8 @@ bool isPlace(std::uint8_t code)
 
 }  // namespace
 
-std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg,
-                                int x, int y, std::span<const Spot> goals,
-                                LegSearchOptions options)
+std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg, int x, int y,
+                                 std::span<const Spot> goals, LegSearchOptions options)
 {
     const GameState crossed = crossedLeg(leg);
     struct Came {
@@ -82,7 +81,8 @@ std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg,
             here.crossed = true;
         const GameState& codes = here.crossed ? crossed : leg;
         for (const Direction d : Directions) {
-            if (const Spot* goal = spotEntered(goals, here.x, here.y, static_cast<std::uint8_t>(d))) {
+            if (const Spot* goal =
+                    spotEntered(goals, here.x, here.y, static_cast<std::uint8_t>(d))) {
                 std::vector<Direction> steps{d};
                 for (std::size_t k = hereKey; came[k].from != k; k = came[k].from)
                     steps.push_back(came[k].place.arrivedBy);

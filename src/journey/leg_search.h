@@ -32,8 +32,7 @@ struct LegPath {
 // its fare, and a turn costs too (each one is a key press that ends a
 // ride). `leg` holds the leg codes and the possessions. Nothing when the
 // goal cannot be reached.
-std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg,
-                                int x, int y, std::span<const Spot> goals,
-                                LegSearchOptions options = {});
+std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg, int x, int y,
+                                 std::span<const Spot> goals, LegSearchOptions options = {});
 
 }  // namespace korvalin

@@ -44,7 +44,7 @@ private:
 
     HelpDlg& model_;
     QImage picture_;  // at the screen's pixel density, made when first painted
-    QLabel* Label1;  // the title line
+    QLabel* Label1;   // the title line
     std::array<ClickLabel*, 9> bodyLines_{};
     ClickLabel* Label4;  // START / Close
     ClickLabel* Label5;  // Load

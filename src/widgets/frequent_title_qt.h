@@ -30,10 +30,10 @@ private:
 
     QWidget* window_;
     xcb_connection_t* connection_ = nullptr;
-    std::uint32_t windowId_ = 0;      // the X window prepared for
-    std::uint32_t eventMask_ = 0;     // what Qt selected on it
-    std::uint32_t netWmName_ = 0;     // _NET_WM_NAME
-    std::uint32_t utf8String_ = 0;    // UTF8_STRING
+    std::uint32_t windowId_ = 0;    // the X window prepared for
+    std::uint32_t eventMask_ = 0;   // what Qt selected on it
+    std::uint32_t netWmName_ = 0;   // _NET_WM_NAME
+    std::uint32_t utf8String_ = 0;  // UTF8_STRING
 };
 
 }  // namespace korvalin

@@ -43,8 +43,8 @@ TEST_F(JourneyBotTest, EveryCourseIsPlayedToLondon)
         for (std::uint32_t seed : {1u, 4242u}) {
             const JourneyReport report = JourneyBot(course, seed, route, world).play(MaxTicks);
             EXPECT_EQ(report.ending, JourneyReport::Ending::London)
-                << "course " << course + 1 << " seed " << seed << ": "
-                << endingName(report.ending) << ": " << report.why;
+                << "course " << course + 1 << " seed " << seed << ": " << endingName(report.ending)
+                << ": " << report.why;
         }
     }
 }

@@ -18,7 +18,8 @@ namespace {
 
 QImage flagPicture(const char* code)
 {
-    return QImage(QStringLiteral(":/flags/%1.png").arg(QLatin1String(code))).convertToFormat(QImage::Format_RGB32);
+    return QImage(QStringLiteral(":/flags/%1.png").arg(QLatin1String(code)))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 struct Band {
@@ -28,7 +29,7 @@ struct Band {
 
 struct BandedFlag {
     const char* code;
-    std::vector<Band> bands; // top to bottom
+    std::vector<Band> bands;  // top to bottom
 };
 
 constexpr QRgb white = 0xffffff;
@@ -57,12 +58,13 @@ const std::vector<BandedFlag> bandedFlags = {
 
 int distance(QRgb a, QRgb b)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
 }
 
 TEST(FlagPictures, BandFlagsShowEveryBandWholeInItsTrueShareAndColour)
 {
-    constexpr int fly = 117; // clear of every emblem, which sit at the hoist or the middle
+    constexpr int fly = 117;  // clear of every emblem, which sit at the hoist or the middle
     for (const BandedFlag& flag : bandedFlags) {
         const QImage picture = flagPicture(flag.code);
         ASSERT_EQ(picture.size(), QSize(120, 80)) << flag.code;
@@ -77,8 +79,9 @@ TEST(FlagPictures, BandFlagsShowEveryBandWholeInItsTrueShareAndColour)
             if (i + 1 < flag.bands.size()) {
                 // The first row nearer the next band's colour than this one's.
                 int edge = int((top + bottom) / 2);
-                while (edge < 80 && distance(picture.pixel(fly, edge), flag.bands[i].colour) <=
-                                        distance(picture.pixel(fly, edge), flag.bands[i + 1].colour))
+                while (edge < 80 &&
+                       distance(picture.pixel(fly, edge), flag.bands[i].colour) <=
+                           distance(picture.pixel(fly, edge), flag.bands[i + 1].colour))
                     ++edge;
                 EXPECT_LE(std::abs(edge - bottom), 1.0) << flag.code << " edge below band " << i;
             }
@@ -99,9 +102,11 @@ std::vector<std::vector<QPoint>> marks(const QImage& picture, QRect area, bool (
             std::vector<QPoint> mark{{x, y}};
             seen[y * 120 + x] = true;
             for (std::size_t k = 0; k < mark.size(); ++k)
-                for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                for (const QPoint step :
+                     {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
                     const QPoint next = mark[k] + step;
-                    if (area.contains(next) && !seen[next.y() * 120 + next.x()] && inMark(picture.pixel(next))) {
+                    if (area.contains(next) && !seen[next.y() * 120 + next.x()] &&
+                        inMark(picture.pixel(next))) {
                         seen[next.y() * 120 + next.x()] = true;
                         mark.push_back(next);
                     }
@@ -125,7 +130,8 @@ bool looksLikeAStar(const std::vector<QPoint>& mark)
 {
     const QRect box = bounds(mark);
     const double fill = double(mark.size()) / (box.width() * box.height());
-    return box.width() >= 6 && std::abs(box.width() - box.height()) <= 2 && fill > 0.25 && fill < 0.6;
+    return box.width() >= 6 && std::abs(box.width() - box.height()) <= 2 && fill > 0.25 &&
+           fill < 0.6;
 }
 
 TEST(FlagPictures, IraqsWhiteBandCarriesThreeGreenStarsEvenlySpacedAboutTheMiddle)
@@ -144,4 +150,4 @@ TEST(FlagPictures, IraqsWhiteBandCarriesThreeGreenStarsEvenlySpacedAboutTheMiddl
         EXPECT_NEAR(c.y(), 40, 1);
 }
 
-} // namespace
+}  // namespace

@@ -19,8 +19,7 @@ namespace {
 using testing::readBytes;
 using testing::writeBytes;
 
-const std::filesystem::path Golden =
-    std::filesystem::path(KORVALIN_TESTS_DIR) / "save" / "golden";
+const std::filesystem::path Golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "save" / "golden";
 
 class SavedGameTest : public ::testing::Test {
 protected:

@@ -41,11 +41,11 @@ QByteArray property(QWidget& window, const char* name)
     auto* c = connection();
     const auto atom = owned(xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    const auto value = owned(xcb_get_property_reply(
-        c,
-        xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()), atom->atom,
-                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-        nullptr));
+    const auto value = owned(
+        xcb_get_property_reply(c,
+                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()),
+                                                atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+                               nullptr));
     return QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
                       xcb_get_property_value_length(value.get()));
 }
