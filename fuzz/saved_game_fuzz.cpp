@@ -1,7 +1,8 @@
 // Any bytes as the saved game's INI file, beside a sound Nikki.txt, loaded
 // from memory through the checks and rules of a load from disk: the load
 // takes what the rules allow or refuses with a message, never a crash, and
-// never leaves a value the journey cannot run with.
+// never leaves a value the journey cannot run with. Bytes after a NUL are
+// the trail file: a trail is kept only when it ends where the hiker stands.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -28,7 +29,7 @@ public:
 struct Setting {
     Setting() { game.Travel.FormCreate(); }
 
-    const SaveFiles files{"korvalin.ini", "Nikki.txt"};
+    const SaveFiles files{"korvalin.ini", "Nikki.txt", "Kiseki.txt"};
     SaveBytes bytes{{}, "\r\n\x81\x40\x81\x40\r\nend\r\n"};
     HeadlessUi ui;
     FixedClock clock;
@@ -40,13 +41,23 @@ struct Setting {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static Setting setting;
-    setting.bytes.ini.assign(reinterpret_cast<const char*>(data), size);
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\0');
+    setting.bytes.ini = input.substr(0, split);
+    setting.bytes.trail.reset();
+    if (split != std::string_view::npos)
+        setting.bytes.trail = input.substr(split + 1);
     Game& game = setting.game;
     game.state = GameState{};
+    game.trail.clear();
     loadGame(game, setting.files, setting.bytes);
     const GameState& s = game.state;
     if (s.kk < 1 || s.kk > MaxLossDivisor || s.dd < 0 || s.dd > Diary::LineCount ||
         s.day < MinutesPerDay || s.day > LatestMinute)
+        std::abort();
+    const auto trail = game.trail.cells();
+    if (!trail.empty() && (trail.back().x != std::uint8_t(s.hikerX()) ||
+                           trail.back().y != std::uint8_t(s.hikerY())))
         std::abort();
     return 0;
 }

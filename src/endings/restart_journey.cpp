@@ -50,6 +50,7 @@ void restartJourney(Game& game, WindowId endingWindow)
 {
     GameState& s = game.state;
     game.diary.clearForRestart(s.dd);
+    game.trail.clear();
     resetJourneyFields(s);
     // The marker's colour tells the mode announced last: walking again.
     const Travel atStart{game};

@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "game/ports.h"
 #include "game/random.h"
+#include "game/trail.h"
 #include "journey/travel.h"
 #include "maps/world_map.h"
 #include "save/saved_game.h"
@@ -42,12 +43,13 @@ public:
 
     Ui& ui;
     Clock& clock;
-    // The saved game's two files, together in the save folder; the diary
+    // The saved game's three files, together in the save folder; the diary
     // written on giving up and on publishing goes there too.
     SaveFiles saveFiles = defaultSaveFiles();
 
     GameState state;
     Diary diary;
+    Trail trail;
     Random random;
     WorldGrid world;
     TileSheet tileSheet;

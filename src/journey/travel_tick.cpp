@@ -31,15 +31,19 @@ void drawChances(Game& game)
     s.lossDraw = static_cast<std::int32_t>(game.random.randInt(s.kk * LossDrawsPerDivisor));
 }
 
-// Eight ticks of two pixels make a cell: the view moves one cell, and the
-// direction asked for meanwhile takes over.
+// Eight ticks of two pixels make a cell: the view moves one cell, the
+// hiker's trail gains the cell he entered, and the direction asked for
+// meanwhile takes over.
 void crossCellBoundary(Game& game)
 {
     GameState& s = game.state;
     if (s.ScrollX % 32 != 0 && s.ScrollY % 32 != 0)
         return;
     game.Travel.Timer1Interval = CellBoundaryInterval;
+    const std::uint8_t fromX = s.MapX, fromY = s.MapY;
     game.view.shift(static_cast<Direction>(s.MoveDir), s.MapX, s.MapY);
+    if (s.MapX != fromX || s.MapY != fromY)
+        game.trail.enter(s.dayNumber(), s.hikerX(), s.hikerY());
     s.MoveDir = s.WantDir;
     s.ScrollX = 16;
     s.ScrollY = 16;

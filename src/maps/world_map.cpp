@@ -17,7 +17,7 @@ void WorldMap::FormDeactivate()
 
 void WorldMap::PaintBox1Paint()
 {
-    Picture = worldMapPicture(game_.world, game_.state);
+    Picture = worldMapPicture(game_.world, game_.state, game_.trail.cells());
 }
 
 }  // namespace korvalin

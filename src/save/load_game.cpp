@@ -13,6 +13,7 @@
 #include "save/profile_value.h"
 #include "save/saved_fields.h"
 #include "save/saved_game.h"
+#include "save/trail_file.h"
 #include "world/city_table.h"
 
 namespace korvalin {
@@ -155,6 +156,24 @@ void resume(Game& game, const SavedGame& saved)
     game.ui.close(WindowId::HelpDlg);
 }
 
+// The trail must end where the loaded game stands; one that does not, or
+// that the game did not write, is not this game's and is dropped.
+void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
+{
+    std::optional<std::vector<TrailCell>> cells =
+        bytes.trail ? trailFromBytes(*bytes.trail) : std::vector<TrailCell>{};
+    const GameState& s = game.state;
+    const TrailCell here{0, static_cast<std::uint8_t>(s.hikerX()),
+                         static_cast<std::uint8_t>(s.hikerY())};
+    if (cells && !cells->empty() &&
+        (cells->back().x != here.x || cells->back().y != here.y ||
+         cells->back().day > s.dayNumber()))
+        cells.reset();
+    game.trail.replaceAll(cells.value_or(std::vector<TrailCell>{}));
+    if (!cells)
+        game.ui.message(trailDroppedMessage(files.trail));
+}
+
 }  // namespace
 
 void loadGame(Game& game)
@@ -176,6 +195,8 @@ void loadGame(Game& game, const SaveFiles& files)
         error = readIniFile(files.ini, bytes.ini);
     if (!error)
         error = readDiaryBytes(files.diary, bytes.diary);
+    if (!error)
+        bytes.trail = readTrailBytes(files.trail);
     if (error) {
         game.ui.warning(*error + std::string(NothingChanged));
         return;
@@ -191,6 +212,7 @@ void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
         return;
     }
     resume(game, saved);
+    resumeTrail(game, files, bytes);
 }
 
 }  // namespace korvalin

@@ -12,6 +12,7 @@
 #include "save/save_folder.h"
 #include "save/save_unit.h"
 #include "save/saved_fields.h"
+#include "save/trail_file.h"
 
 namespace korvalin {
 
@@ -60,7 +61,7 @@ std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::pat
 SaveUnit saveUnit(const SaveFiles& files)
 {
     return SaveUnit(std::filesystem::path(files.ini).replace_extension(".journal"),
-                    {files.ini, files.diary});
+                    {files.ini, files.diary, files.trail});
 }
 
 std::filesystem::path programPath()
@@ -74,7 +75,8 @@ std::filesystem::path programPath()
 
 SaveFiles defaultSaveFiles()
 {
-    return {savedGamePath(programPath()), diaryPath(saveFolder(programPath()))};
+    const std::filesystem::path folder = saveFolder(programPath());
+    return {savedGamePath(programPath()), diaryPath(folder), trailPath(folder)};
 }
 
 std::optional<std::string> settleSavedGame(const SaveFiles& files)
@@ -98,6 +100,8 @@ void saveGame(Game& game, const SaveFiles& files)
     else
         error = savedGameBytes(game, files.ini,
                                contents.emplace_back(NewContents{files.ini, {}}).bytes);
+    if (!diaryOnly)
+        contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
     if (!error)
         error = diaryFileBytes(files.diary, game.diary.lines(),
                                contents.emplace_back(NewContents{files.diary, {}}).bytes);

@@ -9,20 +9,24 @@ namespace korvalin {
 
 class Game;
 
-// The two files of the saved game, saved and loaded as one.
+// The three files of the saved game, saved and loaded as one: the state,
+// the diary and the trail of cells the hiker entered.
 struct SaveFiles {
     std::filesystem::path ini;
     std::filesystem::path diary;
+    std::filesystem::path trail;
 };
 
-// Their contents, as read for a load.
+// Their contents, as read for a load. A game saved before trails were kept
+// has no trail file.
 struct SaveBytes {
     std::string ini;
     std::string diary;
+    std::optional<std::string> trail;
 };
 
-// The INI file, sharing the program's name, and Nikki.txt, together in the
-// save folder.
+// The INI file, sharing the program's name, Nikki.txt and Kiseki.txt,
+// together in the save folder.
 SaveFiles defaultSaveFiles();
 
 inline constexpr std::string_view SavedMessage = "保存しました";
@@ -42,14 +46,17 @@ inline constexpr std::string_view NoSavedGameMessage =
 // saves left go. The message to show when that cannot be done, else nothing.
 std::optional<std::string> settleSavedGame(const SaveFiles& files);
 
-// The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file and
-// the diary to Nikki.txt. The files are replaced together or not at all.
+// The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file, the
+// diary to Nikki.txt and the trail to Kiseki.txt. The files are replaced
+// together or not at all; the trail goes only with the state it ends at.
 void saveGame(Game& game);
 void saveGame(Game& game, const SaveFiles& files);
 
 // The title screen's "Load": the saved game back, resuming on the capital
-// screen of the place where it was saved. Both files are read and checked
-// before anything changes: a game is loaded whole or not at all.
+// screen of the place where it was saved. The INI file and the diary are
+// read and checked before anything changes: a game is loaded whole or not
+// at all. A missing trail loads as none; a damaged one is dropped with a
+// word to the player, and the game loads all the same.
 void loadGame(Game& game);
 void loadGame(Game& game, const SaveFiles& files);
 // The same checks and rules on files already read; `files` only names them

@@ -55,23 +55,24 @@ std::string bytesOf(const std::filesystem::path& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// One journey of each course with a fixed clock: its diary and its last
-// save are compared byte for byte with the committed ones, so that every
+// One journey of each course with a fixed clock: its diary, its last save
+// and its trail are compared byte for byte with the committed ones, so that every
 // diary text the journey writes and the order of the tick's steps are
 // guarded at once. After an intended change, regenerate them with
 //   KORVALIN_UPDATE_GOLDEN=1 build/tests/korvalin_core_tests --gtest_filter='JourneyBot*Golden*'
-TEST_F(JourneyBotTest, GoldenJourneysWriteTheCommittedDiaryAndSave)
+TEST_F(JourneyBotTest, GoldenJourneysWriteTheCommittedDiarySaveAndTrail)
 {
     const std::filesystem::path golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "bot/golden";
     const bool update = std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr;
     for (int course = 0; course < 3; ++course) {
         testing::TempDir dir;
-        const SaveFiles files{dir.path() / "korvalin.ini", dir.path() / "Nikki.txt"};
+        const SaveFiles files{dir.path() / "korvalin.ini", dir.path() / "Nikki.txt",
+                              dir.path() / "Kiseki.txt"};
         JourneyBot bot(course, 1, route, world);
         bot.saveTo(files);
         bot.play(MaxTicks);
         const std::filesystem::path expected = golden / ("course" + std::to_string(course + 1));
-        for (const auto& file : {files.ini, files.diary}) {
+        for (const auto& file : {files.ini, files.diary, files.trail}) {
             if (update) {
                 std::filesystem::create_directories(expected);
                 std::filesystem::copy_file(file, expected / file.filename(),

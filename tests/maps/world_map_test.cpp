@@ -71,6 +71,20 @@ TEST_F(WorldMapTest, TheDuoIsShownOnTheirOwnDayOnlyWithTheirDiary)
     EXPECT_EQ(at(208, 170), Black);
 }
 
+// West from Kanazawa over Japan, then out to sea: a solid purple line on
+// land, every other cell at sea, and the hiker's mark over his trail.
+TEST_F(WorldMapTest, TheTrailIsDrawnInTheHikersPurpleDottedAtSeaUnderHisMark)
+{
+    for (int x = 239; x >= 228; --x)
+        game.trail.enter(1, x, 119);
+    for (int x = 232; x <= 237; ++x)
+        EXPECT_EQ(at(x, 119), colors::Purple) << x;
+    EXPECT_EQ(at(238, 119), colors::Red);
+    for (int x = 228; x <= 231; ++x)
+        EXPECT_EQ(at(x, 119), x % 2 == 1 ? colors::Purple : Black) << x;
+    EXPECT_EQ(at(235, 120), colors::Yellow);
+}
+
 TEST_F(WorldMapTest, AnyKeyOrLosingTheFocusPutsTheMapAway)
 {
     game.WorldMap.FormKeyDown();

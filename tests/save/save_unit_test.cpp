@@ -37,7 +37,7 @@ protected:
     testing::FakeClock clock;
     Game game{ui, clock};
     testing::TempDir dir;
-    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
 };
 
 // A folder standing where the diary goes stops the save after the INI file
@@ -61,7 +61,7 @@ TEST_F(SaveUnitTest, ASaveStoppedBetweenItsRenamesIsFinishedByTheNextLoad)
     EXPECT_EQ(loadUi.count("show", "TCapitalDlg"), 1);
     EXPECT_EQ(loaded.state.Namae, "乙");
     EXPECT_EQ(loaded.diary.get(loaded.state.dd), "　　乙の日記。");
-    EXPECT_EQ(folderNames(), (std::set<std::string>{"korvalin.ini", "Nikki.txt"}));
+    EXPECT_EQ(folderNames(), (std::set<std::string>{"korvalin.ini", "Nikki.txt", "Kiseki.txt"}));
 }
 
 TEST_F(SaveUnitTest, TheStartAndEverySaveClearOnlyTheTemporaryFilesTheGameMakes)
@@ -72,7 +72,8 @@ TEST_F(SaveUnitTest, TheStartAndEverySaveClearOnlyTheTemporaryFilesTheGameMakes)
         for (const std::string& name : others)
             testing::writeBytes(dir / name, "");
         for (const char* name :
-             {"korvalin.ini.a1B2c3", "Nikki.txt.ZZZZZZ", "korvalin.journal.q1w2e3"})
+             {"korvalin.ini.a1B2c3", "Nikki.txt.ZZZZZZ", "Kiseki.txt.x9Y8z7",
+              "korvalin.journal.q1w2e3"})
             testing::writeBytes(dir / name, "left by a kill");
     };
     leaveBehind();
@@ -82,7 +83,7 @@ TEST_F(SaveUnitTest, TheStartAndEverySaveClearOnlyTheTemporaryFilesTheGameMakes)
     leaveBehind();
     saveGame(game, files);
     std::set<std::string> afterSave = others;
-    afterSave.insert({"korvalin.ini", "Nikki.txt"});
+    afterSave.insert({"korvalin.ini", "Nikki.txt", "Kiseki.txt"});
     EXPECT_EQ(folderNames(), afterSave);
 }
 

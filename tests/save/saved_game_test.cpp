@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
+#include "save/trail_file.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 
@@ -75,7 +76,7 @@ protected:
     Game game{ui, clock};
     GameState& s = game.state;
     testing::TempDir dir;
-    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
 };
 
 TEST_F(SavedGameTest, TheFileHoldsEveryKeyInOrderInShiftJisWithCrLf)
@@ -102,7 +103,7 @@ TEST_F(SavedGameTest, SavingALoadedGameWritesTheSameFile)
     testing::FakeUi otherUi;
     Game loaded{otherUi, clock};
     loadGame(loaded, files);
-    saveGame(loaded, {dir / "again.ini", dir / "again.txt"});
+    saveGame(loaded, {dir / "again.ini", dir / "again.txt", dir / "again.kiseki"});
     EXPECT_EQ(readBytes(dir / "again.ini"), saved);
     EXPECT_EQ(readBytes(dir / "again.txt"), readBytes(files.diary));
 }
@@ -216,12 +217,60 @@ TEST_F(SavedGameTest, AFailedWriteIsReportedAndLeavesTheOldSaveWhole)
 {
     playToSeoul(game);
     writeBytes(files.ini, "[State]\r\nPP=14\r\n");
-    saveGame(game, {files.ini, dir / "gone" / "Nikki.txt"});
+    saveGame(game, {files.ini, dir / "gone" / "Nikki.txt", files.trail});
     EXPECT_EQ(readBytes(files.ini), "[State]\r\nPP=14\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "warning");
     EXPECT_NE(ui.calls[0].detail.find("書き込めませんでした"), std::string::npos);
+}
+
+// Seoul's hiker stands on (215, 112): the trail ends there.
+TEST_F(SavedGameTest, TheTrailIsSavedBesideTheDiaryAndComesBackExactly)
+{
+    Game saver{ui, clock};
+    playToSeoul(saver);
+    saver.trail.enter(19, 214, 113);
+    saver.trail.enter(20, 214, 112);
+    saver.trail.enter(20, 215, 112);
+    saveGame(saver, files);
+    EXPECT_EQ(readBytes(files.trail), *toCp932("旅の軌跡（日,x,y）\r\n19,214,113\r\n"
+                                               "20,214,112\r\n20,215,112\r\n"));
+    game.trail.enter(3, 1, 1);
+    loadGame(game, files);
+    EXPECT_TRUE(std::ranges::equal(game.trail.cells(), saver.trail.cells()));
+}
+
+// A game saved before trails were kept loads without one and says nothing
+// of it; a damaged trail is dropped with one line, and the game loads.
+TEST_F(SavedGameTest, AMissingTrailLoadsAsNoneAndADamagedOneIsDroppedWithOneLine)
+{
+    Game saver{ui, clock};
+    playToSeoul(saver);
+    saver.trail.enter(20, 215, 112);
+    saveGame(saver, files);
+    const std::string header = *toCp932("旅の軌跡（日,x,y）") + "\r\n";
+    for (const std::string& damaged :
+         std::vector<std::string>{"", "19,215,112\r\n", header + "20,215,112,\r\n",
+                                  header + "20,215,256\r\n",
+          header + "20,215,110\r\n20,215,112\r\n", header + "21,215,111\r\n20,215,112\r\n",
+          header + "20,215,111\r\n", header + "21,215,112\r\n"}) {
+        writeBytes(files.trail, damaged);
+        ui.calls.clear();
+        game.trail.enter(3, 1, 1);
+        loadGame(game, files);
+        EXPECT_EQ(game.CapitalDlg.Caption, Seoul);
+        EXPECT_TRUE(game.trail.cells().empty()) << damaged;
+        ASSERT_EQ(ui.count("message"), 1) << damaged;
+        EXPECT_EQ(ui.calls.back().detail, trailDroppedMessage(files.trail));
+        EXPECT_EQ(trailDroppedMessage(files.trail).find('\n'), std::string::npos);
+    }
+    std::filesystem::remove(files.trail);
+    ui.calls.clear();
+    game.trail.enter(3, 1, 1);
+    loadGame(game, files);
+    EXPECT_TRUE(game.trail.cells().empty());
+    EXPECT_EQ(ui.count("message") + ui.count("warning"), 0);
 }
 
 TEST_F(SavedGameTest, WithoutASavedGameLoadSaysSoAndChangesNothing)

@@ -149,7 +149,7 @@ TEST_F(Arbeit, NothingCarriesTheCalendarPastTheLastDayASaveKeeps)
     EXPECT_EQ(s.day, lastDay);
 
     testing::TempDir dir;
-    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
     inCity("大韓民国首都ソウル");
     game.CapitalDlg.Button7Visible = false;
     saveGame(game, files);

@@ -68,7 +68,7 @@ TEST_F(NamaeDlgTest, ANameShiftJisCannotHoldIsRefusedWithAMessage)
 TEST_F(NamaeDlgTest, ANameComesBackFromASavedGameAsTheWindowTookIt)
 {
     testing::TempDir dir;
-    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt"};
+    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
     game.CapitalDlg.Caption = "大韓民国首都ソウル";
     game.CapitalDlg.Button7Visible = false;
     for (const char* typed : {"〜", "−", "¢", "£", "¬", "‖", "—", "¥", "‾"}) {

@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(dir.path().empty());
-        game.saveFiles = {dir / "korvalin.ini", dir / "Nikki.txt"};
+        game.saveFiles = {dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
         ui.diary = game.saveFiles.diary;
         game.state.Namae = "虹子";
         game.diary.put(1, "　　　虹子日記");

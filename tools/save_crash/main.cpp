@@ -1,8 +1,8 @@
 // Two different games save in turn in a child process, which is killed at
 // random moments. After every kill the harness runs what the game's start
 // runs, then loads the saved game into a fresh game: it must be wholly one
-// of the two saves (each file whole, the name and the diary of the same
-// save), with no temporary file left beside it.
+// of the two saves (each file whole, the name, the diary and the trail of
+// the same save), with no temporary file left beside it.
 //   save_crash [kills, default 1000] [folder, default a new one in /tmp]
 // The last line reads "N kills: T torn, M mixed, L left behind".
 #include <signal.h>
@@ -43,10 +43,13 @@ public:
     bool refused = false;
 };
 
-// Two games that differ in every file: the name, the money and the length
-// of the diary.
+// Two games that differ in every file: the name, the money, the length of
+// the diary and of the trail.
 void prepare(Game& game, const char* name, std::int32_t yen, int lines)
 {
+    // Back and forth, ending where the hiker stands.
+    for (int i = 0; i < lines; ++i)
+        game.trail.enter(1, game.state.hikerX() - (lines - 1 - i) % 2, game.state.hikerY());
     game.state.Namae = name;
     game.state.yen = yen;
     game.state.mNow = "97/12/20";
@@ -57,19 +60,21 @@ void prepare(Game& game, const char* name, std::int32_t yen, int lines)
 }
 
 struct Save {
-    std::string ini, diary;
+    std::string ini, diary, trail;
     std::string name;
     std::vector<std::string> diaryLines;
+    std::vector<TrailCell> trailCells;
 };
 
 Save savedBy(Game& game, const fs::path& folder)
 {
     fs::create_directories(folder);
-    const SaveFiles files{folder / "korvalin.ini", folder / "Nikki.txt"};
+    const SaveFiles files{folder / "korvalin.ini", folder / "Nikki.txt", folder / "Kiseki.txt"};
     saveGame(game, files);
     const auto lines = game.diary.lines();
-    return {
-        bytesOf(files.ini), bytesOf(files.diary), game.state.Namae, {lines.begin(), lines.end()}};
+    const auto cells = game.trail.cells();
+    return {bytesOf(files.ini),     bytesOf(files.diary),         bytesOf(files.trail),
+            game.state.Namae,       {lines.begin(), lines.end()}, {cells.begin(), cells.end()}};
 }
 
 // Which of the saves the loaded game is wholly, or -1 when it is a mix.
@@ -79,7 +84,8 @@ int whichSave(const Game& loaded, const std::vector<Save>& saves)
         const auto lines = loaded.diary.lines();
         const bool sameDiary = std::equal(lines.begin(), lines.end(), saves[k].diaryLines.begin(),
                                           saves[k].diaryLines.end());
-        if (loaded.state.Namae == saves[k].name && sameDiary)
+        const bool sameTrail = std::ranges::equal(loaded.trail.cells(), saves[k].trailCells);
+        if (loaded.state.Namae == saves[k].name && sameDiary && sameTrail)
             return static_cast<int>(k);
     }
     return -1;
@@ -106,7 +112,7 @@ int main(int argc, char** argv)
     const std::vector<Save> saves = {savedBy(first, folder / "a"), savedBy(second, folder / "b")};
     const fs::path place = folder / "saves";
     savedBy(first, place);
-    const SaveFiles files{place / "korvalin.ini", place / "Nikki.txt"};
+    const SaveFiles files{place / "korvalin.ini", place / "Nikki.txt", place / "Kiseki.txt"};
 
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> wait(0, 20000);  // microseconds
@@ -123,9 +129,11 @@ int main(int argc, char** argv)
         waitpid(child, nullptr, 0);
 
         settleSavedGame(files);
-        const std::string ini = bytesOf(files.ini), diary = bytesOf(files.diary);
+        const std::string ini = bytesOf(files.ini), diary = bytesOf(files.diary),
+                          trail = bytesOf(files.trail);
         const bool whole = isWhole(ini, saves[0].ini, saves[1].ini) &&
-                           isWhole(diary, saves[0].diary, saves[1].diary);
+                           isWhole(diary, saves[0].diary, saves[1].diary) &&
+                           isWhole(trail, saves[0].trail, saves[1].trail);
         LoadUi loadUi;
         Game loaded(loadUi, clock);
         loadGame(loaded, files);
@@ -138,7 +146,7 @@ int main(int argc, char** argv)
         }
         for (const auto& entry : fs::directory_iterator(place)) {
             if (entry.path() != files.ini && entry.path() != files.diary &&
-                leftBehind.insert(entry.path()).second)
+                entry.path() != files.trail && leftBehind.insert(entry.path()).second)
                 std::printf("kill %d left %s behind\n", k + 1, entry.path().c_str());
         }
     }

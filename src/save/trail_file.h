@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/trail.h"
+
+namespace korvalin {
+
+// The trail file, Kiseki.txt, beside Nikki.txt: Shift-JIS with CR LF like
+// the diary, a header line, then one line "day,x,y" per cell entered.
+
+// The trail file in a folder.
+std::filesystem::path trailPath(const std::filesystem::path& folder);
+
+std::string trailFileBytes(std::span<const TrailCell> cells);
+
+// The cells, or nothing when the bytes are not a trail the game wrote: a
+// header of its own, numbers in range, days that never run backwards and
+// each cell beside the one before.
+std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes);
+
+// The file's bytes; nothing when it is missing, as beside a game saved
+// before the game kept trails, and no bytes at all when it is there but
+// cannot be read whole, which a load takes for a damaged trail.
+std::optional<std::string> readTrailBytes(const std::filesystem::path& path);
+
+// The one line a load shows when it drops a damaged trail.
+std::string trailDroppedMessage(const std::filesystem::path& path);
+
+}  // namespace korvalin
