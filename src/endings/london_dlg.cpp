@@ -2,6 +2,7 @@
 
 #include "endings/restart_journey.h"
 #include "game/game.h"
+#include "save/file_messages.h"
 
 namespace korvalin {
 
@@ -25,6 +26,7 @@ void LondonDlg::FormCreate()
     Label8 = {};
     Color = colors::Black;
     shuppanf = true;
+    Label9Visible = true;
 }
 
 // "just" shows on the 51st tick, "arrived" and "LONDON" on the 66th, and
@@ -91,6 +93,14 @@ void LondonDlg::Label6Click()
 {
     game_.state.quitf = true;
     game_.ui.close(WindowId::LondonDlg);
+}
+
+void LondonDlg::journeyPictureSaved(const std::string& path, bool written)
+{
+    if (written)
+        Label9Visible = false;
+    else
+        game_.ui.warning(cannotWriteMessage(path));
 }
 
 }  // namespace korvalin

@@ -30,6 +30,8 @@ public:
     static constexpr std::string_view Level1Line = "次は貧民コースにチャレンジしてください";
     static constexpr std::string_view Level2Line = "次は大貧民コースにチャレンジしてください";
     static constexpr std::string_view Level3Line = "もう一人前のヒッチハイカーです";
+    static constexpr std::string_view Label9Caption = "旅の地図を保存";
+    static constexpr std::string_view PictureFileName = "旅の地図.png";
 
     struct Word {
         int Left = 0;
@@ -50,6 +52,9 @@ public:
     void Timer1Timer();
     void Label5Click();  // もう一度
     void Label6Click();  // 終了
+    // The player kept the picture of his journey at `path`, or it could not
+    // be written there. It is offered once per showing.
+    void journeyPictureSaved(const std::string& path, bool written);
 
     Word Label1{};                // just
     Word Label2{};                // arrived
@@ -60,6 +65,7 @@ public:
     Line Label8;
     std::uint32_t Color = colors::Black;
     bool shuppanf = true;  // the publish offer is still to be made
+    bool Label9Visible = true;  // 旅の地図を保存, until the picture is kept
 
 private:
     void judge();

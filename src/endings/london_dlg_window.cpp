@@ -1,9 +1,12 @@
 #include "endings/london_dlg_window.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTimer>
 
+#include "endings/journey_picture_qt.h"
 #include "endings/london_picture_qt.h"
 #include "game/game.h"
 #include "widgets/click_label_qt.h"
@@ -18,6 +21,7 @@ namespace {
 constexpr QPoint PicturePlace{76, 32};
 constexpr int CircleSize = 30;
 constexpr int BarHeight = 23;
+constexpr int KeepPictureLeft = 340;
 
 struct Circle {
     QPoint place;
@@ -111,6 +115,31 @@ void TLondonDlg::buildBar()
     choice("Label5", LondonDlg::Label5Caption, 148, colors::White, &LondonDlg::Label5Click, model_);
     choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow, &LondonDlg::Label6Click,
            model_);
+
+    auto* keep = new ClickLabel(qtext(LondonDlg::Label9Caption), bar);
+    keep->setObjectName(QStringLiteral("Label9"));
+    keep->setFont(pixelFont(15, true));
+    setTextColour(keep, QColor(colors::White));
+    keep->move(KeepPictureLeft, 0);
+    keep->onClick = [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            keepJourneyPicture();
+    };
+    Label9 = keep;
+}
+
+// The player chooses where to keep the picture, starting in the pictures
+// folder the desktop names.
+void TLondonDlg::keepJourneyPicture()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, qtext(LondonDlg::Label9Caption),
+        folder + QLatin1Char('/') + qtext(LondonDlg::PictureFileName), QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    model_.journeyPictureSaved(path.toStdString(), saveJourneyPicture(game_, path));
+    sync();
 }
 
 // Every showing starts the animation over.
@@ -143,6 +172,7 @@ void TLondonDlg::sync()
     };
     showLine(Label7, model_.Label7);
     showLine(Label8, model_.Label8);
+    Label9->setVisible(model_.Label9Visible);
     update();
 }
 

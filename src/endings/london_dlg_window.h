@@ -34,6 +34,7 @@ private:
     QLabel* word(const char* name, std::string_view caption, int pixels, QRgb colour);
     void buildBar();
     void sizeTexts();
+    void keepJourneyPicture();
 
     LondonDlg& model_;
     QImage picture_;
@@ -43,6 +44,7 @@ private:
     std::array<QLabel*, 4> words_{};  // Label1 .. Label4
     QLabel* Label7;
     QLabel* Label8;
+    QLabel* Label9;  // 旅の地図を保存
 };
 
 }  // namespace korvalin

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "endings/journey_picture.h"
 #include "game/game.h"
 #include "save/diary_file.h"
 #include "support/fake_ports.h"
@@ -73,6 +74,35 @@ TEST_F(EndingsTest, Day190IsWithinTheRecordAndOffersToPublishOncePerShowing)
     EXPECT_EQ(ui.count("show", "TShuppanDlg"), 2);
 }
 
+// Saved once, it is not offered again until the next showing; a picture
+// that cannot be written is said so, and the offer stays.
+TEST_F(EndingsTest, ThePictureOfTheJourneyIsOfferedOncePerShowing)
+{
+    arriveInLondon(200 * MinutesPerDay);
+    london.journeyPictureSaved("/nowhere/旅の地図.png", false);
+    EXPECT_TRUE(london.Label9Visible);
+    EXPECT_EQ(ui.calls.back().detail, "「/nowhere/旅の地図.png」に書き込めませんでした。");
+    london.journeyPictureSaved("旅の地図.png", true);
+    EXPECT_FALSE(london.Label9Visible);
+    arriveInLondon(200 * MinutesPerDay);
+    EXPECT_TRUE(london.Label9Visible);
+}
+
+// Tokyo (245, 118) is reached from its west side twice, Seoul (223, 127)
+// from its north side: each is named once, in the order first reached.
+TEST_F(EndingsTest, ThePictureNamesTheTravellerCourseDaysAndEachCapitalOnce)
+{
+    s.Namae = "虹子";
+    s.Level2 = true;
+    s.day = 171 * MinutesPerDay + 5;
+    for (const auto& [x, y] : {std::pair{243, 118}, {244, 118}, {243, 118}, {244, 118},
+                               {223, 125}, {223, 126}})
+        game.trail.enter(1, x, y);
+    const JourneyPictureTexts texts = journeyPictureTexts(game);
+    EXPECT_EQ(texts.headline, "虹子さんの旅　貧民コース　171日でロンドン到着");
+    EXPECT_EQ(texts.capitals, "通った首都：東京・ソウル");
+}
+
 TEST_F(EndingsTest, OneMinuteMoreMissesTheRecord)
 {
     s.Level1 = true;
@@ -90,7 +120,9 @@ TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
     testing::TempDir here;
     game.saveFiles.diary = here / "Nikki.txt";
     s.yen = -60;
+    game.trail.enter(9, 100, 100);
     game.EndDlg.CancelBtnClick();
+    EXPECT_EQ(game.trail.cells().size(), 1u);
     EXPECT_EQ(game.diary.get(5), "　　金がなくなった。もうだめ、ヒッチハイクを断念。");
     EXPECT_EQ(readBytes(here / "Nikki.txt"), *encodeDiaryLines(game.diary.lines()));
     EXPECT_EQ(s.yen, 0);
@@ -136,8 +168,10 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     game.CapitalDlg.RadioButtons[4].Enabled = false;
     game.CapitalDlg.RadioButtons[4].Checked = true;
     game.Travel.Label3.Caption = "馬上";
+    game.trail.enter(62, 3, 17);
 
     game.EndDlg.OKBtnClick();
+    EXPECT_TRUE(game.trail.cells().empty());
     GameState start;
     start.PPB = start.PNB = 111;
     start.Namae = "虹子";

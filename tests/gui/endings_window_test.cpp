@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "endings/end_dlg_window.h"
+#include "endings/journey_picture_qt.h"
 #include "endings/london_dlg_window.h"
 #include "game/game.h"
 #include "support/fake_ports.h"
@@ -89,6 +90,26 @@ TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)
     dlg.findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click();
     EXPECT_TRUE(game.state.quitf);
     EXPECT_TRUE(std::filesystem::exists(here / "Nikki.txt"));
+}
+
+// The picture kept from London: the whole world at three pixels a cell over
+// a band of text, the trail in purple through its cells' centres beside
+// the duo's navy route from Hong Kong (208, 170). West of Moscow is land.
+TEST_F(EndingsWindowTest, ThePictureOfTheJourneyIsAPngWithTheTrailOnItsCells)
+{
+    game.world.build();
+    const std::pair<int, int> cells[] = {{84, 75}, {85, 75}, {85, 76}, {86, 76}};
+    for (const auto& [x, y] : cells)
+        game.trail.enter(150, x, y);
+    testing::TempDir dir;
+    const QString path = QString::fromStdString((dir / "旅の地図.png").string());
+    ASSERT_TRUE(saveJourneyPicture(game, path));
+    const QImage png(path);
+    EXPECT_EQ(png.size(), QSize(768, 904));
+    for (const auto& [x, y] : cells)
+        EXPECT_EQ(png.pixel(3 * x + 1, 3 * y + 1) & 0xFFFFFF, colors::Purple) << x << "," << y;
+    EXPECT_EQ(png.pixel(3 * 208 + 1, 3 * 170 + 1) & 0xFFFFFF, colors::Navy);
+    EXPECT_FALSE(saveJourneyPicture(game, QString::fromStdString((dir / "none" / "x.png").string())));
 }
 
 }  // namespace
