@@ -1,5 +1,6 @@
 #include "endings/london_dlg_window.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
@@ -129,10 +130,12 @@ void TLondonDlg::buildBar()
 }
 
 // The player chooses where to keep the picture, starting in the pictures
-// folder the desktop names.
+// folder the desktop names, or at home when there is none yet.
 void TLondonDlg::keepJourneyPicture()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(
         this, qtext(LondonDlg::Label9Caption),
         folder + QLatin1Char('/') + qtext(LondonDlg::PictureFileName), QStringLiteral("PNG (*.png)"));
