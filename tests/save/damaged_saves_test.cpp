@@ -27,7 +27,7 @@ std::string loadDamaged(const std::filesystem::path& ini, GameState* state = nul
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    loadGame(game, {ini, dir / "Nikki.txt"});
+    loadGame(game, {ini, dir / "Nikki.txt", dir / "Kiseki.txt"});
     if (state)
         *state = game.state;
     if (ui.count("show", "TCapitalDlg") == 1 && ui.calls.size() == 2)
