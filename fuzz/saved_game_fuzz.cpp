@@ -30,7 +30,7 @@ struct Setting {
     Setting() { game.Travel.FormCreate(); }
 
     const SaveFiles files{"korvalin.ini", "Nikki.txt", "Kiseki.txt"};
-    SaveBytes bytes{{}, "\r\n\x81\x40\x81\x40\r\nend\r\n"};
+    SaveBytes bytes{{}, "\r\n\x81\x40\x81\x40\r\nend\r\n", std::nullopt};
     HeadlessUi ui;
     FixedClock clock;
     Game game{ui, clock};
