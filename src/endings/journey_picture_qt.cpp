@@ -5,6 +5,7 @@
 #include "endings/journey_picture.h"
 #include "game/game.h"
 #include "maps/world_map_picture.h"
+#include "widgets/bitmap_qt.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
@@ -18,12 +19,10 @@ constexpr int Margin = 12;
 QImage journeyPicture(const Game& game)
 {
     const Bitmap map = journeyMapPicture(game.world, game.state, game.trail.cells());
-    const QImage mapImage(reinterpret_cast<const uchar*>(map.data()), map.width(), map.height(),
-                          map.width() * 4, QImage::Format_RGB32);
     QImage picture(map.width(), map.height() + JourneyTextHeight, QImage::Format_RGB32);
     picture.fill(QColor(colors::Teal));
     QPainter painter(&picture);
-    painter.drawImage(0, 0, mapImage);
+    painter.drawImage(0, 0, imageOf(map));
 
     const JourneyPictureTexts texts = journeyPictureTexts(game);
     const QRect band(Margin, map.height() + Margin / 2, map.width() - 2 * Margin,

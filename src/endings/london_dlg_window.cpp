@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <functional>
+
 #include "endings/journey_picture_qt.h"
 #include "endings/london_picture_qt.h"
 #include "game/game.h"
@@ -102,31 +104,24 @@ void TLondonDlg::buildBar()
     bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
     fillBackground(bar, QColor(colors::Teal));
     const auto choice = [bar](const char* name, std::string_view caption, int left, QRgb colour,
-                              void (LondonDlg::*handler)(), LondonDlg& model) {
+                              std::function<void()> click) {
         auto* label = new ClickLabel(qtext(caption), bar);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(pixelFont(15, true));
         setTextColour(label, QColor(colour));
         label->move(left, 0);
-        label->onClick = [&model, handler](Qt::MouseButton button) {
+        label->onClick = [click = std::move(click)](Qt::MouseButton button) {
             if (button == Qt::LeftButton)
-                (model.*handler)();
+                click();
         };
+        return label;
     };
-    choice("Label5", LondonDlg::Label5Caption, 148, colors::White, &LondonDlg::Label5Click, model_);
-    choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow, &LondonDlg::Label6Click,
-           model_);
-
-    auto* keep = new ClickLabel(qtext(LondonDlg::Label9Caption), bar);
-    keep->setObjectName(QStringLiteral("Label9"));
-    keep->setFont(pixelFont(15, true));
-    setTextColour(keep, QColor(colors::White));
-    keep->move(KeepPictureLeft, 0);
-    keep->onClick = [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton)
-            keepJourneyPicture();
-    };
-    Label9 = keep;
+    choice("Label5", LondonDlg::Label5Caption, 148, colors::White,
+           [this] { model_.Label5Click(); });
+    choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow,
+           [this] { model_.Label6Click(); });
+    Label9 = choice("Label9", LondonDlg::Label9Caption, KeepPictureLeft, colors::White,
+                    [this] { keepJourneyPicture(); });
 }
 
 // The player chooses where to keep the picture, starting in the pictures
@@ -136,9 +131,10 @@ void TLondonDlg::keepJourneyPicture()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(
-        this, qtext(LondonDlg::Label9Caption),
-        folder + QLatin1Char('/') + qtext(LondonDlg::PictureFileName), QStringLiteral("PNG (*.png)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, qtext(LondonDlg::Label9Caption),
+                                     folder + QLatin1Char('/') + qtext(LondonDlg::PictureFileName),
+                                     QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     model_.journeyPictureSaved(path.toStdString(), saveJourneyPicture(game_, path));

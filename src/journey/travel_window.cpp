@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "game/startup_error.h"
 #include "maps/place_names.h"
+#include "widgets/bitmap_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 #include "widgets/window_frame_qt.h"
@@ -125,9 +126,7 @@ protected:
         QPainter painter(this);
         painter.fillRect(rect(), Qt::black);
         const Bitmap& pixels = game_.view.pixels();
-        const QImage image(reinterpret_cast<const uchar*>(pixels.data()), pixels.width(),
-                           pixels.height(), pixels.width() * 4, QImage::Format_RGB32);
-        painter.drawImage(QPoint(0, 0), image,
+        painter.drawImage(QPoint(0, 0), imageOf(pixels),
                           QRect(game_.state.ScrollX, game_.state.ScrollY, ViewBitmap::ShownWidth,
                                 ViewBitmap::ShownHeight));
     }

@@ -88,12 +88,16 @@ int penFor(int scale)
     return scale > 1 ? 2 : 1;
 }
 
+// The middle pixel of a cell's scale x scale square.
+int centre(int c, int scale)
+{
+    return c * scale + (scale - 1) / 2;
+}
+
 // The hiker's cells joined centre to centre in his purple; the way at sea
 // is dotted. A step across the map's edge is not drawn across the world.
-void drawTrail(Bitmap& picture, const WorldGrid& world, std::span<const TrailCell> trail,
-               int scale)
+void drawTrail(Bitmap& picture, const WorldGrid& world, std::span<const TrailCell> trail, int scale)
 {
-    const auto centre = [scale](std::uint8_t c) { return c * scale + (scale - 1) / 2; };
     for (std::size_t i = 0; i < trail.size(); ++i) {
         const TrailCell& to = trail[i];
         TrailCell from = trail[i == 0 ? 0 : i - 1];
@@ -101,20 +105,19 @@ void drawTrail(Bitmap& picture, const WorldGrid& world, std::span<const TrailCel
             from = to;
         const bool sea =
             world.cell(from.x, from.y) == WaterTile || world.cell(to.x, to.y) == WaterTile;
-        line(picture, centre(from.x), centre(from.y), centre(to.x), centre(to.y), penFor(scale),
-             colors::Purple, sea);
+        line(picture, centre(from.x, scale), centre(from.y, scale), centre(to.x, scale),
+             centre(to.y, scale), penFor(scale), colors::Purple, sea);
     }
 }
 
 // The duo's days joined in navy, from Hong Kong to London.
 void drawDuoRoute(Bitmap& picture, int scale)
 {
-    const auto centre = [scale](int c) { return c * scale + (scale - 1) / 2; };
     Cell from = *duoCell(1);
     for (int day = 2; day <= RecordDays; ++day) {
         const Cell to = *duoCell(day);
-        line(picture, centre(from.x), centre(from.y), centre(to.x), centre(to.y), penFor(scale),
-             colors::Navy, false);
+        line(picture, centre(from.x, scale), centre(from.y, scale), centre(to.x, scale),
+             centre(to.y, scale), penFor(scale), colors::Navy, false);
         from = to;
     }
 }
@@ -159,8 +162,7 @@ void outline(Bitmap& picture, int x0, int y0, int x1, int y1, std::uint32_t colo
 
 }  // namespace
 
-Bitmap worldMapPicture(const WorldGrid& world, const GameState& s,
-                       std::span<const TrailCell> trail)
+Bitmap worldMapPicture(const WorldGrid& world, const GameState& s, std::span<const TrailCell> trail)
 {
     Bitmap picture = countries(world, s);
     // The view holds 31 x 29 cells; the trail runs over its outline, and the

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "game/game.h"
+#include "widgets/bitmap_qt.h"
 
 namespace korvalin {
 
@@ -28,9 +29,7 @@ void TWorldMap::paintEvent(QPaintEvent*)
     const Bitmap& picture = game_.WorldMap.Picture;
     if (picture.isNull())
         return;
-    const QImage image(reinterpret_cast<const uchar*>(picture.data()), picture.width(),
-                       picture.height(), picture.width() * 4, QImage::Format_RGB32);
-    QPainter(this).drawImage(0, 0, image);
+    QPainter(this).drawImage(0, 0, imageOf(picture));
 }
 
 void TWorldMap::keyPressEvent(QKeyEvent*)

@@ -163,10 +163,8 @@ void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
     std::optional<std::vector<TrailCell>> cells =
         bytes.trail ? trailFromBytes(*bytes.trail) : std::vector<TrailCell>{};
     const GameState& s = game.state;
-    const TrailCell here{0, static_cast<std::uint8_t>(s.hikerX()),
-                         static_cast<std::uint8_t>(s.hikerY())};
     if (cells && !cells->empty() &&
-        (cells->back().x != here.x || cells->back().y != here.y ||
+        (cells->back().x != s.hikerX() || cells->back().y != s.hikerY() ||
          cells->back().day > s.dayNumber()))
         cells.reset();
     game.trail.replaceAll(cells.value_or(std::vector<TrailCell>{}));

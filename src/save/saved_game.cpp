@@ -95,13 +95,14 @@ void saveGame(Game& game, const SaveFiles& files)
     std::vector<NewContents> contents;
     std::optional<std::string> error;
     const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
-    if (diaryOnly)
+    if (diaryOnly) {
         game.ui.message(VisaFirstMessage);
-    else
+    } else {
+        // The trail goes with the INI file: it ends on the cell the INI saves.
         error = savedGameBytes(game, files.ini,
                                contents.emplace_back(NewContents{files.ini, {}}).bytes);
-    if (!diaryOnly)
         contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
+    }
     if (!error)
         error = diaryFileBytes(files.diary, game.diary.lines(),
                                contents.emplace_back(NewContents{files.diary, {}}).bytes);

@@ -85,7 +85,8 @@ QMargins windowFrame(QWidget* window)
     xcb_connection_t* connection = xcbConnection();
     if (!connection)
         return window->windowHandle()->frameMargins();
-    const FrameAtoms atoms = frameAtoms(connection);
+    // The program has one X connection; its atoms are asked for once.
+    static const FrameAtoms atoms = frameAtoms(connection);
     if (auto known = frameExtents(connection, id, atoms.extents))
         return *known;
     if (!windowManagerRuns(connection, atoms.supportingWm))

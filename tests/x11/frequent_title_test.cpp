@@ -4,28 +4,22 @@
 #include <QTest>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-
 #include "widgets/frequent_title_qt.h"
+#include "widgets/xcb_qt.h"
 
 namespace korvalin {
 namespace {
 
 xcb_connection_t* connection()
 {
-    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    return xcbConnection();
 }
 
-template <typename T>
-std::unique_ptr<T, decltype(&std::free)> owned(T* reply)
+xcb_atom_t internAtom(const char* name)
 {
-    return {reply, &std::free};
+    return atom(connection(), askAtom(connection(), name));
 }
 
 // A round trip: everything sent before it has been handled by the server,
@@ -39,13 +33,11 @@ void settle()
 QByteArray property(QWidget& window, const char* name)
 {
     auto* c = connection();
-    const auto atom = owned(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    const auto value = owned(
-        xcb_get_property_reply(c,
-                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()),
-                                                atom->atom, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-                               nullptr));
+    const Reply<xcb_get_property_reply_t> value(xcb_get_property_reply(
+        c,
+        xcb_get_property(c, 0, static_cast<xcb_window_t>(window.winId()), internAtom(name),
+                         XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+        nullptr));
     return QByteArray(static_cast<const char*>(xcb_get_property_value(value.get())),
                       xcb_get_property_value_length(value.get()));
 }
@@ -53,18 +45,9 @@ QByteArray property(QWidget& window, const char* name)
 std::uint32_t eventMask(QWidget& window)
 {
     auto* c = connection();
-    const auto reply = owned(xcb_get_window_attributes_reply(
+    const Reply<xcb_get_window_attributes_reply_t> reply(xcb_get_window_attributes_reply(
         c, xcb_get_window_attributes(c, static_cast<xcb_window_t>(window.winId())), nullptr));
     return reply->your_event_mask;
-}
-
-xcb_atom_t internAtom(const char* name)
-{
-    auto* c = connection();
-    return owned(xcb_intern_atom_reply(
-                     c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                     nullptr))
-        ->atom;
 }
 
 // Counts the property notices the server sends about one window.
