@@ -39,6 +39,8 @@ class DiaryPage : public QPlainTextEdit {
 public:
     explicit DiaryPage(QWidget* parent) : QPlainTextEdit(parent)
     {
+        setBackgroundRole(QPalette::Base);  // the blank below the page is paper too
+        setAutoFillBackground(true);
         connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
                 this, &DiaryPage::fitWholeLines);
     }
