@@ -113,7 +113,10 @@ def one_run(build, wm, seconds):
         processes.append(game)
         if not title_screen_up(env, game):
             return None
-        leave_title_screen(env)
+        try:
+            leave_title_screen(env)
+        except SystemExit:  # a click the busy window manager lost: this run is tried again
+            return None
         main = shown_windows(env, MAIN_TITLE)
         if not main:
             return None

@@ -343,14 +343,15 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
 
 // Every title change has the window manager redraw the title bar, which
 // under some costs several times the game's own work at rest. While no
-// window of the game is active the marquee is shown once a second, enough to
-// see it is alive; while the main window is minimised no one sees it at all.
+// window of the game is active the marquee is shown every two seconds,
+// enough to see it is alive; while the main window is minimised no one sees
+// it at all.
 qint64 TTravel::titleInterval() const
 {
     if (isMinimized())
         return 0;
     const bool played = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    return (played ? 50 : 1000) * NanosecondsPerMs;
+    return (played ? 50 : 2000) * NanosecondsPerMs;
 }
 
 void TTravel::showTitle()
