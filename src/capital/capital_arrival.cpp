@@ -19,6 +19,7 @@ void CapitalDlg::FormCreate()
 void CapitalDlg::FormShow()
 {
     GameState& s = game_.state;
+    game_.LostDlg.capitalScreenOpens();
     // Only the top strip shows until the embassy button unfolds the list.
     Left = ScreenLeft;
     Top = 0;

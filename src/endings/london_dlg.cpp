@@ -87,12 +87,12 @@ void LondonDlg::Label5Click()
     restartJourney(game_, WindowId::LondonDlg);
 }
 
-// The journey timer ends the program once it sees quitf. The diary is not
-// saved here: publishing saves it.
+// The main window's close asks whether to end; the London window stays
+// until the answer is OK, so a Cancel leaves it as it was, its picture and
+// publishing still to hand. The diary is not saved here: publishing saves it.
 void LondonDlg::Label6Click()
 {
-    game_.state.quitf = true;
-    game_.ui.close(WindowId::LondonDlg);
+    game_.ui.requestMainWindowClose();
 }
 
 void LondonDlg::journeyPictureSaved(const std::string& path, bool written)

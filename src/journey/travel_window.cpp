@@ -28,8 +28,8 @@ namespace korvalin {
 namespace {
 
 constexpr qint64 NanosecondsPerMs = 1'000'000;
-constexpr qint64 TitleInterval = 50 * NanosecondsPerMs;
 constexpr qint64 TitleSlack = 5 * NanosecondsPerMs;
+constexpr int DayLeft = 404;  // the day's place in the status bar
 
 Travel::MouseButton buttonOf(Qt::MouseButton button)
 {
@@ -245,7 +245,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Label4 = statusLabel(Panel1, "Label4", 68, 12, false);
     Label5 = statusLabel(Panel1, "Label5", 159, 12, false);
     Label3 = statusLabel(Panel1, "Label3", 276, 12, false);
-    Label2 = statusLabel(Panel1, "Label2", 404, 13, true);
+    Label2 = statusLabel(Panel1, "Label2", DayLeft, 13, true);
     Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
     Label6->setToolTip(qtext(Travel::Label6Hint));
@@ -265,7 +265,13 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 
     titleRefresh_.setSingleShot(true);
     titleRefresh_.setTimerType(Qt::PreciseTimer);
-    connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::showTitle);
+    connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::refreshTitle);
+    // Coming back to the game, the player sees the marquee where it is now.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive && !isMinimized())
+                    showTitle();
+            });
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -296,7 +302,10 @@ void TTravel::sync()
 {
     const Travel& model = game_.Travel;
     bool changed = showLabel(Label1, model.Label1, shownLabels_[0]);
-    changed |= showLabel(Label2, model.Label2, shownLabels_[1]);
+    if (showLabel(Label2, model.Label2, shownLabels_[1])) {
+        placeDay();
+        changed = true;
+    }
     changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
     changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
     changed |= showLabel(Label5, model.Label5, shownLabels_[4]);
@@ -307,6 +316,14 @@ void TTravel::sync()
 
     showHint(model.HintPanel);
     view_->present();
+}
+
+// From day 100 the day is wider than the room before the ？: it grows to the
+// left instead, a gap short of it.
+void TTravel::placeDay()
+{
+    constexpr int Gap = 4;
+    Label2->move(std::min(DayLeft, Label6->x() - Gap - Label2->width()), Label2->y());
 }
 
 // The place-name panel is touched only when it changes, as the labels are.
@@ -324,10 +341,23 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
     }
 }
 
+// Every title change has the window manager redraw the title bar, which
+// under some costs several times the game's own work at rest. While no
+// window of the game is active the marquee is shown every two seconds,
+// enough to see it is alive; while the main window is minimised no one sees
+// it at all.
+qint64 TTravel::titleInterval() const
+{
+    if (isMinimized())
+        return 0;
+    const bool played = QGuiApplication::applicationState() == Qt::ApplicationActive;
+    return (played ? 50 : 2000) * NanosecondsPerMs;
+}
+
 void TTravel::showTitle()
 {
     title_.show(qtext(game_.Travel.Caption));
-    titleDue_ = pace_.nsecsElapsed() + TitleInterval;
+    titleShownAt_ = pace_.nsecsElapsed();
     titleRefresh_.stop();
 }
 
@@ -344,11 +374,15 @@ void TTravel::tick()
 // when the next tick comes too late, so at rest no second timer runs.
 void TTravel::refreshTitle()
 {
+    const qint64 interval = titleInterval();
+    if (interval == 0)
+        return;
     const qint64 now = pace_.nsecsElapsed();
-    if (now >= titleDue_ - TitleSlack)
+    const qint64 due = titleShownAt_ + interval;
+    if (now >= due - TitleSlack)
         showTitle();
-    else if (nextTickDue_ > titleDue_ + TitleSlack && !titleRefresh_.isActive())
-        titleRefresh_.start(static_cast<int>((titleDue_ - now) / NanosecondsPerMs));
+    else if (nextTickDue_ > due + TitleSlack && !titleRefresh_.isActive())
+        titleRefresh_.start(static_cast<int>((due - now) / NanosecondsPerMs));
 }
 
 // A tick that comes late (a modal window held the loop) is not caught up
@@ -392,6 +426,8 @@ void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
 
 void TTravel::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        showTitle();
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow()) {
             // Hints on the main window are yellow.

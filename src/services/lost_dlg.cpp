@@ -14,4 +14,13 @@ void LostDlg::OKBtnClick()
     game_.ui.close(WindowId::LostDlg);
 }
 
+// The hiker has come where the notice sent him, and the capital screen,
+// kept on top as the notice is, would cover it. While the passport is lost
+// the notice may be open; closing it once more does no harm.
+void LostDlg::capitalScreenOpens()
+{
+    if (game_.state.lostf)
+        OKBtnClick();
+}
+
 }  // namespace korvalin

@@ -19,6 +19,8 @@ public:
     explicit LostDlg(Game& game) : game_(game) {}
 
     void OKBtnClick();
+    // The capital screen opens: a notice still open goes as its OK sends it.
+    void capitalScreenOpens();
 
 private:
     Game& game_;

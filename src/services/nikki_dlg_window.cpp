@@ -1,5 +1,6 @@
 #include "services/nikki_dlg_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,6 +31,37 @@ constexpr QColor GreyishPurple{160, 144, 176};
 // cheaper than replacing so many lines one by one.
 constexpr int LinesReplacedOneByOne = 64;
 
+// The memo scrolls a whole line at a time, so a page that is not a whole
+// number of lines high ends in a line cut in half: the pixels left over
+// stay blank below the page instead. The lines' height is known once the
+// text is laid out in the memo's font.
+class DiaryPage : public QPlainTextEdit {
+public:
+    explicit DiaryPage(QWidget* parent) : QPlainTextEdit(parent)
+    {
+        setBackgroundRole(QPalette::Base);  // the blank below the page is paper too
+        setAutoFillBackground(true);
+        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged,
+                this, &DiaryPage::fitWholeLines);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        fitWholeLines();
+    }
+
+private:
+    void fitWholeLines()
+    {
+        const int line = qRound(blockBoundingRect(document()->firstBlock()).height());
+        const int page = viewport()->height() + viewportMargins().bottom();
+        if (line > 0 && page % line != viewportMargins().bottom())
+            setViewportMargins(0, 0, 0, page % line);
+    }
+};
+
 }  // namespace
 
 TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
@@ -37,7 +69,7 @@ TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     fillBackground(this, GreyishPurple);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new DiaryPage(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::ClickFocus);  // not on the Tab key's round

@@ -74,6 +74,18 @@ TEST_F(EndingsTest, Day190IsWithinTheRecordAndOffersToPublishOncePerShowing)
     EXPECT_EQ(ui.count("show", "TShuppanDlg"), 2);
 }
 
+// 終了 asks once whether to end; until the answer is OK the London window
+// stays as it was, so a Cancel loses neither its picture nor publishing.
+TEST_F(EndingsTest, EndingFromLondonAsksOnceAndClosesNothingBeforeTheAnswer)
+{
+    arriveInLondon(150 * MinutesPerDay);
+    tick(200);
+    london.Label6Click();
+    EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
+    EXPECT_EQ(ui.count("close", "TLondonDlg"), 0);
+    EXPECT_FALSE(s.quitf);
+}
+
 // Saved once, it is not offered again until the next showing; a picture
 // that cannot be written is said so, and the offer stays.
 TEST_F(EndingsTest, ThePictureOfTheJourneyIsOfferedOncePerShowing)
@@ -95,8 +107,8 @@ TEST_F(EndingsTest, ThePictureNamesTheTravellerCourseDaysAndEachCapitalOnce)
     s.Namae = "虹子";
     s.Level2 = true;
     s.day = 171 * MinutesPerDay + 5;
-    for (const auto& [x, y] : {std::pair{243, 118}, {244, 118}, {243, 118}, {244, 118},
-                               {223, 125}, {223, 126}})
+    for (const auto& [x, y] :
+         {std::pair{243, 118}, {244, 118}, {243, 118}, {244, 118}, {223, 125}, {223, 126}})
         game.trail.enter(1, x, y);
     const JourneyPictureTexts texts = journeyPictureTexts(game);
     EXPECT_EQ(texts.headline, "虹子さんの旅　貧民コース　171日でロンドン到着");

@@ -120,6 +120,18 @@ TEST_F(TNikkiDlgTest, OpensAtTheNewestLineAndFollowsTheJourney)
     EXPECT_TRUE(newestShown());
 }
 
+// The page holds whole lines: it opens with the newest line whole at its
+// foot and nothing of the line below it.
+TEST_F(TNikkiDlgTest, ThePageEndsWithTheNewestLineWhole)
+{
+    for (int i = 0; i < 200; ++i)
+        game.appendDiaryLine("　　歩いた。");
+    dlg.show();
+    const int foot = memo->viewport()->height() - 1;
+    EXPECT_EQ(memo->cursorForPosition(QPoint(0, foot)).blockNumber(), game.state.dd);
+    EXPECT_LE(memo->cursorRect().bottom(), foot);
+}
+
 TEST_F(TNikkiDlgTest, TheCloseButtonAsksTheModel)
 {
     auto* button = dlg.findChild<QWidget*>(QStringLiteral("Button1"));

@@ -113,6 +113,8 @@ TEST_F(TravelWindowTest, AnAutoRepeatReleaseIsNoRelease)
 
 TEST_F(TravelWindowTest, TheStatusBarAndTitleFollowTheModelAsTheHikerMoves)
 {
+    travel->show();
+    QApplication::setActiveWindow(travel.get());
     game.state.noRide = 0;
     send(QEvent::KeyRelease, Qt::Key_Right);
     ASSERT_TRUE(runUntil([&] { return game.state.MapX == 226; }));
@@ -129,6 +131,53 @@ TEST_F(TravelWindowTest, TheStatusBarAndTitleFollowTheModelAsTheHikerMoves)
     wait.exec();
     EXPECT_EQ(travel->windowTitle(), QString::fromStdString(game.Travel.Caption));
     EXPECT_TRUE(travel->windowTitle().startsWith(QLatin1Char(' ')));
+}
+
+// No one sees the title of a minimised window: it is written again when
+// the window comes back, where the marquee has got to.
+TEST_F(TravelWindowTest, AMinimisedWindowsTitleWaitsUntilItComesBack)
+{
+    travel->show();
+    QApplication::setActiveWindow(travel.get());
+    travel->showMinimized();
+    settle();
+    const QString minimised = travel->windowTitle();
+    std::string caption = game.Travel.Caption;
+    int moves = 0;
+    ASSERT_TRUE(runUntil([&] {
+        if (game.Travel.Caption != caption) {
+            caption = game.Travel.Caption;
+            ++moves;
+        }
+        return moves == 20;
+    }));
+    EXPECT_EQ(travel->windowTitle(), minimised);
+    travel->showNormal();
+    EXPECT_EQ(travel->windowTitle(), QString::fromStdString(game.Travel.Caption));
+}
+
+// From day 100 the day number is as wide as its room before the red ？.
+TEST_F(TravelWindowTest, TheDayNumberKeepsClearOfTheQuestionMark)
+{
+    for (const int day : {99, 100, 999, 1000}) {
+        game.state.day = day * MinutesPerDay;
+        game.Travel.Timer1Timer();
+        travel->sync();
+        const QImage bar =
+            travel->findChild<QLabel*>(QStringLiteral("Label6"))->parentWidget()->grab().toImage();
+        int dayEnd = -1, markStart = bar.width();
+        for (int x = 0; x < bar.width(); ++x) {
+            for (int y = 0; y < bar.height(); ++y) {
+                const QColor c = bar.pixelColor(x, y);
+                if (c.red() > 160 && c.green() > 160 && c.blue() < 96)
+                    dayEnd = x;  // yellow
+                else if (c.red() > 160 && c.green() < 96 && c.blue() < 96)
+                    markStart = std::min(markStart, x);  // red
+            }
+        }
+        EXPECT_GE(markStart - dayEnd, 8) << "day " << day << ": the day ends at " << dayEnd
+                                         << ", the ？ starts at " << markStart;
+    }
 }
 
 // Keys go where the window system sends them: to the widget with the focus.

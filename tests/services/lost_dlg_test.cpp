@@ -33,6 +33,24 @@ TEST(LostDlg, OkVoidsAVisaObtainedInThisCapital)
     EXPECT_EQ(ui.calls[0].detail, "TLostDlg");
 }
 
+// Reached before its OK, the capital screen opens with the notice gone
+// and the visa already void, so the leg the screen keeps is the voided one.
+TEST(LostDlg, TheCapitalScreenAnswersANoticeStillOpen)
+{
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    game.state.lostf = true;
+    game.CapitalDlg.Button7Visible = false;
+    game.CapitalDlg.FormShow();
+    EXPECT_EQ(ui.count("close", "TLostDlg"), 1);
+    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
+
+    game.state.lostf = false;
+    game.CapitalDlg.FormShow();
+    EXPECT_EQ(ui.count("close", "TLostDlg"), 1);
+}
+
 TEST(Notices, OkClosesTheirOwnWindow)
 {
     testing::FakeUi ui;
