@@ -87,12 +87,13 @@ void LondonDlg::Label5Click()
     restartJourney(game_, WindowId::LondonDlg);
 }
 
-// The main window's close asks whether to end; the London window stays
-// until the answer is OK, so a Cancel leaves it as it was, its picture and
-// publishing still to hand. The diary is not saved here: publishing saves it.
+// The journey timer asks whether to end once it sees quitf; the London
+// window stays until the answer is OK, so a Cancel leaves it as it was, its
+// picture and publishing still to hand. The diary is not saved here:
+// publishing saves it.
 void LondonDlg::Label6Click()
 {
-    game_.ui.requestMainWindowClose();
+    game_.state.quitf = true;
 }
 
 void LondonDlg::journeyPictureSaved(const std::string& path, bool written)

@@ -91,9 +91,15 @@ void Travel::FormDeactivate()
     game_.state.WantDir = 0;
 }
 
+// A Cancel takes back the wish to end, so the journey timer does not ask
+// again on its next tick: London's window stays as it was, and an empty
+// purse brings its own window back instead.
 bool Travel::FormCloseQuery()
 {
-    return game_.ui.confirm("Korvalinを終了しますか？", Ui::Buttons::OkCancel);
+    const bool ending = game_.ui.confirm("Korvalinを終了しますか？", Ui::Buttons::OkCancel);
+    if (!ending)
+        game_.state.quitf = false;
+    return ending;
 }
 
 // With a map, a press on the view names the place under the pointer, as the

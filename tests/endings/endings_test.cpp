@@ -75,15 +75,23 @@ TEST_F(EndingsTest, Day190IsWithinTheRecordAndOffersToPublishOncePerShowing)
 }
 
 // 終了 asks once whether to end; until the answer is OK the London window
-// stays as it was, so a Cancel loses neither its picture nor publishing.
-TEST_F(EndingsTest, EndingFromLondonAsksOnceAndClosesNothingBeforeTheAnswer)
+// stays as it was, so a Cancel loses neither its picture nor publishing,
+// and the question does not come back on the ticks after it.
+TEST_F(EndingsTest, EndingFromLondonAsksOnceAndACancelLeavesLondonAsItWas)
 {
     arriveInLondon(150 * MinutesPerDay);
+    s.MapX = 54 - 15;  // the hiker stands on London's cell
+    s.MapY = 37 - 14;
     tick(200);
     london.Label6Click();
+    game.Travel.Timer1Timer();
+    EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
+    ui.answers.push_back(false);
+    EXPECT_FALSE(game.Travel.FormCloseQuery());
+    for (int i = 0; i < 20; ++i)
+        game.Travel.Timer1Timer();
     EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
     EXPECT_EQ(ui.count("close", "TLondonDlg"), 0);
-    EXPECT_FALSE(s.quitf);
 }
 
 // Saved once, it is not offered again until the next showing; a picture
@@ -140,6 +148,21 @@ TEST_F(EndingsTest, GivingUpWritesTheLastLineAndTheDiaryFileThenEnds)
     EXPECT_EQ(s.yen, 0);
     EXPECT_TRUE(s.quitf);
     EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
+}
+
+// A Cancel on the question after giving up brings the out-of-money window
+// back on the next tick instead of asking again on every tick.
+TEST_F(EndingsTest, ACancelAfterGivingUpBringsTheWindowBackNotTheQuestion)
+{
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
+    s.Start = false;
+    game.EndDlg.CancelBtnClick();
+    ui.answers.push_back(false);
+    game.Travel.FormCloseQuery();
+    game.Travel.Timer1Timer();
+    EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
+    EXPECT_GE(ui.count("show", "TEndDlg"), 1);
 }
 
 // The journey shows the window again on the next tick: the player can try
