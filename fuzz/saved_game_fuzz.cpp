@@ -1,21 +1,33 @@
-// Any bytes as the saved game's INI file, beside a sound Nikki.txt, loaded
-// from memory through the checks and rules of a load from disk: the load
-// takes what the rules allow or refuses with a message, never a crash, and
-// never leaves a value the journey cannot run with. Bytes after a NUL are
-// the trail file: a trail is kept only when it ends where the hiker stands.
+// Any bytes as the files of a saved game, loaded from disk into a running
+// game that stands in Seoul: the settle finishes or drops the journal, the
+// load takes what the rules allow or refuses with a message, never a crash,
+// never a value the journey cannot run with, never a game without a city,
+// and never a temporary file left behind.
+//
+// The input is the INI file, then after each NUL the next file: the trail,
+// Nikki.txt (a sound diary when the input stops before it), the save's own
+// diary and the journal. Each file there also has a temporary beside it,
+// named as a save names them, for the journal to name.
+#include <stdlib.h>
+
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "game/game_clock.h"
 #include "game/loss_divisor.h"
 #include "journey/headless_ui.h"
 #include "save/saved_game.h"
+#include "world/city_table.h"
 
 namespace {
 
 using namespace korvalin;
+namespace fs = std::filesystem;
 
 class FixedClock : public Clock {
 public:
@@ -26,38 +38,97 @@ public:
     }
 };
 
+// The files are written where writing costs least.
+fs::path freshFolder()
+{
+    std::error_code error;
+    const fs::path memory = "/dev/shm";
+    std::string pattern = ((fs::is_directory(memory, error) ? memory : fs::temp_directory_path()) /
+                           "korvalin-fuzz-XXXXXX")
+                              .string();
+    return mkdtemp(pattern.data()) ? fs::path(pattern) : fs::path();
+}
+
 struct Setting {
     Setting() { game.Travel.FormCreate(); }
+    ~Setting() { fs::remove_all(folder); }
 
-    const SaveFiles files{"korvalin.ini", "Nikki.txt", "Kiseki.txt"};
-    SaveBytes bytes{{}, "\r\n\x81\x40\x81\x40\r\nend\r\n", std::nullopt};
+    // A journey under way, standing in Seoul with its diary and trail.
+    void startInSeoul()
+    {
+        game.state = GameState{};
+        GameState& s = game.state;
+        s.toshi = game.CapitalDlg.Caption = "大韓民国首都ソウル";
+        s.Start = false;
+        s.MapX = 200;
+        s.MapY = 98;
+        s.day = 20 * MinutesPerDay;
+        s.dayold = 20;
+        game.diary.replaceAll({});
+        game.appendDiaryLine("　　ソウルに到着。");
+        game.trail.clear();
+        game.trail.enter(20, s.hikerX(), s.hikerY());
+    }
+
+    const fs::path folder = freshFolder();
+    const SaveFiles files{folder / "korvalin.ini", folder / "Nikki.txt", folder / "Kiseki.txt"};
     HeadlessUi ui;
     FixedClock clock;
     Game game{ui, clock};
 };
+
+void writeFile(const fs::path& path, std::string_view bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+// The input cut at its NULs.
+std::vector<std::string_view> piecesOf(std::string_view input)
+{
+    std::vector<std::string_view> pieces;
+    for (std::size_t end = input.find('\0');; end = input.find('\0')) {
+        pieces.push_back(input.substr(0, end));
+        if (end == std::string_view::npos)
+            return pieces;
+        input.remove_prefix(end + 1);
+    }
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static Setting setting;
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const std::size_t split = input.find('\0');
-    setting.bytes.ini = input.substr(0, split);
-    setting.bytes.trail.reset();
-    if (split != std::string_view::npos)
-        setting.bytes.trail = input.substr(split + 1);
+    const SaveFiles& files = setting.files;
+    for (const auto& entry : fs::directory_iterator(setting.folder))
+        fs::remove_all(entry.path());
+    const fs::path journal = fs::path(files.ini).replace_extension(".journal");
+    const fs::path paths[] = {files.ini, files.trail, files.diary, savedDiaryPath(files), journal};
+    const auto pieces = piecesOf({reinterpret_cast<const char*>(data), size});
+    for (std::size_t i = 0; i < std::size(paths); ++i) {
+        if (i >= pieces.size() && paths[i] != files.diary)
+            continue;
+        const std::string_view bytes =
+            i < pieces.size() ? pieces[i] : "\r\n\x81\x40\x81\x40\r\nend\r\n";
+        writeFile(paths[i], bytes);
+        if (paths[i] != journal)
+            writeFile(paths[i].string() + ".FUZZ01", bytes);
+    }
+
     Game& game = setting.game;
-    game.state = GameState{};
-    game.trail.clear();
-    loadGame(game, setting.files, setting.bytes);
+    setting.startInSeoul();
+    loadGame(game, files);
     const GameState& s = game.state;
     if (s.kk < 1 || s.kk > MaxLossDivisor || s.dd < 0 || s.dd > Diary::LineCount ||
-        s.day < MinutesPerDay || s.day > LatestMinute)
+        s.day < MinutesPerDay || s.day > LatestMinute || !findCity(s.toshi))
         std::abort();
     const auto trail = game.trail.cells();
-    if (!trail.empty() && (trail.back().x != std::uint8_t(s.hikerX()) ||
-                           trail.back().y != std::uint8_t(s.hikerY())))
+    if (!trail.empty() &&
+        (trail.back().x != std::uint8_t(s.hikerX()) || trail.back().y != std::uint8_t(s.hikerY())))
         std::abort();
+    for (const auto& entry : fs::directory_iterator(setting.folder)) {
+        if (entry.path() == journal || entry.path().extension() == ".FUZZ01")
+            std::abort();
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "game/game_clock.h"
 #include "journey/diary_entries.h"
 #include "journey/travel_modes.h"
+#include "services/clamped_sum.h"
 
 namespace korvalin {
 
@@ -93,7 +94,7 @@ void advanceClock(Game& game, Direction d, DayBranch branch)
 void chargeCost(Game& game)
 {
     GameState& s = game.state;
-    s.yen -= YenPerCostUnit * s.costRate;
+    addClamped(s.yen, -std::int64_t{YenPerCostUnit} * s.costRate);
     if (s.yen <= 0)
         s.yen = 0;
 }

@@ -2,6 +2,7 @@
 #include "game/game.h"
 #include "journey/travel.h"
 #include "maps/place_names.h"
+#include "services/clamped_sum.h"
 #include "world/direction.h"
 
 namespace korvalin {
@@ -33,7 +34,7 @@ void Travel::FormKeyDown(int)
     GameState& s = game_.state;
     s.WantDir = 0;
     s.travelSpeed = Walking;
-    s.yen -= 100;
+    addClamped(s.yen, -100);
     Label3.Caption.clear();
     const std::uint8_t c = game_.hikerCell();
     if (c != WaterTile && c != s.PPA && c != s.PPB && !s.HaveUma && !s.HaveRakuda)

@@ -1,17 +1,21 @@
 #include "save/diary_file.h"
 
-#include <fstream>
-#include <iterator>
-
+#include "game/diary.h"
 #include "save/atomic_file.h"
 #include "save/cp932.h"
 #include "save/file_messages.h"
+#include "save/folder_lock.h"
 
 namespace korvalin {
 
 namespace {
 
 constexpr std::string_view WindowsLineEnd = "\r\n";
+
+// The diary is its 1500 lines however long the journey: whole journeys
+// write 14 to 18 KB, and 1500 lines each as long as the longest entry with
+// the longest name would still be under 2 MB.
+constexpr std::uintmax_t LargestDiaryFile = 16 << 20;
 
 }  // namespace
 
@@ -33,10 +37,11 @@ std::optional<std::string> encodeDiaryLines(std::span<const std::string> lines,
 }
 
 std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
-                                                         std::size_t* badLine)
+                                                         std::size_t* badLine,
+                                                         std::size_t lineLimit)
 {
     std::vector<std::string> lines;
-    while (!bytes.empty()) {
+    while (!bytes.empty() && lines.size() < lineLimit) {
         const std::size_t end = bytes.find_first_of("\r\n");
         const std::optional<std::string> line = fromCp932(bytes.substr(0, end));
         if (!line) {
@@ -73,6 +78,9 @@ std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
     std::string bytes;
     if (auto error = diaryFileBytes(path, lines, bytes))
         return error;
+    const std::optional<FolderLock> held = FolderLock::take(path.parent_path());
+    if (!held)
+        return folderInUseMessage(path.parent_path(), "保存できませんでした。");
     if (!writeFileAtomically(path, bytes))
         return cannotWriteMessage(path);
     return std::nullopt;
@@ -82,26 +90,27 @@ std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
                                          std::vector<std::string>& lines)
 {
     std::string bytes;
-    if (auto error = readDiaryBytes(path, bytes))
-        return error;
+    if (const ReadFault fault = readDiaryBytes(path, bytes); fault != ReadFault::None)
+        return diaryReadMessage(fault, path);
     return diaryFromBytes(path, bytes, lines);
 }
 
-std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
+ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (file)
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (!file || file.bad())
-        return "日記ファイル" + quotedPath(path) + "が読めません。";
-    return std::nullopt;
+    return readRegularFile(path, LargestDiaryFile, bytes);
+}
+
+std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path)
+{
+    return readFaultMessage(fault, "日記ファイル", path, "日記");
 }
 
 std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
                                           std::vector<std::string>& lines)
 {
     std::size_t badLine = 0;
-    std::optional<std::vector<std::string>> decoded = decodeDiaryLines(bytes, &badLine);
+    std::optional<std::vector<std::string>> decoded =
+        decodeDiaryLines(bytes, &badLine, Diary::LineCount);
     if (!decoded) {
         return "日記ファイル" + quotedPath(path) + "は壊れています（" +
                std::to_string(badLine + 1) + "行目が読めません）。";

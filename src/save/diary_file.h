@@ -1,11 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "save/regular_file.h"
 
 namespace korvalin {
 
@@ -19,8 +22,10 @@ std::optional<std::string> encodeDiaryLines(std::span<const std::string> lines,
 
 // Lines ended by CR LF, LF or CR (a last line may lack its end), or nothing
 // when a line holds bytes that are not Shift-JIS; `badLine` then tells which.
-std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
-                                                         std::size_t* badLine = nullptr);
+// Lines past `lineLimit` are neither read nor checked.
+std::optional<std::vector<std::string>> decodeDiaryLines(
+    std::string_view bytes, std::size_t* badLine = nullptr,
+    std::size_t lineLimit = std::numeric_limits<std::size_t>::max());
 
 // The bytes of the file at `path`, or the message that names the line
 // Shift-JIS cannot write.
@@ -29,16 +34,20 @@ std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
 
 // All return the message to show the player when they fail, and nothing
 // when they succeed. A failed save leaves the old file as it was: the lines
-// go to a temporary file beside it, which then replaces it. A failed read
-// leaves `lines` as they were, so that nothing is loaded from a broken file.
+// go to a temporary file beside it, which then replaces it, while the game
+// holds the folder (another copy saving there stops the save). A failed
+// read leaves `lines` as they were, so that nothing is loaded from a broken
+// file.
 std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
                                          std::span<const std::string> lines);
 std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
                                          std::vector<std::string>& lines);
 
 // The two halves of a read: the file's bytes, and the lines in bytes already
-// read from the file at `path`.
-std::optional<std::string> readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
+// read from the file at `path`, as many as the diary holds. Only a regular
+// file is read, and one far larger than any journey writes is refused.
+ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
+std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path);
 std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
                                           std::vector<std::string>& lines);
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace korvalin {
 
@@ -14,6 +15,13 @@ inline std::string quotedPath(const std::filesystem::path& path)
 inline std::string cannotWriteMessage(const std::filesystem::path& path)
 {
     return quotedPath(path) + "に書き込めませんでした。";
+}
+
+// Another copy of the game is saving or loading in `folder`; `refused` says
+// what this one did not do.
+inline std::string folderInUseMessage(const std::filesystem::path& folder, std::string_view refused)
+{
+    return "もう一つのゲームが" + quotedPath(folder) + "を使っているため、" + std::string(refused);
 }
 
 }  // namespace korvalin

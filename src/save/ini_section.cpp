@@ -6,16 +6,6 @@ namespace korvalin {
 
 namespace {
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 char lowered(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -39,6 +29,16 @@ std::string_view nextLine(std::string_view& text)
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 std::optional<IniSection> IniSection::parse(std::string_view text, std::string_view name)
 {

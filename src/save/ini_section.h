@@ -31,6 +31,9 @@ private:
     std::map<std::string, std::string, CaseBlindLess> values_;
 };
 
+// Without the spaces and tabs at either end, which no name or value keeps.
+std::string_view trimmed(std::string_view text);
+
 struct IniLine {
     std::string_view key;
     std::string_view value;

@@ -1,6 +1,4 @@
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <type_traits>
 
@@ -11,6 +9,7 @@
 #include "save/file_messages.h"
 #include "save/ini_section.h"
 #include "save/profile_value.h"
+#include "save/regular_file.h"
 #include "save/saved_fields.h"
 #include "save/saved_game.h"
 #include "save/trail_file.h"
@@ -35,20 +34,49 @@ struct SavedGame {
     std::vector<std::string> diaryLines;
 };
 
-std::optional<std::string> readIniFile(const std::filesystem::path& path, std::string& bytes)
+// The files as the unit holds them, read while no other copy of the game
+// can change them; NoSavedGameMessage when there is no saved game.
+std::optional<std::string> readSaveBytes(const SaveFiles& files, SaveBytes& bytes)
 {
-    const std::string saveFile = "保存ファイル" + quotedPath(path);
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    std::ifstream file(path, std::ios::binary);
-    if (error || !file)
-        return saveFile + "が読めません。";
-    if (size > LargestSaveFile)
-        return saveFile + "は保存したゲームではありません（大きすぎます）。";
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return saveFile + "が読めません。";
+    const SaveUnit unit = saveUnit(files);
+    const std::optional<FolderLock> held = unit.lock();
+    if (!held)
+        return folderInUseMessage(unit.folder(), "読み込めませんでした。");
+    // A first save killed while renaming has its INI file only in its journal.
+    if (auto unsettled = unit.settle(*held))
+        return unsettled;
+    ReadFault fault = readRegularFile(files.ini, LargestSaveFile, bytes.ini);
+    if (fault == ReadFault::Missing)
+        return std::string(NoSavedGameMessage);
+    if (fault != ReadFault::None)
+        return readFaultMessage(fault, "保存ファイル", files.ini, "保存したゲーム");
+    const std::filesystem::path savedDiary = savedDiaryPath(files);
+    fault = readDiaryBytes(savedDiary, bytes.savedDiary.emplace());
+    if (fault == ReadFault::Missing)
+        bytes.savedDiary.reset();
+    else if (fault != ReadFault::None)
+        return diaryReadMessage(fault, savedDiary);
+    // Nikki.txt is only looked at beside the save's own diary.
+    fault = readDiaryBytes(files.diary, bytes.diary.emplace());
+    if (fault != ReadFault::None) {
+        bytes.diary.reset();
+        if (!bytes.savedDiary)
+            return diaryReadMessage(fault, files.diary);
+    }
+    bytes.trail = readTrailBytes(files.trail);
     return std::nullopt;
+}
+
+// The diary a load resumes with: the save's own, or Nikki.txt beside a game
+// saved before the save kept its own.
+std::optional<std::string> readDiary(const SaveFiles& files, const SaveBytes& bytes,
+                                     std::vector<std::string>& lines)
+{
+    if (bytes.savedDiary)
+        return diaryFromBytes(savedDiaryPath(files), *bytes.savedDiary, lines);
+    if (bytes.diary)
+        return diaryFromBytes(files.diary, *bytes.diary, lines);
+    return diaryReadMessage(ReadFault::Missing, files.diary);
 }
 
 std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes,
@@ -70,13 +98,14 @@ std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, con
         }
         saved.texts.emplace(field.key, std::move(*text));
     }
-    // A missing key keeps the field, but the game resumes only in a city.
+    // A missing key keeps the field, but the city must be the file's own:
+    // the game resumes on its capital screen.
     const auto toshi = saved.texts.find("toshi");
-    if (!findCity(toshi != saved.texts.end() ? toshi->second : game.state.toshi)) {
+    if (toshi == saved.texts.end() || !findCity(toshi->second)) {
         return "保存ファイル" + quotedPath(files.ini) +
                "は壊れています（再開する都市がわかりません）。";
     }
-    return diaryFromBytes(files.diary, bytes.diary, saved.diaryLines);
+    return readDiary(files, bytes, saved.diaryLines);
 }
 
 // A click on a destination button: it alone is selected, and its choice
@@ -172,6 +201,22 @@ void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
         game.ui.message(trailDroppedMessage(files.trail));
 }
 
+// The lines written up to the save, 0 to dd: the trailer after them is the
+// next entry's place.
+bool beginsWithSavedDiary(const Game& game, const std::optional<std::string>& diary)
+{
+    const auto lines = diary ? decodeDiaryLines(*diary, nullptr, Diary::LineCount) : std::nullopt;
+    if (!lines)
+        return false;
+    const int written = std::min(game.state.dd + 1, Diary::LineCount);
+    for (int i = 0; i < written; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        if (game.diary.get(i) != (k < lines->size() ? (*lines)[k] : std::string()))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void loadGame(Game& game)
@@ -181,22 +226,12 @@ void loadGame(Game& game)
 
 void loadGame(Game& game, const SaveFiles& files)
 {
-    // A first save killed while renaming has its INI file only in its journal.
-    std::optional<std::string> error = settleSavedGame(files);
-    std::error_code unknown;
-    if (!error && !std::filesystem::exists(files.ini, unknown) && !unknown) {
-        game.ui.message(NoSavedGameMessage);
-        return;
-    }
     SaveBytes bytes;
-    if (!error)
-        error = readIniFile(files.ini, bytes.ini);
-    if (!error)
-        error = readDiaryBytes(files.diary, bytes.diary);
-    if (!error)
-        bytes.trail = readTrailBytes(files.trail);
-    if (error) {
-        game.ui.warning(*error + std::string(NothingChanged));
+    if (auto error = readSaveBytes(files, bytes)) {
+        if (*error == NoSavedGameMessage)
+            game.ui.message(NoSavedGameMessage);
+        else
+            game.ui.warning(*error + std::string(NothingChanged));
         return;
     }
     loadGame(game, files, bytes);
@@ -211,6 +246,14 @@ void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
     }
     resume(game, saved);
     resumeTrail(game, files, bytes);
+    if (bytes.savedDiary && !beginsWithSavedDiary(game, bytes.diary))
+        game.ui.message(foreignDiaryMessage(files.diary));
+}
+
+std::string foreignDiaryMessage(const std::filesystem::path& diary)
+{
+    return "日記ファイル" + quotedPath(diary) +
+           "は保存したときの日記から始まっていません。\n日記は保存したときのものを読み込みました。";
 }
 
 }  // namespace korvalin

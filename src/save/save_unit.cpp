@@ -1,13 +1,12 @@
 #include "save/save_unit.h"
 
 #include <cstdio>
-#include <fstream>
-#include <set>
 #include <system_error>
 #include <utility>
 
 #include "save/atomic_file.h"
 #include "save/file_messages.h"
+#include "save/regular_file.h"
 
 namespace korvalin {
 
@@ -17,6 +16,9 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view JournalHeader = "Korvalin save journal";
 constexpr std::string_view JournalEnd = "end";
+
+// A journal names a handful of files; one this large the game never wrote.
+constexpr std::uintmax_t LargestJournal = 1 << 16;
 
 // A temporary file is its file's name, a dot and the six letters or digits
 // mkstemp put in place of its XXXXXX.
@@ -41,25 +43,45 @@ fs::path folderOf(const fs::path& file)
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
+// The next line of `text`, which loses it and its LF.
+std::string_view nextLine(std::string_view& text)
+{
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(std::min(end + 1, text.size()));
+    return line;
+}
+
 }  // namespace
 
 SaveUnit::SaveUnit(fs::path journal, std::vector<fs::path> files)
-    : journal_(std::move(journal)), files_(std::move(files))
+    : folder_(folderOf(journal)), journal_(std::move(journal)), files_(std::move(files))
 {
 }
 
-std::optional<std::string> SaveUnit::settle() const
+std::optional<FolderLock> SaveUnit::lock() const
 {
-    std::error_code error;
-    const bool journalLeft = fs::exists(journal_, error);
-    if (error)
-        return quotedPath(journal_) + "が読めません。";
-    if (journalLeft) {
-        if (const auto temporaries = readJournal()) {
-            if (auto unfinished = finish(*temporaries))
-                return unfinished;
-        } else {
+    return FolderLock::take(folder_);
+}
+
+std::optional<std::string> SaveUnit::settle(const FolderLock&) const
+{
+    std::string journal;
+    switch (readRegularFile(journal_, LargestJournal, journal)) {
+        case ReadFault::Missing:
+            break;
+        case ReadFault::Unreadable:
+            return quotedPath(journal_) + "が読めません。";
+        case ReadFault::None:
+            if (const auto temporaries = temporariesIn(journal)) {
+                if (auto unfinished = finish(*temporaries))
+                    return unfinished;
+                break;
+            }
+            [[fallthrough]];
+        default: {
             // The game writes its journals whole; this one it cannot trust.
+            std::error_code error;
             fs::remove(journal_, error);
         }
     }
@@ -67,75 +89,73 @@ std::optional<std::string> SaveUnit::settle() const
     return std::nullopt;
 }
 
-std::optional<std::string> SaveUnit::replace(std::span<const NewContents> contents) const
+std::optional<std::string> SaveUnit::replace(const FolderLock& held,
+                                             std::span<const NewContents> contents) const
 {
-    if (auto unsettled = settle())
+    if (auto unsettled = settle(held))
         return unsettled;
     std::vector<PendingFile> pending;
     pending.reserve(contents.size());
     std::string journal = std::string(JournalHeader) + "\n";
     for (const NewContents& file : contents) {
-        std::optional<PendingFile> written = PendingFile::write(file.path, file.bytes);
+        // The journal could not name a file outside its folder.
+        std::optional<PendingFile> written = folderOf(file.path) == folder_
+                                                 ? PendingFile::write(file.path, file.bytes)
+                                                 : std::nullopt;
         if (!written)
             return cannotWriteMessage(file.path);
-        journal += written->temporary() + "\n";
+        journal += fs::path(written->temporary()).filename().string() + "\n";
         pending.push_back(std::move(*written));
     }
     journal += std::string(JournalEnd) + "\n";
-    if (!writeFileAtomically(journal_, journal) || !syncFolder(folderOf(journal_)))
+    if (!writeFileAtomically(journal_, journal) || !syncFolder(folder_))
         return cannotWriteMessage(journal_);
 
     // From here on the journal puts the new files in place, even after a kill.
     std::vector<std::string> temporaries;
     for (PendingFile& file : pending) {
-        temporaries.push_back(file.temporary());
+        temporaries.push_back(fs::path(file.temporary()).filename().string());
         file.keep();
     }
     return finish(temporaries);
 }
 
-std::optional<std::vector<std::string>> SaveUnit::readJournal() const
+std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view journal) const
 {
-    std::ifstream file(journal_, std::ios::binary);
-    std::string line;
-    if (!std::getline(file, line) || line != JournalHeader)
+    if (nextLine(journal) != JournalHeader)
         return std::nullopt;
     std::vector<std::string> temporaries;
-    while (std::getline(file, line)) {
-        if (line == JournalEnd)
-            return temporaries;
-        // Only a temporary of one of the unit's own files is renamed.
-        const fs::path temporary(line);
+    while (!journal.empty()) {
+        const std::string_view name = nextLine(journal);
+        if (name == JournalEnd)
+            return journal.empty() ? std::optional(temporaries) : std::nullopt;
         bool ours = false;
-        for (const fs::path& saved : files_) {
-            ours =
-                ours || (folderOf(temporary) == folderOf(saved) &&
-                         isTemporaryOf(temporary.filename().string(), saved.filename().string()));
-        }
-        if (!ours)
+        for (const fs::path& saved : files_)
+            ours = ours || isTemporaryOf(name, saved.filename().string());
+        // A temporary already gone was renamed before the save was killed.
+        std::error_code error;
+        const fs::file_type type = fs::symlink_status(folder_ / name, error).type();
+        if (!ours || (type != fs::file_type::regular && type != fs::file_type::not_found))
             return std::nullopt;
-        temporaries.push_back(line);
+        temporaries.emplace_back(name);
     }
     return std::nullopt;
 }
 
-// A temporary already gone was renamed before the save was killed.
 std::optional<std::string> SaveUnit::finish(const std::vector<std::string>& temporaries) const
 {
-    std::set<fs::path> folders{folderOf(journal_)};
-    for (const std::string& temporary : temporaries) {
-        const fs::path saved = temporary.substr(0, temporary.size() - TemporarySuffix);
+    for (const std::string& name : temporaries) {
+        const fs::path temporary = folder_ / name;
+        const fs::path saved = folder_ / name.substr(0, name.size() - TemporarySuffix);
         std::error_code error;
         if (fs::exists(temporary, error) && std::rename(temporary.c_str(), saved.c_str()) != 0)
             return cannotWriteMessage(saved);
-        folders.insert(folderOf(saved));
     }
     // The new files must be in place for good before the journal goes.
-    for (const fs::path& folder : folders)
-        syncFolder(folder);
+    syncFolder(folder_);
     std::error_code keptForTheNextSettle;
     fs::remove(journal_, keptForTheNextSettle);
-    syncFolder(folderOf(journal_));
+    syncFolder(folder_);
     return std::nullopt;
 }
 
@@ -143,9 +163,9 @@ void SaveUnit::removeLeftovers() const
 {
     std::vector<fs::path> names = files_;
     names.push_back(journal_);
-    for (const fs::path& saved : names) {
-        std::error_code error;
-        for (const auto& entry : fs::directory_iterator(folderOf(saved), error)) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder_, error)) {
+        for (const fs::path& saved : names) {
             if (isTemporaryOf(entry.path().filename().string(), saved.filename().string()))
                 fs::remove(entry.path(), error);
         }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "save/folder_lock.h"
+
 namespace korvalin {
 
 struct NewContents {
@@ -21,28 +23,41 @@ struct NewContents {
 // files and removes the journal. A journal found later was left by a save
 // killed while renaming, and its renames are finished; temporary files no
 // journal names were left by a save killed before its journal, and go.
+//
+// The journal and the files lie in one folder, and the journal names the
+// temporaries by their names alone: a folder moved between a kill and the
+// next start (a copy on a stick) finishes its save all the same.
 class SaveUnit {
 public:
     SaveUnit(std::filesystem::path journal, std::vector<std::filesystem::path> files);
+
+    // The unit's folder, held for one settle or one replacement; nothing
+    // when another copy of the game holds it.
+    std::optional<FolderLock> lock() const;
+    const std::filesystem::path& folder() const { return folder_; }
 
     // What a start, a load and a save do first: finish the renames of a
     // journal left behind, then remove the temporary files earlier saves
     // left (only names the game makes, only beside the unit's files). The
     // message to show when the renames cannot be finished, else nothing.
-    std::optional<std::string> settle() const;
+    std::optional<std::string> settle(const FolderLock& held) const;
 
     // Replaces the files named in `contents`, which are all of the unit's
     // files or some of them. The message to show when that fails, else
     // nothing; a failure before the journal leaves the old files as they
     // were, one after it leaves the journal for the next settle.
-    std::optional<std::string> replace(std::span<const NewContents> contents) const;
+    std::optional<std::string> replace(const FolderLock& held,
+                                       std::span<const NewContents> contents) const;
 
 private:
-    // The journal's temporaries, or nothing when it is not one the game wrote.
-    std::optional<std::vector<std::string>> readJournal() const;
+    // The names of the journal's temporaries, or nothing when it is not one
+    // the game wrote: one that names anything but a regular file beside a
+    // file of the unit is not.
+    std::optional<std::vector<std::string>> temporariesIn(std::string_view journal) const;
     std::optional<std::string> finish(const std::vector<std::string>& temporaries) const;
     void removeLeftovers() const;
 
+    std::filesystem::path folder_;
     std::filesystem::path journal_;
     std::vector<std::filesystem::path> files_;
 };

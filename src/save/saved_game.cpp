@@ -10,7 +10,6 @@
 #include "save/file_messages.h"
 #include "save/ini_section.h"
 #include "save/save_folder.h"
-#include "save/save_unit.h"
 #include "save/saved_fields.h"
 #include "save/trail_file.h"
 
@@ -57,11 +56,13 @@ std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::pat
     return std::nullopt;
 }
 
-// The journal lies beside the INI file and shares its name.
-SaveUnit saveUnit(const SaveFiles& files)
+std::optional<std::string> replaceWhileHeld(const SaveUnit& unit,
+                                            std::span<const NewContents> contents)
 {
-    return SaveUnit(std::filesystem::path(files.ini).replace_extension(".journal"),
-                    {files.ini, files.diary, files.trail});
+    const std::optional<FolderLock> held = unit.lock();
+    if (!held)
+        return folderInUseMessage(unit.folder(), "保存できませんでした。");
+    return unit.replace(*held, contents);
 }
 
 std::filesystem::path programPath()
@@ -73,6 +74,17 @@ std::filesystem::path programPath()
 
 }  // namespace
 
+std::filesystem::path savedDiaryPath(const SaveFiles& files)
+{
+    return std::filesystem::path(files.ini).replace_extension(".nikki");
+}
+
+SaveUnit saveUnit(const SaveFiles& files)
+{
+    return SaveUnit(std::filesystem::path(files.ini).replace_extension(".journal"),
+                    {files.ini, savedDiaryPath(files), files.diary, files.trail});
+}
+
 SaveFiles defaultSaveFiles()
 {
     const std::filesystem::path folder = saveFolder(programPath());
@@ -81,7 +93,11 @@ SaveFiles defaultSaveFiles()
 
 std::optional<std::string> settleSavedGame(const SaveFiles& files)
 {
-    return saveUnit(files).settle();
+    const SaveUnit unit = saveUnit(files);
+    const std::optional<FolderLock> held = unit.lock();
+    if (!held)
+        return folderInUseMessage(unit.folder(), "保存したゲームを確かめられませんでした。");
+    return unit.settle(*held);
 }
 
 void saveGame(Game& game)
@@ -95,21 +111,24 @@ void saveGame(Game& game, const SaveFiles& files)
     std::vector<NewContents> contents;
     std::optional<std::string> error;
     const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
-    if (diaryOnly) {
+    if (diaryOnly)
         game.ui.message(VisaFirstMessage);
-    } else {
-        // The trail goes with the INI file: it ends on the cell the INI saves.
+    else
         error = savedGameBytes(game, files.ini,
                                contents.emplace_back(NewContents{files.ini, {}}).bytes);
-        contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
-    }
     if (!error)
         error = diaryFileBytes(files.diary, game.diary.lines(),
                                contents.emplace_back(NewContents{files.diary, {}}).bytes);
+    // The trail and the save's own diary go with the INI file: the trail
+    // ends on the cell the INI saves, and the diary is the one it resumes.
+    if (!error && !diaryOnly) {
+        contents.push_back({savedDiaryPath(files), contents.back().bytes});
+        contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
+    }
     // Every file is written out before any is put in place, so that a full
     // disk or a text Shift-JIS cannot hold leaves the old files as they were.
     if (!error)
-        error = saveUnit(files).replace(contents);
+        error = replaceWhileHeld(saveUnit(files), contents);
     if (error)
         game.ui.warning(*error);
     else

@@ -5,23 +5,39 @@
 #include <string>
 #include <string_view>
 
+#include "save/save_unit.h"
+
 namespace korvalin {
 
 class Game;
 
-// The three files of the saved game, saved and loaded as one: the state,
-// the diary and the trail of cells the hiker entered.
+// The files of the saved game, saved and loaded as one: the state, the
+// diary and the trail of cells the hiker entered.
+//
+// Nikki.txt is the player's to read, and the game writes it alone too: on
+// a save refused before the visa, on giving up, on publishing. So the save
+// keeps its own copy of the diary beside the INI file, sharing its name
+// (korvalin.nikki), and a load resumes with that copy: never with lines
+// written after the save.
 struct SaveFiles {
     std::filesystem::path ini;
     std::filesystem::path diary;
     std::filesystem::path trail;
 };
 
-// Their contents, as read for a load. A game saved before trails were kept
-// has no trail file.
+// The save's own copy of the diary.
+std::filesystem::path savedDiaryPath(const SaveFiles& files);
+
+// The files as one unit, its journal beside the INI file sharing its name.
+SaveUnit saveUnit(const SaveFiles& files);
+
+// Their contents, as read for a load; nothing for a file that is missing or
+// cannot be read. A game saved before the save kept its own diary has none,
+// and loads Nikki.txt; one saved before trails were kept has no trail.
 struct SaveBytes {
     std::string ini;
-    std::string diary;
+    std::optional<std::string> savedDiary;
+    std::optional<std::string> diary;
     std::optional<std::string> trail;
 };
 
@@ -41,6 +57,10 @@ inline constexpr std::string_view VisaFirstMessage =
 inline constexpr std::string_view NoSavedGameMessage =
     "保存されたゲームがありません。\n都市でゲームを保存してから読み込んでください。";
 
+// A load shows this after `diary` when Nikki.txt does not begin with the
+// saved game's own lines.
+std::string foreignDiaryMessage(const std::filesystem::path& diary);
+
 // What the start runs first, and a load and a save too: a save that a kill
 // interrupted is finished or dropped as a whole, and temporary files earlier
 // saves left go. The message to show when that cannot be done, else nothing.
@@ -48,7 +68,9 @@ std::optional<std::string> settleSavedGame(const SaveFiles& files);
 
 // The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file, the
 // diary to Nikki.txt and the trail to Kiseki.txt. The files are replaced
-// together or not at all; the trail goes only with the state it ends at.
+// together or not at all; the trail and the save's own diary go only with
+// the state. Another copy of the game saving into the same folder at that
+// moment stops the save, which says so.
 void saveGame(Game& game);
 void saveGame(Game& game, const SaveFiles& files);
 
@@ -56,7 +78,9 @@ void saveGame(Game& game, const SaveFiles& files);
 // screen of the place where it was saved. The INI file and the diary are
 // read and checked before anything changes: a game is loaded whole or not
 // at all. A missing trail loads as none; a damaged one is dropped with a
-// word to the player, and the game loads all the same.
+// word to the player, and the game loads all the same. The diary is the
+// save's own; a Nikki.txt that does not begin with it is left as it is,
+// with a word to the player.
 void loadGame(Game& game);
 void loadGame(Game& game, const SaveFiles& files);
 // The same checks and rules on files already read; `files` only names them

@@ -1,14 +1,12 @@
 #include "save/trail_file.h"
 
 #include <charconv>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "game/game_clock.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
+#include "save/regular_file.h"
 #include "world/world_grid.h"
 
 namespace korvalin {
@@ -84,7 +82,8 @@ std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes)
         const auto cell = cellFromLine((*lines)[i]);
         if (!cell)
             return std::nullopt;
-        if (!cells.empty() && (cell->day < cells.back().day || !besideEachOther(cells.back(), *cell)))
+        if (!cells.empty() &&
+            (cell->day < cells.back().day || !besideEachOther(cells.back(), *cell)))
             return std::nullopt;
         cells.push_back(*cell);
     }
@@ -93,15 +92,15 @@ std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes)
 
 std::optional<std::string> readTrailBytes(const std::filesystem::path& path)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error) && !error)
-        return std::nullopt;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    std::ifstream file(path, std::ios::binary);
-    if (error || !file || size > LargestTrailFile)
-        return std::string{};
-    std::string bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>{});
-    return file.bad() ? std::string{} : bytes;
+    std::string bytes;
+    switch (readRegularFile(path, LargestTrailFile, bytes)) {
+        case ReadFault::None:
+            return bytes;
+        case ReadFault::Missing:
+            return std::nullopt;
+        default:
+            return std::string{};
+    }
 }
 
 std::string trailDroppedMessage(const std::filesystem::path& path)

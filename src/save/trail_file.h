@@ -25,8 +25,9 @@ std::string trailFileBytes(std::span<const TrailCell> cells);
 std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes);
 
 // The file's bytes; nothing when it is missing, as beside a game saved
-// before the game kept trails, and no bytes at all when it is there but
-// cannot be read whole, which a load takes for a damaged trail.
+// before the game kept trails, and no bytes at all when it is there but is
+// not a regular file or cannot be read whole, which a load takes for a
+// damaged trail.
 std::optional<std::string> readTrailBytes(const std::filesystem::path& path);
 
 // The one line a load shows when it drops a damaged trail.

@@ -4,6 +4,8 @@
 
 #include "game/game.h"
 #include "save/cp932.h"
+#include "save/ini_section.h"
+#include "save/profile_value.h"
 
 namespace korvalin {
 
@@ -29,19 +31,26 @@ std::string inKeptForms(std::string name)
     return name;
 }
 
-bool survivesShiftJis(const std::string& name)
+// Why the saved game would not give the name back as it is, or nothing.
+std::optional<std::string_view> refusal(const std::string& name)
 {
     const std::optional<std::string> bytes = toCp932(name);
-    return bytes && fromCp932(*bytes) == name;
+    if (!bytes || fromCp932(*bytes) != name)
+        return NamaeDlg::UnwritableNameMessage;
+    if (name.find_first_of("\r\n") != std::string::npos)
+        return NamaeDlg::LineBreakMessage;
+    if (profileText(*bytes).size() < bytes->size())
+        return NamaeDlg::TooLongMessage;
+    return std::nullopt;
 }
 
 }  // namespace
 
 void NamaeDlg::OKBtnClick()
 {
-    std::string name = inKeptForms(Password);
-    if (!survivesShiftJis(name)) {
-        game_.ui.warning(UnwritableNameMessage);
+    std::string name(trimmed(inKeptForms(Password)));
+    if (const auto refused = refusal(name)) {
+        game_.ui.warning(*refused);
         return;
     }
     Password = name;

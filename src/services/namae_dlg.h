@@ -13,9 +13,15 @@ class NamaeDlg {
 public:
     static constexpr std::string_view Prompt = "あなたの名前を入力してください";
     static constexpr std::string_view OkCaption = "OK";
-    // The name goes into the Shift-JIS diary and saved game.
+    // The name goes into the Shift-JIS diary and saved game, on one line of
+    // at most 1023 bytes; blanks and tabs at its ends the file does not keep,
+    // and the window trims them.
     static constexpr std::string_view UnwritableNameMessage =
         "名前にShift-JISで書けない文字が含まれています。\n別の文字で入力してください。";
+    static constexpr std::string_view LineBreakMessage =
+        "名前に改行は使えません。\n1行で入力してください。";
+    static constexpr std::string_view TooLongMessage =
+        "名前が長すぎます。\n全角511文字、半角1023文字までで入力してください。";
 
     explicit NamaeDlg(Game& game) : game_(game) {}
 

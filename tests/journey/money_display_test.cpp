@@ -68,5 +68,20 @@ TEST_F(JourneyTest, AStepAfterAnExpensiveKeyPressShowsZero)
     EXPECT_EQ(s.yen, 0);
 }
 
+// A saved game may hold the lowest purse there is: a key press keeps it
+// there and the next step empties it like any debt, never wrapping it into
+// a fortune.
+TEST_F(JourneyTest, APurseAtTheBottomOfItsRangeNeverWrapsIntoAFortune)
+{
+    useMap(TestMap().fill(230, 110, 250, 130, Japan));
+    s.yen = std::numeric_limits<std::int32_t>::min();
+    press(Right);
+    EXPECT_EQ(s.yen, std::numeric_limits<std::int32_t>::min());
+    s.noRide = 1;
+    release(Right);
+    tick();
+    EXPECT_EQ(s.yen, 0);
+}
+
 }  // namespace
 }  // namespace korvalin::testing

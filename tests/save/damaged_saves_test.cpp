@@ -1,12 +1,16 @@
 // Damaged and hand-edited save files: each loads what it can or is refused
 // with a message, and the game it leaves is one the journey can run.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
 #include "game/game.h"
+#include "save/cp932.h"
 #include "save/saved_game.h"
+#include "save/trail_file.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 
@@ -75,6 +79,63 @@ TEST(DamagedSaveTest, AFileFarTooLargeForASaveIsRefused)
     testing::TempDir dir;
     testing::writeBytes(dir / "big.ini", "[State]\r\n" + std::string(2 << 20, ';'));
     EXPECT_NE(loadDamaged(dir / "big.ini").find("大きすぎます"), std::string::npos);
+}
+
+// A good save in a folder of its own, one of whose files is then taken
+// away for something else.
+class SaveInAFolder {
+public:
+    SaveInAFolder()
+    {
+        testing::writeBytes(files.ini,
+                            "[State]\r\ntoshi=" + *toCp932("大韓民国首都ソウル") + "\r\n");
+        testing::writeBytes(files.diary, "end\r\n");
+    }
+
+    std::string load()
+    {
+        ui.calls.clear();
+        Game game{ui, clock};
+        loadGame(game, files);
+        return ui.calls.empty() ? "" : ui.calls.back().what + ": " + ui.calls.back().detail;
+    }
+
+    testing::TempDir dir;
+    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+};
+
+// A pipe or a device where a file should be is refused at once, never
+// waited on or read without end; a trail in its place is dropped.
+TEST(DamagedSaveTest, WhatIsNotARegularFileIsRefusedWithoutWaiting)
+{
+    for (const char* name : {"korvalin.ini", "Nikki.txt", "Kiseki.txt"}) {
+        SaveInAFolder save;
+        const std::filesystem::path path = save.dir / name;
+        std::filesystem::remove(path);
+        ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+        const std::string outcome = save.load();
+        if (path == save.files.trail)
+            EXPECT_EQ(outcome, "message: " + trailDroppedMessage(path));
+        else
+            EXPECT_NE(outcome.find("」は普通のファイルではないため読めません。"), std::string::npos)
+                << outcome;
+    }
+    SaveInAFolder save;
+    std::filesystem::remove(save.files.diary);
+    std::filesystem::create_symlink("/dev/zero", save.files.diary);
+    EXPECT_EQ(save.load(), "warning: 日記ファイル「" + save.files.diary.string() +
+                               "」は普通のファイルではないため読めません。\n"
+                               "ゲームは読み込む前のままです。");
+}
+
+// Whole journeys write diaries of 14 to 18 KB.
+TEST(DamagedSaveTest, ADiaryFarLargerThanAnyJourneyWritesIsRefused)
+{
+    SaveInAFolder save;
+    testing::writeBytes(save.files.diary, std::string(20 << 20, '\n'));
+    EXPECT_NE(save.load().find("」は日記ではありません（大きすぎます）。"), std::string::npos);
 }
 
 }  // namespace

@@ -85,6 +85,7 @@ TEST_F(SavedGameTest, TheFileHoldsEveryKeyInOrderInShiftJisWithCrLf)
     saveGame(game, files);
     EXPECT_EQ(readBytes(files.ini), readBytes(Golden / "seoul.ini"));
     EXPECT_EQ(readBytes(files.diary), *encodeDiaryLines(game.diary.lines()));
+    EXPECT_EQ(readBytes(dir / "korvalin.nikki"), readBytes(files.diary));
     EXPECT_EQ(ui.calls.back().detail, SavedMessage);
 }
 
@@ -250,11 +251,10 @@ TEST_F(SavedGameTest, AMissingTrailLoadsAsNoneAndADamagedOneIsDroppedWithOneLine
     saver.trail.enter(20, 215, 112);
     saveGame(saver, files);
     const std::string header = *toCp932("旅の軌跡（日,x,y）") + "\r\n";
-    for (const std::string& damaged :
-         std::vector<std::string>{"", "19,215,112\r\n", header + "20,215,112,\r\n",
-                                  header + "20,215,256\r\n",
-          header + "20,215,110\r\n20,215,112\r\n", header + "21,215,111\r\n20,215,112\r\n",
-          header + "20,215,111\r\n", header + "21,215,112\r\n"}) {
+    for (const std::string& damaged : std::vector<std::string>{
+             "", "19,215,112\r\n", header + "20,215,112,\r\n", header + "20,215,256\r\n",
+             header + "20,215,110\r\n20,215,112\r\n", header + "21,215,111\r\n20,215,112\r\n",
+             header + "20,215,111\r\n", header + "21,215,112\r\n"}) {
         writeBytes(files.trail, damaged);
         ui.calls.clear();
         game.trail.enter(3, 1, 1);
@@ -282,12 +282,16 @@ TEST_F(SavedGameTest, WithoutASavedGameLoadSaysSoAndChangesNothing)
 }
 
 // Missing keys keep their fields, but the game resumes only on the capital
-// screen of one of its cities.
+// screen of one of its cities, and the file itself must name it: not the
+// city of a game saved or loaded before.
 TEST_F(SavedGameTest, ASavedGameThatNamesNoCityIsRefusedAndChangesNothing)
 {
     writeBytes(files.diary, "end\r\n");
-    for (const char* ini : {"[State]\r\n", "[State]\r\nyen=777\r\nHaveMap=1\r\n",
-                            "[State]\r\nyen=777\r\ntoshi=Atlantis\r\n"}) {
+    s.toshi = Seoul;
+    const std::string misspelt = "[State]\r\nyen=777\r\ntosi=" + *toCp932(Seoul) + "\r\n";
+    for (const std::string& ini : {std::string("[State]\r\n"), std::string("[State]\r\ny"),
+                                   misspelt, std::string("[State]\r\nyen=777\r\nHaveMap=1\r\n"),
+                                   std::string("[State]\r\nyen=777\r\ntoshi=Atlantis\r\n")}) {
         ui.calls.clear();
         writeBytes(files.ini, ini);
         loadGame(game, files);
@@ -299,6 +303,37 @@ TEST_F(SavedGameTest, ASavedGameThatNamesNoCityIsRefusedAndChangesNothing)
         EXPECT_EQ(ui.calls[0].what, "warning");
         EXPECT_NE(ui.calls[0].detail.find("再開する都市がわかりません"), std::string::npos);
     }
+}
+
+// Nikki.txt is written alone too (a save before the visa, giving up,
+// publishing); a load resumes with the diary of the save all the same, and
+// says so when Nikki.txt is another journey's.
+TEST_F(SavedGameTest, ALoadResumesWithTheSavesOwnDiaryNeverWithLinesWrittenAfterIt)
+{
+    Game saver{ui, clock};
+    playToSeoul(saver);
+    saveGame(saver, files);
+    const std::vector<std::string> saved(saver.diary.lines().begin(), saver.diary.lines().end());
+    saver.appendDiaryLine("　　ウランバートルに到着。");
+    saver.CapitalDlg.Button7Visible = true;
+    saveGame(saver, files);
+    ASSERT_NE(readBytes(files.diary), readBytes(dir / "korvalin.nikki"));
+
+    ui.calls.clear();
+    loadGame(game, files);
+    EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
+    EXPECT_EQ(ui.count("message"), 0);
+
+    std::vector<std::string> another = saved;
+    another[20] = "　　別の旅。";
+    ASSERT_FALSE(saveDiaryFile(files.diary, another));
+    ui.calls.clear();
+    loadGame(game, files);
+    EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
+    ASSERT_EQ(ui.count("message"), 1);
+    EXPECT_EQ(ui.calls.back().detail, "日記ファイル「" + files.diary.string() +
+                                          "」は保存したときの日記から始まっていません。\n"
+                                          "日記は保存したときのものを読み込みました。");
 }
 
 TEST_F(SavedGameTest, AMissingDiaryStopsTheLoadBeforeAnythingChanges)

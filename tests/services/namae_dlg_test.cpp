@@ -91,5 +91,53 @@ TEST_F(NamaeDlgTest, ANameComesBackFromASavedGameAsTheWindowTookIt)
     EXPECT_EQ(game.state.Namae, "虹子～");
 }
 
+// The saved game drops blanks and tabs at a name's ends and keeps 1023
+// bytes of it: the window trims the ends, shows what it took, and takes
+// the longest name that comes back whole.
+TEST_F(NamaeDlgTest, TheNameTakenIsTheNameASavedGameGivesBack)
+{
+    testing::TempDir dir;
+    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
+    game.CapitalDlg.Caption = "大韓民国首都ソウル";
+    game.CapitalDlg.Button7Visible = false;
+    std::string longest = "A";
+    for (int i = 0; i < 511; ++i)
+        longest += "旅";
+    for (const std::string& typed : {std::string(" \t虹子 \t"), longest}) {
+        namae.Password = typed;
+        namae.OKBtnClick();
+        const std::string taken = typed == longest ? longest : "虹子";
+        EXPECT_EQ(namae.Password, taken);
+        EXPECT_EQ(game.state.Namae, taken);
+        saveGame(game, files);
+        testing::FakeUi loadUi;
+        Game loaded{loadUi, clock};
+        loadGame(loaded, files);
+        EXPECT_EQ(loaded.state.Namae, taken);
+    }
+    EXPECT_EQ(ui.count("warning"), 0);
+}
+
+// A line break would end the name's line in the file; one byte more than
+// the file keeps would come back cut.
+TEST_F(NamaeDlgTest, ANameTheSavedGameCannotKeepIsRefusedWithAMessage)
+{
+    std::string tooLong = "AA";
+    for (int i = 0; i < 511; ++i)
+        tooLong += "旅";
+    for (const auto& [typed, message] :
+         {std::pair{std::string("虹\n子"), NamaeDlg::LineBreakMessage},
+          std::pair{std::string("虹子\r"), NamaeDlg::LineBreakMessage},
+          std::pair{tooLong, NamaeDlg::TooLongMessage}}) {
+        ui.calls.clear();
+        game.state.Namae = "虹子";
+        namae.Password = typed;
+        namae.OKBtnClick();
+        EXPECT_EQ(game.state.Namae, "虹子");
+        ASSERT_EQ(ui.calls.size(), 1u);
+        EXPECT_EQ(ui.calls[0].what + ": " + ui.calls[0].detail, "warning: " + std::string(message));
+    }
+}
+
 }  // namespace
 }  // namespace korvalin
