@@ -4,12 +4,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
+
+#include <chrono>
 
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
@@ -61,22 +65,25 @@ private:
     QSpacerItem* titleRoom_ = nullptr;
 };
 
-// A modal window hands the activation back to the window it was shown
-// over, as it does on Windows; without a window manager nothing else would,
-// and the owner's activation handler would run late, after the player's
-// next click, or the main window would never get the keyboard back.
-int execModal(QDialog& dialog, QWidget* owner)
-{
-    const QPointer<QWidget> returnTo = owner;
-    const int result = dialog.exec();
-    if (returnTo && returnTo->isVisible())
-        returnTo->activateWindow();
-    return result;
-}
+// Some window managers (xfwm4) choose the window to activate a moment after
+// a box closes, and may choose the main window over the window kept on top
+// that the box was shown over, after that window has asked for it.
+constexpr std::chrono::milliseconds WindowManagerChoice{300};
 
-int execBox(QDialog& box)
+// Hands the activation back to `owner` if, within that moment, the window
+// manager gives it to the main window instead.
+void keepActivation(QWidget* owner, QWidget* main)
 {
-    return execModal(box, box.parentWidget());
+    if (!main || owner == main)
+        return;
+    auto* watch = new QObject(owner);
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watch,
+                     [owner, main](QWindow* focus) {
+                         if (focus && focus == main->windowHandle() && owner->isVisible() &&
+                             !QApplication::activeModalWidget())
+                             owner->activateWindow();
+                     });
+    QTimer::singleShot(WindowManagerChoice, watch, &QObject::deleteLater);
 }
 
 void syncIfGameDialog(QWidget* window)
@@ -86,6 +93,26 @@ void syncIfGameDialog(QWidget* window)
 }
 
 }  // namespace
+
+// A modal window hands the activation back to the window it was shown
+// over, as it does on Windows; without a window manager nothing else would,
+// and the owner's activation handler would run late, after the player's
+// next click, or the main window would never get the keyboard back.
+int DesktopUi::execModal(QDialog& dialog, QWidget* owner) const
+{
+    const QPointer<QWidget> returnTo = owner;
+    const int result = dialog.exec();
+    if (returnTo && returnTo->isVisible()) {
+        returnTo->activateWindow();
+        keepActivation(returnTo, window(WindowId::Travel));
+    }
+    return result;
+}
+
+int DesktopUi::execBox(QDialog& box) const
+{
+    return execModal(box, box.parentWidget());
+}
 
 void DesktopUi::registerWindow(WindowId id, QWidget* window)
 {
@@ -113,11 +140,14 @@ QWidget* DesktopUi::frontWindow() const
 }
 
 // The window manager keeps a transient window above its owner, in the
-// owner's layer.
-void DesktopUi::keepInFront(QWidget* window, QWidget* owner)
+// owner's layer. A window kept on top stands above every other anyway; it
+// belongs to the main window, which is always shown: left to Qt, it would
+// belong to a hidden window, which some window managers reject and on which
+// a box made transient for it crashes some compositors.
+void DesktopUi::keepInFront(QWidget* window, QWidget* owner) const
 {
     if (keptOnTop(window))
-        return;
+        owner = windows_[index(WindowId::Travel)];
     window->winId();
     QWindow* ownerWindow = owner && owner != window ? owner->windowHandle() : nullptr;
     window->windowHandle()->setTransientParent(ownerWindow);

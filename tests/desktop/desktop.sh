@@ -1,6 +1,6 @@
-# The real program under a window manager: each test sources this file,
-# which starts its own X server (auto-repeat off) and openbox, and gives the
-# test a scratch folder holding a portable copy of the game.
+# The real program on a desktop: each test sources this file, which starts
+# its own display server and window manager, and gives the test a scratch
+# folder holding a portable copy of the game.
 #
 #   usage: <test>.sh <korvalin executable> <Map25.BMP>
 set -euo pipefail
@@ -45,20 +45,67 @@ waitFor() {
     return 1
 }
 
+# Starts the desktop named by $KORVALIN_DESKTOP (openbox when unset): an X
+# server with one of the window managers Debian's desktops ship, or GNOME's
+# compositor on Wayland, headless, whose Xwayland the game is tested through.
 startDesktop() {
+    local desktop="${KORVALIN_DESKTOP:-openbox}"
     export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config"
     export XDG_DATA_HOME="$scratch/home/.local/share" XDG_RUNTIME_DIR="$scratch/run"
-    mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+    mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
+    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+    if [ "$desktop" != openbox ]; then
+        eval "$(dbus-launch --sh-syntax)"
+        pids+=("$DBUS_SESSION_BUS_PID")
+    fi
+    if [ "$desktop" = wayland ]; then
+        startWayland
+        return
+    fi
     # The server picks a free display and writes its number.
     Xvfb -displayfd 3 -screen 0 1024x768x24 -r -nolisten tcp 3>"$scratch/display" 2>/dev/null &
     pids+=($!)
     waitFor 10 test -s "$scratch/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$scratch/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
+    if [ "$desktop" = kwin ]; then
+        # kwin's keys are the shortcut daemon's, which finds them in the
+        # desktop's settings.
+        printf '[kwin]\nWindow Close=Alt+F4,Alt+F4,Close Window\n' \
+            >"$XDG_CONFIG_HOME/kglobalshortcutsrc"
+        kglobalaccel5 >/dev/null 2>&1 &
+        pids+=($!)
+    fi
+    case "$desktop" in
+        openbox) openbox --sm-disable ;;
+        xfwm4) xfwm4 --sm-client-disable ;;
+        metacity) metacity --replace --sm-disable ;;
+        kwin) kwin_x11 --replace ;;
+        mutter) mutter --x11 --replace --sm-disable ;;
+        *) fail "no desktop \"$desktop\"" ;;
+    esac >"$scratch/desktop.log" 2>&1 &
     pids+=($!)
-    waitFor 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not start"
+    waitFor 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "$desktop did not start"
+}
+
+# mutter as a Wayland compositor with Xwayland; mutter tells the X display
+# and its key to the program it starts, which stays until the test ends.
+startWayland() {
+    # Xwayland's socket folder must be writable by all, as a desktop makes
+    # it; an X server started by root makes it writable by root alone.
+    mkdir -p /tmp/.X11-unix && chmod 1777 /tmp/.X11-unix
+    mutter --wayland --headless --virtual-monitor 1024x768 --wayland-display=korvalin \
+        -- sh -c 'echo "$DISPLAY $XAUTHORITY $$" >"$0"; exec sleep infinity' "$scratch/display" \
+        >"$scratch/desktop.log" 2>&1 &
+    pids+=($!)
+    waitFor 20 test -s "$scratch/display" || fail "mutter did not start: $(tail -n3 "$scratch/desktop.log")"
+    local holder
+    read -r DISPLAY XAUTHORITY holder <"$scratch/display"
+    pids+=("$holder")
+    export WAYLAND_DISPLAY=korvalin DISPLAY XAUTHORITY
+    waitFor 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        fail "mutter did not manage Xwayland"
 }
 
 # Copies the game into $scratch/bin (a portable copy saves beside itself)
