@@ -93,10 +93,10 @@ void requestFrame(xcb_connection_t* connection, xcb_window_t window)
 // where it cannot be had before the window is shown.
 std::optional<QMargins> knownFrame(QWidget* window)
 {
+    const auto id = static_cast<xcb_window_t>(window->winId());
     xcb_connection_t* connection = xcbConnection();
     if (!connection)
         return window->windowHandle()->frameMargins();
-    const auto id = static_cast<xcb_window_t>(window->winId());
     if (auto known = frameExtents(connection, id))
         return known;
     if (!frameSupport().answersRequest)
