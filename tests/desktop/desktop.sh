@@ -21,7 +21,12 @@ finish() {
         kill "${pids[i]}" 2>/dev/null || true
         wait "${pids[i]}" 2>/dev/null || true
     done
-    rm -rf "$scratch"
+    # Settings daemons the desktop's bus started write their files as the
+    # bus goes.
+    for ((i = 0; i < 20; i++)); do
+        rm -rf "$scratch" 2>/dev/null && break
+        sleep 0.1
+    done
     exit "$status"
 }
 trap finish EXIT
@@ -54,7 +59,8 @@ startDesktop() {
     export XDG_DATA_HOME="$scratch/home/.local/share" XDG_RUNTIME_DIR="$scratch/run"
     mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
-    unset WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+    # The desktop's programs and the game choose their own platform.
+    unset WAYLAND_DISPLAY XDG_SESSION_TYPE DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
     if [ "$desktop" != openbox ]; then
         eval "$(dbus-launch --sh-syntax)"
         pids+=("$DBUS_SESSION_BUS_PID")
@@ -87,6 +93,10 @@ startDesktop() {
     pids+=($!)
     waitFor 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "$desktop did not start"
+    if [ "$desktop" = kwin ]; then
+        waitFor 20 dbus-send --session --print-reply --dest=org.kde.kglobalaccel /component/kwin \
+            org.kde.kglobalaccel.Component.allShortcutInfos || fail "kwin's keys were not taken"
+    fi
 }
 
 # mutter as a Wayland compositor with Xwayland; mutter tells the X display
@@ -103,7 +113,7 @@ startWayland() {
     local holder
     read -r DISPLAY XAUTHORITY holder <"$scratch/display"
     pids+=("$holder")
-    export WAYLAND_DISPLAY=korvalin DISPLAY XAUTHORITY
+    export WAYLAND_DISPLAY=korvalin XDG_SESSION_TYPE=wayland DISPLAY XAUTHORITY
     waitFor 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "mutter did not manage Xwayland"
 }
@@ -116,7 +126,7 @@ startGame() {
     [ -x "$scratch/bin/korvalin" ] || cp "$program" "$tileSheet" "$scratch/bin/"
     export KORVALIN_STATUS_FILE="$scratch/status.txt"
     rm -f "$KORVALIN_STATUS_FILE"
-    (cd "$folder" && exec env -u QT_QPA_PLATFORM "$scratch/bin/korvalin") >"$scratch/game.log" 2>&1 &
+    (cd "$folder" && exec "$scratch/bin/korvalin") >"$scratch/game.log" 2>&1 &
     gamePid=$!
     pids+=("$gamePid")
     waitFor 20 windowNamed 'Korvalin Help' || fail "the title screen did not open"
