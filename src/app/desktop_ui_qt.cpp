@@ -65,24 +65,31 @@ private:
     QSpacerItem* titleRoom_ = nullptr;
 };
 
-// Some window managers (xfwm4) choose the window to activate a moment after
-// a box closes, and may choose the main window over the window kept on top
-// that the box was shown over, after that window has asked for it.
-constexpr std::chrono::milliseconds WindowManagerChoice{300};
+// Some window managers (xfwm4) make their own choice of the window to
+// activate a moment after a box closes, which may come after the owner has
+// asked for the activation, and fall on the main window instead; others
+// (mutter) pass the activation through the main window on its way back.
+constexpr std::chrono::milliseconds WindowManagerChoice{1000};
+constexpr std::chrono::milliseconds ActivationSettles{100};
 
 // Hands the activation back to `owner` if, within that moment, the window
-// manager gives it to the main window instead.
-void keepActivation(QWidget* owner, QWidget* main)
+// manager gives it to the main window and leaves it there.
+void takeBackActivation(QWidget* owner, QWidget* main)
 {
     if (!main || owner == main)
         return;
     auto* watch = new QObject(owner);
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watch,
-                     [owner, main](QWindow* focus) {
-                         if (focus && focus == main->windowHandle() && owner->isVisible() &&
-                             !QApplication::activeModalWidget())
-                             owner->activateWindow();
-                     });
+    const auto mainActive = [main] {
+        return QGuiApplication::focusWindow() == main->windowHandle();
+    };
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watch, [=] {
+        if (!mainActive())
+            return;
+        QTimer::singleShot(ActivationSettles, watch, [=] {
+            if (mainActive() && owner->isVisible() && !QApplication::activeModalWidget())
+                owner->activateWindow();
+        });
+    });
     QTimer::singleShot(WindowManagerChoice, watch, &QObject::deleteLater);
 }
 
@@ -104,7 +111,7 @@ int DesktopUi::execModal(QDialog& dialog, QWidget* owner) const
     const int result = dialog.exec();
     if (returnTo && returnTo->isVisible()) {
         returnTo->activateWindow();
-        keepActivation(returnTo, window(WindowId::Travel));
+        takeBackActivation(returnTo, window(WindowId::Travel));
     }
     return result;
 }
