@@ -9,11 +9,8 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
-#include <chrono>
 
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
@@ -65,32 +62,22 @@ private:
     QSpacerItem* titleRoom_ = nullptr;
 };
 
-// Some window managers (xfwm4) make their own choice of the window to
-// activate a moment after a box closes, which may come after the owner has
-// asked for the activation, and fall on the main window instead; others
-// (mutter) pass the activation through the main window on its way back.
-constexpr std::chrono::milliseconds WindowManagerChoice{1000};
-constexpr std::chrono::milliseconds ActivationSettles{100};
-
-// Hands the activation back to `owner` if, within that moment, the window
-// manager gives it to the main window and leaves it there.
-void takeBackActivation(QWidget* owner, QWidget* main)
+// A modal window hands the activation back to the window it was shown
+// over, as it does on Windows; without a window manager nothing else would,
+// and the owner's activation handler would run late, after the player's
+// next click, or the main window would never get the keyboard back.
+int execModal(QDialog& dialog, QWidget* owner)
 {
-    if (!main || owner == main)
-        return;
-    auto* watch = new QObject(owner);
-    const auto mainActive = [main] {
-        return QGuiApplication::focusWindow() == main->windowHandle();
-    };
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, watch, [=] {
-        if (!mainActive())
-            return;
-        QTimer::singleShot(ActivationSettles, watch, [=] {
-            if (mainActive() && owner->isVisible() && !QApplication::activeModalWidget())
-                owner->activateWindow();
-        });
-    });
-    QTimer::singleShot(WindowManagerChoice, watch, &QObject::deleteLater);
+    const QPointer<QWidget> returnTo = owner;
+    const int result = dialog.exec();
+    if (returnTo && returnTo->isVisible())
+        returnTo->activateWindow();
+    return result;
+}
+
+int execBox(QDialog& box)
+{
+    return execModal(box, box.parentWidget());
 }
 
 void syncIfGameDialog(QWidget* window)
@@ -101,29 +88,25 @@ void syncIfGameDialog(QWidget* window)
 
 }  // namespace
 
-// A modal window hands the activation back to the window it was shown
-// over, as it does on Windows; without a window manager nothing else would,
-// and the owner's activation handler would run late, after the player's
-// next click, or the main window would never get the keyboard back.
-int DesktopUi::execModal(QDialog& dialog, QWidget* owner) const
-{
-    const QPointer<QWidget> returnTo = owner;
-    const int result = dialog.exec();
-    if (returnTo && returnTo->isVisible()) {
-        returnTo->activateWindow();
-        takeBackActivation(returnTo, window(WindowId::Travel));
-    }
-    return result;
-}
-
-int DesktopUi::execBox(QDialog& box) const
-{
-    return execModal(box, box.parentWidget());
-}
-
 void DesktopUi::registerWindow(WindowId id, QWidget* window)
 {
     windows_[index(id)] = window;
+    if (id == WindowId::Travel)
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, window,
+                         [this](QWindow* focus) { passOnFromDisabledMain(focus); });
+}
+
+// While the game waits on another window, the main window is disabled and
+// does not keep the keyboard: as on Windows, activating it activates the
+// window in front. xfwm4 hands the activation on to the main window when a
+// box over a window kept on top (a tool window, its owner's) closes.
+void DesktopUi::passOnFromDisabledMain(QWindow* focus) const
+{
+    QWidget* main = windows_[index(WindowId::Travel)];
+    if (!focus || focus != main->windowHandle() || main->isEnabled())
+        return;
+    if (QWidget* front = frontWindow(); front != main && front->isVisible())
+        front->activateWindow();
 }
 
 QWidget* DesktopUi::frontWindow() const

@@ -5,8 +5,8 @@
 
 #include "game/ports.h"
 
-class QDialog;
 class QWidget;
+class QWindow;
 
 namespace korvalin {
 
@@ -40,8 +40,7 @@ private:
     // A window stands in front of `owner`; one kept on top belongs to the
     // main window.
     void keepInFront(QWidget* window, QWidget* owner) const;
-    int execModal(QDialog& dialog, QWidget* owner) const;
-    int execBox(QDialog& box) const;
+    void passOnFromDisabledMain(QWindow* focus) const;
     void noteShown(WindowId id) { shownAt_[index(id)] = ++showings_; }
 
     std::array<QWidget*, WindowCount> windows_{};

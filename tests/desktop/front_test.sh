@@ -54,8 +54,11 @@ key Return
 boxInFront '^(警告|Korvalin)$' >/dev/null
 key Return
 waitGone '^(警告|Korvalin)$'
-active() { [ "$(xdotool getactivewindow)" = "$1" ]; }
-waitFor 5 active "$capital" || fail "the keyboard went to $(xdotool getactivewindow), not the capital screen"
+# The window manager names the capital screen active, and the keyboard is
+# there: a window manager may name one window and hand the keys on to another.
+active() { [ "$(xdotool getactivewindow)" = "$1" ] && [ "$(xdotool getwindowfocus)" = "$1" ]; }
+waitFor 5 active "$capital" ||
+    fail "the keyboard went to $(xdotool getactivewindow)/$(xdotool getwindowfocus), not the capital screen"
 
 # The window manager's close (Alt+F4) asks the leave question, with the list
 # unfolded. On Wayland the compositor takes the keys before Xwayland, where
