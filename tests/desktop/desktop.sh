@@ -184,8 +184,11 @@ frameOf() {
     echo "$((x - left)) $((y - top)) $((w + left + right)) $((h + top + bottom))"
 }
 
+# True when the window manager has drawn the window a title bar.
 framed() {
-    xprop -id "$1" _NET_FRAME_EXTENTS | grep -q '='
+    local top
+    top="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= *[0-9]*, *[0-9]*, *\([0-9]*\),.*/\1/p')"
+    [ "${top:-0}" -gt 0 ]
 }
 
 # True when the window's frame lies wholly on the 1024 x 768 screen.
