@@ -204,4 +204,9 @@ QPoint centredFrameSpot(QWidget* window, const QWidget* over)
     return spot;
 }
 
+bool windowsPlaceable()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 }  // namespace korvalin

@@ -21,4 +21,8 @@ void placeFrame(QWidget* window, QPoint frameTopLeft);
 // null), kept wholly on the screen.
 QPoint centredFrameSpot(QWidget* window, const QWidget* over);
 
+// False where the compositor places every window itself and ignores the
+// place a program asks for (Wayland).
+bool windowsPlaceable();
+
 }  // namespace korvalin
