@@ -90,4 +90,19 @@ waitFor 5 statusShows ' 20万[0-9]*円' || fail "status bar after the bank: $(st
 
 # Every window's owner is a window the window manager knows.
 ! grep -i 'invalid WM_TRANSIENT_FOR' "$scratch/desktop.log" || fail "a window belongs to a hidden one"
+# Natively on Wayland (the player's choice) the game starts and stays: its
+# main window writes the status bar, and none of its windows is Xwayland's.
+# The compositor shows no window of a Wayland program to the test.
+if [ "${KORVALIN_DESKTOP:-}" = wayland ]; then
+    kill "$gamePid"
+    wait "$gamePid" 2>/dev/null || true
+    export KORVALIN_STATUS_FILE="$scratch/native-status.txt"
+    (cd "$scratch/home" && exec env -u DISPLAY QT_QPA_PLATFORM=wayland "$scratch/bin/korvalin") \
+        >"$scratch/native.log" 2>&1 &
+    gamePid=$!
+    pids+=("$gamePid")
+    waitFor 20 statusShows '0万0円' || fail "the game did not start on Wayland: $(tail -n3 "$scratch/native.log")"
+    ! windowNamed 'Korvalin' >/dev/null || fail "the game started through Xwayland"
+    kill -0 "$gamePid" || fail "the game ended on Wayland: $(tail -n3 "$scratch/native.log")"
+fi
 echo "front: passed"
