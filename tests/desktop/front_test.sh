@@ -14,23 +14,22 @@ loadFromTitle
 
 capital="$(waitWindow '^日本国首都東京$')"
 main="$(windowNamed 'Korvalin ver 2\.6')"
-read -r x y _ _ <<<"$(frameOf "$main")"
-[ "$x $y" = "0 0" ] || fail "main window's frame at $x,$y"
-waitFor 5 framed "$capital" || fail "the capital screen was not framed"
-first="$(frameOf "$capital")"
-read -r x y _ _ <<<"$first"
-[ "$x" -eq 43 ] && [ "$y" -eq 0 ] || fail "capital screen's frame at $x,$y at its first showing"
+# A window manager may draw a frame other than the one it promised; the
+# game moves the window once it is shown, as the player then sees it.
+framedAt() { framed "$1" && [ "$(frameOf "$1" | cut -d' ' -f1-2)" = "$2" ]; }
+waitFor 5 framedAt "$main" "0 0" || fail "main window's frame at $(frameOf "$main")"
+waitFor 5 framedAt "$capital" "43 0" ||
+    fail "capital screen's frame at $(frameOf "$capital") at its first showing"
 waitFor 5 statusShows '0万1500円' || fail "status bar after Load: $(statusBar)"
 
-# Leave, then step back into Tokyo: the screen shows again, with embassies.
+# Leave, then step back into Tokyo: the screen shows again, with embassies,
+# at the same place.
 clickIn "$capital" 196 28
 waitGone '^日本国首都東京$'
 xdotool windowactivate --sync "$main"
 key Left
 capital="$(waitWindow '^日本国首都東京$' 20)"
-waitFor 5 framed "$capital" || fail "the capital screen was not framed again"
-read -r x2 y2 _ _ <<<"$(frameOf "$capital")"
-[ "$x2 $y2" = "$x $y" ] || fail "capital screen moved from $x,$y to $x2,$y2"
+waitFor 5 framedAt "$capital" "43 0" || fail "capital screen moved to $(frameOf "$capital")"
 
 # Every box over the capital screen is in front of it and on the screen.
 boxInFront() {
