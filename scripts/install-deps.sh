@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils openbox x11-utils
+    xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 qt6-wayland wmctrl
     desktop-file-utils appstream
     dpkg-dev man-db lintian file
 )

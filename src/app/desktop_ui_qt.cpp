@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -90,6 +91,22 @@ void syncIfGameDialog(QWidget* window)
 void DesktopUi::registerWindow(WindowId id, QWidget* window)
 {
     windows_[index(id)] = window;
+    if (id == WindowId::Travel)
+        QObject::connect(qApp, &QGuiApplication::focusWindowChanged, window,
+                         [this](QWindow* focus) { passOnFromDisabledMain(focus); });
+}
+
+// While the game waits on another window, the main window is disabled and
+// does not keep the keyboard: as on Windows, activating it activates the
+// window in front. xfwm4 hands the activation on to the main window when a
+// box over a window kept on top (a tool window, its owner's) closes.
+void DesktopUi::passOnFromDisabledMain(QWindow* focus) const
+{
+    QWidget* main = windows_[index(WindowId::Travel)];
+    if (!focus || focus != main->windowHandle() || main->isEnabled())
+        return;
+    if (QWidget* front = frontWindow(); front != main && front->isVisible())
+        front->activateWindow();
 }
 
 QWidget* DesktopUi::frontWindow() const
@@ -113,11 +130,14 @@ QWidget* DesktopUi::frontWindow() const
 }
 
 // The window manager keeps a transient window above its owner, in the
-// owner's layer.
-void DesktopUi::keepInFront(QWidget* window, QWidget* owner)
+// owner's layer. A window kept on top stands above every other anyway; it
+// belongs to the main window, which is always shown: left to Qt, it would
+// belong to a hidden window, which some window managers reject and on which
+// a box made transient for it crashes some compositors.
+void DesktopUi::keepInFront(QWidget* window, QWidget* owner) const
 {
     if (keptOnTop(window))
-        return;
+        owner = windows_[index(WindowId::Travel)];
     window->winId();
     QWindow* ownerWindow = owner && owner != window ? owner->windowHandle() : nullptr;
     window->windowHandle()->setTransientParent(ownerWindow);

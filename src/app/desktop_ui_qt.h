@@ -6,6 +6,7 @@
 #include "game/ports.h"
 
 class QWidget;
+class QWindow;
 
 namespace korvalin {
 
@@ -36,8 +37,10 @@ private:
     // the active window alone would put the next box under a window kept on
     // top, where it blocks the game unseen.
     QWidget* frontWindow() const;
-    // A window that is not kept on top itself stands in front of `owner`.
-    static void keepInFront(QWidget* window, QWidget* owner);
+    // A window stands in front of `owner`; one kept on top belongs to the
+    // main window.
+    void keepInFront(QWidget* window, QWidget* owner) const;
+    void passOnFromDisabledMain(QWindow* focus) const;
     void noteShown(WindowId id) { shownAt_[index(id)] = ++showings_; }
 
     std::array<QWidget*, WindowCount> windows_{};

@@ -35,10 +35,21 @@ void setUpFonts()
     QApplication::setFont(font);
 }
 
+// The game puts its windows beside and over each other, which a Wayland
+// compositor does not let a program do; through the desktop's X server
+// (Xwayland) it may. A platform the player chose is kept.
+void preferXOnWayland()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    preferXOnWayland();
     FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvalin"));

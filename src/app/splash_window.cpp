@@ -62,9 +62,11 @@ void tile(QWidget* parent, QPoint at, QColor color)
 
 }  // namespace
 
+// A plain window, not a tool window: a tool window is told to the window
+// manager as belonging to another, and no other window is shown yet.
 TForm2::TForm2()
     : QWidget(nullptr,
-              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+              Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setWindowTitle(QStringLiteral("           Korvalin起動中"));
     setFixedSize(181, 202);

@@ -24,6 +24,7 @@
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
+#include "widgets/window_frame_qt.h"
 #include "world/city_table.h"
 
 namespace korvalin {
@@ -99,11 +100,13 @@ QPixmap flagPicture(std::string_view name)
 TCapitalDlg::TCapitalDlg(Game& game)
     : GameDialog(game, WindowId::CapitalDlg), model_(game.CapitalDlg)
 {
+    // With a close box: window managers that draw none for a window also
+    // drop Alt+F4 for it.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+                   Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
     // Leaving goes through the city's own handler, which checks the visa;
-    // a window manager's close box asks the same.
+    // a window manager's close box and Alt+F4 ask the same.
     closeOnlyFromHandlers(this, [this] { run(&CapitalDlg::OKBtnClick); });
     setFont(pixelFont(12));
 
@@ -131,6 +134,8 @@ TCapitalDlg::TCapitalDlg(Game& game)
     model_.onHeightStep = [this] {
         applySize();
         repaint();
+        if (model_.Height == CapitalDlg::UnfoldedHeight)
+            keepUnfoldedOnScreen();
     };
     model_.FormCreate();
     sync();
@@ -335,9 +340,23 @@ void TCapitalDlg::drawPictures()
         speedButtons_[i]->setIcon(actionGlyph(static_cast<int>(i) + 1));
 }
 
+// Unfolding grows the screen downwards from where it stands, which may run
+// the list off the screen's bottom. Where the game cannot move its windows,
+// the screen is shown anew at its full height, and the compositor places it
+// where it fits.
+void TCapitalDlg::keepUnfoldedOnScreen()
+{
+    if (windowsPlaceable() || !isVisible())
+        return;
+    showingAgain_ = true;
+    hide();
+    show();
+    showingAgain_ = false;
+}
+
 void TCapitalDlg::showEvent(QShowEvent* event)
 {
-    if (!event->spontaneous()) {
+    if (!event->spontaneous() && !showingAgain_) {
         drawPictures();
         // The city's hints, like every hint from now on, show on aqua.
         QPalette hints = QToolTip::palette();

@@ -48,6 +48,7 @@ private:
     void buildDestinations();
     void drawPictures();
     void applySize();
+    void keepUnfoldedOnScreen();
     void syncAnimation();
     void syncFlag();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +57,7 @@ private:
     ClickLabel* Image1;
     std::string shownFlag_;
     bool picturesDrawn_ = false;
+    bool showingAgain_ = false;
     std::array<QLabel*, 4> footprints_{};  // Asi1 .. Asi4
     std::array<QToolButton*, 12> speedButtons_{};
     ClickLabel* InfoPanel;

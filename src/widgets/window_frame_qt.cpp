@@ -1,5 +1,6 @@
 #include "widgets/window_frame_qt.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -21,26 +22,52 @@ namespace {
 constexpr int FrameRequestPolls = 200;
 constexpr std::chrono::milliseconds FrameRequestPoll{1};
 
-struct FrameAtoms {
+xcb_window_t rootOf(xcb_connection_t* connection)
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
+
+// What the window manager tells of frames, asked for once: the program has
+// one X connection and one window manager.
+struct FrameSupport {
     xcb_atom_t extents = XCB_ATOM_NONE;
     xcb_atom_t request = XCB_ATOM_NONE;
-    xcb_atom_t supportingWm = XCB_ATOM_NONE;
+    // Whether the window manager answers a request for the frame of a
+    // window not shown yet (kwin does not).
+    bool answersRequest = false;
 };
 
-FrameAtoms frameAtoms(xcb_connection_t* connection)
+FrameSupport frameSupport(xcb_connection_t* connection)
 {
     const auto extents = askAtom(connection, "_NET_FRAME_EXTENTS");
     const auto request = askAtom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const auto supportingWm = askAtom(connection, "_NET_SUPPORTING_WM_CHECK");
-    return {atom(connection, extents), atom(connection, request), atom(connection, supportingWm)};
+    const auto supported = askAtom(connection, "_NET_SUPPORTED");
+    FrameSupport support{atom(connection, extents), atom(connection, request)};
+    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, rootOf(connection), atom(connection, supported),
+                         XCB_ATOM_ATOM, 0, 1024),
+        nullptr));
+    if (reply && reply->format == 32) {
+        const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        const int count = xcb_get_property_value_length(reply.get()) / 4;
+        support.answersRequest = std::find(atoms, atoms + count, support.request) != atoms + count;
+    }
+    return support;
+}
+
+const FrameSupport& frameSupport()
+{
+    static const FrameSupport support = frameSupport(xcbConnection());
+    return support;
 }
 
 // _NET_FRAME_EXTENTS: left, right, top, bottom.
-std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window,
-                                     xcb_atom_t extents)
+std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window)
 {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, extents, XCB_ATOM_CARDINAL, 0, 4),
+        connection,
+        xcb_get_property(connection, 0, window, frameSupport().extents, XCB_ATOM_CARDINAL, 0, 4),
         nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
@@ -49,63 +76,114 @@ std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t 
                     static_cast<int>(value[1]), static_cast<int>(value[3]));
 }
 
-xcb_window_t rootOf(xcb_connection_t* connection)
-{
-    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-}
-
-bool windowManagerRuns(xcb_connection_t* connection, xcb_atom_t supportingWm)
-{
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, rootOf(connection), supportingWm, XCB_ATOM_WINDOW, 0, 1),
-        nullptr));
-    return reply && xcb_get_property_value_length(reply.get()) == 4;
-}
-
-void requestFrame(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t request)
+void requestFrame(xcb_connection_t* connection, xcb_window_t window)
 {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = request;
+    message.type = frameSupport().request;
     xcb_send_event(connection, 0, rootOf(connection),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(connection);
 }
 
+// The frame the window manager has drawn or promised for the window; none
+// where it cannot be had before the window is shown.
+std::optional<QMargins> knownFrame(QWidget* window)
+{
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_connection_t* connection = xcbConnection();
+    if (!connection)
+        return window->windowHandle()->frameMargins();
+    if (auto known = frameExtents(connection, id))
+        return known;
+    if (!frameSupport().answersRequest)
+        return std::nullopt;
+    requestFrame(connection, id);
+    for (int poll = 0; poll < FrameRequestPolls; ++poll) {
+        std::this_thread::sleep_for(FrameRequestPoll);
+        if (auto answered = frameExtents(connection, id))
+            return answered;
+    }
+    return std::nullopt;
+}
+
+// Looks once, when the window is first drawn after a placing, whether its
+// frame stands where it was put, and moves it there if not: some window
+// managers promise a frame other than the one they draw, and some cannot
+// tell it before the window is shown.
+class FrameCheck : public QObject {
+public:
+    FrameCheck(QWidget* window, QPoint frameTopLeft)
+        : QObject(window->windowHandle()), window_(window), frameTopLeft_(frameTopLeft)
+    {
+        setObjectName(Name);
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    static constexpr const char* Name = "frameCheck";
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_->windowHandle()->isExposed()) {
+            correct();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void correct()
+    {
+        xcb_connection_t* connection = xcbConnection();
+        const auto id = static_cast<xcb_window_t>(window_->winId());
+        const auto frame = frameExtents(connection, id);
+        const Reply<xcb_translate_coordinates_reply_t> shown(xcb_translate_coordinates_reply(
+            connection, xcb_translate_coordinates(connection, id, rootOf(connection), 0, 0),
+            nullptr));
+        if (!frame || !shown)
+            return;
+        const QPoint inside = frameTopLeft_ + QPoint(frame->left(), frame->top());
+        if (QPoint(shown->dst_x, shown->dst_y) != inside)
+            window_->setGeometry(QRect(inside, window_->size()));
+    }
+
+    QWidget* window_;
+    QPoint frameTopLeft_;
+};
+
 }  // namespace
 
 QMargins windowFrame(QWidget* window)
 {
-    const auto id = static_cast<xcb_window_t>(window->winId());
-    // Without X the platform's own frame is all there is.
-    xcb_connection_t* connection = xcbConnection();
-    if (!connection)
-        return window->windowHandle()->frameMargins();
-    // The program has one X connection; its atoms are asked for once.
-    static const FrameAtoms atoms = frameAtoms(connection);
-    if (auto known = frameExtents(connection, id, atoms.extents))
-        return *known;
-    if (!windowManagerRuns(connection, atoms.supportingWm))
-        return {};
-    requestFrame(connection, id, atoms.request);
-    for (int poll = 0; poll < FrameRequestPolls; ++poll) {
-        std::this_thread::sleep_for(FrameRequestPoll);
-        if (auto answered = frameExtents(connection, id, atoms.extents))
-            return *answered;
-    }
-    return {};
+    static QMargins lastSeen;
+    if (auto known = knownFrame(window))
+        lastSeen = *known;
+    return lastSeen;
 }
 
-// The inside is placed, where the frame says it lies: Qt's own placing by
-// the frame guesses the frame before the window manager has drawn one.
+// Where the frame is known, the inside is placed where the frame says it
+// lies: Qt's own placing by the frame guesses the frame before the window
+// manager has drawn one. Where it is not, the window manager is asked to put
+// the frame itself there.
 void placeFrame(QWidget* window, QPoint frameTopLeft)
 {
-    const QMargins frame = windowFrame(window);
-    window->setGeometry(QRect(frameTopLeft + QPoint(frame.left(), frame.top()), window->size()));
+    const auto frame = knownFrame(window);
+    if (frame) {
+        window->setGeometry(
+            QRect(frameTopLeft + QPoint(frame->left(), frame->top()), window->size()));
+    } else {
+        window->setGeometry(QRect(frameTopLeft, window->size()));
+        window->windowHandle()->setFramePosition(frameTopLeft);
+    }
+    if (xcbConnection()) {
+        delete window->windowHandle()->findChild<QObject*>(FrameCheck::Name,
+                                                           Qt::FindDirectChildrenOnly);
+        new FrameCheck(window, frameTopLeft);
+    }
 }
 
 QPoint centredFrameSpot(QWidget* window, const QWidget* over)
@@ -124,6 +202,11 @@ QPoint centredFrameSpot(QWidget* window, const QWidget* over)
     spot.setY(
         std::clamp(spot.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
     return spot;
+}
+
+bool windowsPlaceable()
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 }  // namespace korvalin
