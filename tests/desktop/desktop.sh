@@ -80,19 +80,25 @@ startDesktop() {
         # desktop's settings.
         printf '[kwin]\nWindow Close=Alt+F4,Alt+F4,Close Window\n' \
             >"$XDG_CONFIG_HOME/kglobalshortcutsrc"
-        kglobalaccel5 >/dev/null 2>&1 &
+        KDE_DEBUG=1 kglobalaccel5 >/dev/null 2>&1 &
         pids+=($!)
     fi
+    # The window manager is started itself, not inside a subshell, so the
+    # test ends it and not only its parent.
+    local manager
     case "$desktop" in
-        openbox) openbox --sm-disable ;;
-        xfwm4) xfwm4 --sm-client-disable ;;
-        metacity) metacity --replace --sm-disable ;;
+        openbox) manager=(openbox --sm-disable) ;;
+        xfwm4) manager=(xfwm4 --sm-client-disable) ;;
+        metacity) manager=(metacity --replace --sm-disable) ;;
         # Without compositing: kwin's, in software, held up the game's first
-        # window for more than 20 s beside another test.
-        kwin) KWIN_COMPOSE=N kwin_x11 --replace ;;
-        mutter) mutter --x11 --replace --sm-disable ;;
+        # window for more than 20 s beside another test. Without its crash
+        # handler: a kwin that loses its server would start itself again on
+        # the next test's display.
+        kwin) manager=(env KWIN_COMPOSE=N KDE_DEBUG=1 kwin_x11 --replace) ;;
+        mutter) manager=(mutter --x11 --replace --sm-disable) ;;
         *) fail "no desktop \"$desktop\"" ;;
-    esac >"$scratch/desktop.log" 2>&1 &
+    esac
+    "${manager[@]}" >"$scratch/desktop.log" 2>&1 &
     pids+=($!)
     waitFor 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
         fail "$desktop did not start"
