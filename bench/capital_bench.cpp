@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "game/game.h"
-#include "journey/headless_driver.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_driver.h"
+#include "headless/headless_ui.h"
 
 namespace korvalin {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "game/game.h"
-#include "journey/headless_driver.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_driver.h"
+#include "headless/headless_ui.h"
 #include "world/bitmap.h"
 #include "world/view_bitmap.h"
 

@@ -7,7 +7,7 @@
 
 #include "bot_ui.h"
 #include "game/game.h"
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 #include "route_plan.h"
 #include "save/saved_game.h"
 #include "watchman.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_ui.h"
 #include "save/saved_game.h"
 
 namespace korvalin::save_tools {

@@ -15,7 +15,7 @@
 
 #include "app/system_clock.h"
 #include "game/game.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_ui.h"
 #include "journey/travel_window.h"
 
 namespace korvalin {

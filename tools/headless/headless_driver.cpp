@@ -1,4 +1,4 @@
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 
 #include "game/game.h"
 
