@@ -2,9 +2,9 @@
 // half-second tick of the pulse and the footprints.
 #include <benchmark/benchmark.h>
 
-#include "game/game.h"
-#include "journey/headless_driver.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_driver.h"
+#include "headless/headless_ui.h"
+#include "session/game.h"
 
 namespace korvalin {
 

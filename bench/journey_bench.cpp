@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "game/game.h"
-#include "journey/headless_driver.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_driver.h"
+#include "headless/headless_ui.h"
+#include "session/game.h"
 #include "world/bitmap.h"
 #include "world/view_bitmap.h"
 

@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
 #include "game/game_clock.h"
 #include "game/loss_divisor.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_ui.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "world/city_table.h"
 
 namespace {

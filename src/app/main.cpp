@@ -10,9 +10,9 @@
 #include "app/splash_window.h"
 #include "app/startup_qt.h"
 #include "app/system_clock.h"
-#include "game/game.h"
 #include "game/startup_error.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "widgets/font_warmup_qt.h"
 #include "widgets/game_style_qt.h"
 #include "widgets/program_icon_qt.h"
@@ -66,11 +66,12 @@ int main(int argc, char* argv[])
 
     // A save that a kill interrupted is settled before anything reads the
     // files; one that cannot be, the title screen's Load reports.
-    settleSavedGame(defaultSaveFiles());
+    const SaveFiles saveFiles = defaultSaveFiles();
+    settleSavedGame(saveFiles);
 
     SystemClock clock;
     DesktopUi ui;
-    auto game = std::make_unique<Game>(ui, clock);
+    auto game = std::make_unique<Game>(ui, clock, saveFiles);
 
     auto* splash = new TForm2;
     splash->show();

@@ -1,8 +1,8 @@
 // The bar of city actions, and the timer's footprints and colour pulse.
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "game/game.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

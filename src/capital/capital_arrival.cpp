@@ -4,7 +4,7 @@
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
 #include "capital/leg_state.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "world/city_table.h"
 #include "world/country_table.h"
 #include "world/region_table.h"

@@ -3,7 +3,7 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/leg_state.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "world/city_table.h"
 
 namespace korvalin {

@@ -19,7 +19,7 @@
 #include "capital/capital_texts.h"
 #include "capital/flag_dlg_window.h"
 #include "game/colors.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"

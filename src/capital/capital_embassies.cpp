@@ -3,9 +3,9 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/visa_lines.h"
-#include "game/game.h"
 #include "game/game_clock.h"
 #include "journey/diary_entries.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,8 +1,8 @@
 #include "endings/end_dlg.h"
 
 #include "endings/restart_journey.h"
-#include "game/game.h"
 #include "save/diary_file.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/text_qt.h"
 

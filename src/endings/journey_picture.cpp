@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "world/city_table.h"
 
 namespace korvalin {

@@ -3,8 +3,8 @@
 #include <QPainter>
 
 #include "endings/journey_picture.h"
-#include "game/game.h"
 #include "maps/world_map_picture.h"
+#include "session/game.h"
 #include "widgets/bitmap_qt.h"
 #include "widgets/text_qt.h"
 

@@ -1,8 +1,8 @@
 #include "endings/london_dlg.h"
 
 #include "endings/restart_journey.h"
-#include "game/game.h"
 #include "save/file_messages.h"
+#include "session/game.h"
 
 namespace korvalin {
 

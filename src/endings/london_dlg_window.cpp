@@ -11,7 +11,7 @@
 
 #include "endings/journey_picture_qt.h"
 #include "endings/london_picture_qt.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"

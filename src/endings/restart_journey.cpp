@@ -1,6 +1,6 @@
 #include "endings/restart_journey.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,9 +1,9 @@
 #include <bitset>
 
-#include "game/game.h"
 #include "journey/arrival_spots.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
+#include "session/game.h"
 
 namespace korvalin {
 

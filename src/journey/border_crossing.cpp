@@ -1,6 +1,6 @@
-#include "game/game.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/neighbourhood.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -2,9 +2,9 @@
 #include <array>
 #include <limits>
 
-#include "game/game.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/country_entry_table.h"
+#include "session/game.h"
 #include "world/region_table.h"
 
 namespace korvalin {

@@ -1,8 +1,8 @@
 #include "journey/diary_entries.h"
 
 #include "game/calendar.h"
-#include "game/game.h"
 #include "journey/diary_texts.h"
+#include "session/game.h"
 #include "world/region_table.h"
 
 namespace korvalin {

@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "game/game.h"
+#include "game/clamped_sum.h"
 #include "game/game_clock.h"
 #include "journey/diary_entries.h"
 #include "journey/travel_modes.h"
-#include "services/clamped_sum.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -4,9 +4,11 @@
 #include <array>
 #include <cstdint>
 
-#include "game/game.h"
+#include "world/world_grid.h"
 
 namespace korvalin {
+
+class Game;
 
 // The codes of a cell and of its neighbours to the west, south, north and
 // east.
@@ -16,10 +18,7 @@ inline std::array<std::uint8_t, 5> cellAndNeighbours(const WorldGrid& world, int
             world.cell(x + 1, y)};
 }
 
-inline std::array<std::uint8_t, 5> hikerCellAndNeighbours(const Game& game)
-{
-    return cellAndNeighbours(game.world, game.state.hikerX(), game.state.hikerY());
-}
+std::array<std::uint8_t, 5> hikerCellAndNeighbours(const Game& game);
 
 inline bool anyIs(const std::array<std::uint8_t, 5>& cells, std::uint8_t code)
 {

@@ -1,8 +1,8 @@
-#include "game/game.h"
 #include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
 #include "journey/neighbourhood.h"
+#include "session/game.h"
 #include "world/region_table.h"
 
 namespace korvalin {

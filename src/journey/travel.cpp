@@ -1,6 +1,6 @@
 #include "journey/travel.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,8 +1,8 @@
 // The main window's keyboard, mouse and status-bar handlers.
-#include "game/game.h"
+#include "game/clamped_sum.h"
 #include "journey/travel.h"
 #include "maps/place_names.h"
-#include "services/clamped_sum.h"
+#include "session/game.h"
 #include "world/direction.h"
 
 namespace korvalin {

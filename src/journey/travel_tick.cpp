@@ -1,9 +1,9 @@
 // The journey timer: the one place that moves the hiker.
-#include "game/game.h"
 #include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/movement_step.h"
 #include "journey/status_captions.h"
+#include "session/game.h"
 
 namespace korvalin {
 

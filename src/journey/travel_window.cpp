@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game/game.h"
 #include "game/startup_error.h"
 #include "maps/place_names.h"
+#include "session/game.h"
 #include "widgets/bitmap_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"

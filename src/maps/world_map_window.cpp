@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/bitmap_qt.h"
 
 namespace korvalin {

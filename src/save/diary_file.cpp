@@ -86,15 +86,6 @@ std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
     return std::nullopt;
 }
 
-std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
-                                         std::vector<std::string>& lines)
-{
-    std::string bytes;
-    if (const ReadFault fault = readDiaryBytes(path, bytes); fault != ReadFault::None)
-        return diaryReadMessage(fault, path);
-    return diaryFromBytes(path, bytes, lines);
-}
-
 ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
 {
     return readRegularFile(path, LargestDiaryFile, bytes);

@@ -3,7 +3,6 @@
 #include <type_traits>
 
 #include "game/colors.h"
-#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -13,6 +12,7 @@
 #include "save/saved_fields.h"
 #include "save/saved_game.h"
 #include "save/trail_file.h"
+#include "session/game.h"
 #include "world/city_table.h"
 
 namespace korvalin {

@@ -1,8 +1,8 @@
 #include "save/saved_fields.h"
 
-#include "game/game.h"
 #include "game/game_clock.h"
 #include "game/loss_divisor.h"
+#include "session/game.h"
 
 namespace korvalin {
 

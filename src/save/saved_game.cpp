@@ -4,7 +4,6 @@
 #include <type_traits>
 #include <vector>
 
-#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -12,6 +11,7 @@
 #include "save/save_folder.h"
 #include "save/saved_fields.h"
 #include "save/trail_file.h"
+#include "session/game.h"
 
 namespace korvalin {
 

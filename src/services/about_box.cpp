@@ -1,6 +1,6 @@
 #include "services/about_box.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/program_icon_qt.h"
 #include "widgets/text_qt.h"
 

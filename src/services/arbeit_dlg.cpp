@@ -4,12 +4,12 @@
 #include <cstdint>
 #include <limits>
 
-#include "game/game.h"
+#include "game/clamped_sum.h"
 #include "game/game_clock.h"
 #include "journey/diary_entries.h"
 #include "services/arbeit_jobs.h"
-#include "services/clamped_sum.h"
 #include "services/jusin_dlg.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include "game/game.h"
 #include "services/service_pictures_qt.h"
+#include "session/game.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "game/game.h"
-#include "services/clamped_sum.h"
+#include "game/clamped_sum.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {

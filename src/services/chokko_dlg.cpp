@@ -1,6 +1,6 @@
 #include "services/chokko_dlg.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

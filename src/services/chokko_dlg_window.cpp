@@ -1,7 +1,7 @@
 #include "services/chokko_dlg_window.h"
 
-#include "game/game.h"
 #include "services/notice_layout_qt.h"
+#include "session/game.h"
 
 namespace korvalin {
 

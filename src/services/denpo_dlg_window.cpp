@@ -2,8 +2,8 @@
 
 #include <QRadioButton>
 
-#include "game/game.h"
 #include "services/service_pictures_qt.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "game/game.h"
-#include "services/clamped_sum.h"
+#include "game/clamped_sum.h"
 #include "services/telegram_replies.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,8 +1,8 @@
 #include "services/kaimono_dlg.h"
 
-#include "game/game.h"
 #include "game/loss_divisor.h"
 #include "services/goods.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -2,9 +2,9 @@
 
 #include <QRadioButton>
 
-#include "game/game.h"
 #include "services/goods.h"
 #include "services/service_pictures_qt.h"
+#include "session/game.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 

@@ -1,6 +1,6 @@
 #include "services/lost_dlg.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

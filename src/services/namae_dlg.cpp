@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "game/game.h"
 #include "save/cp932.h"
 #include "save/ini_section.h"
 #include "save/profile_value.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/text_qt.h"
 

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "widgets/diary_font_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/program_icon_qt.h"

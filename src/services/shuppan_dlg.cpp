@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <span>
 
-#include "game/game.h"
 #include "save/diary_file.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,8 +1,8 @@
 #include "services/sitiya_dlg.h"
 
-#include "game/game.h"
-#include "services/clamped_sum.h"
+#include "game/clamped_sum.h"
 #include "services/goods.h"
+#include "session/game.h"
 
 namespace korvalin {
 

@@ -1,7 +1,7 @@
 #include "services/sosin_dlg.h"
 
-#include "game/game.h"
-#include "services/clamped_sum.h"
+#include "game/clamped_sum.h"
+#include "session/game.h"
 
 namespace korvalin {
 

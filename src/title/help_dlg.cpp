@@ -1,8 +1,8 @@
 #include "title/help_dlg.h"
 
 #include "game/calendar.h"
-#include "game/game.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "title/help_pages.h"
 
 namespace korvalin {

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "game/colors.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "title/title_picture_qt.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"

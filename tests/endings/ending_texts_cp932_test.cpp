@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/shift_jis.h"
 #include "support/temp_dir.h"

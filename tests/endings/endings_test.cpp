@@ -5,8 +5,8 @@
 #include <string>
 
 #include "endings/journey_picture.h"
-#include "game/game.h"
 #include "save/diary_file.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

@@ -12,7 +12,7 @@
 
 #include "capital/capital_dlg_window.h"
 #include "capital/country_facts.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

@@ -11,7 +11,7 @@
 #include "endings/end_dlg_window.h"
 #include "endings/journey_picture_qt.h"
 #include "endings/london_dlg_window.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "capital/flag_dlg_window.h"
-#include "game/game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "world/country_table.h"
 

@@ -8,12 +8,12 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
 #include "services/about_box_window.h"
 #include "services/chokko_dlg_window.h"
 #include "services/lost_dlg_window.h"
 #include "services/namae_dlg_window.h"
 #include "services/shuppan_dlg_window.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

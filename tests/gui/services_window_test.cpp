@@ -9,13 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
 #include "services/arbeit_dlg_window.h"
 #include "services/bank_dlg_window.h"
 #include "services/denpo_dlg_window.h"
 #include "services/jusin_dlg_window.h"
 #include "services/kaimono_dlg_window.h"
 #include "services/sosin_dlg_window.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

@@ -8,9 +8,9 @@
 
 #include "app/desktop_ui_qt.h"
 #include "app/startup_qt.h"
-#include "game/game.h"
 #include "game/startup_error.h"
 #include "journey/travel_window.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

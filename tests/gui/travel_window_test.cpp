@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
 #include "journey/travel_window.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
 #include "journey/journey_fixture.h"
 #include "maps/world_map_window.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

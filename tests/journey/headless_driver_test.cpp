@@ -1,5 +1,5 @@
 // The journey without a window: ticks, keys and the wall time they take.
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 #include "journey_fixture.h"
 
 namespace korvalin::testing {

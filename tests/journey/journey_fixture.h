@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "game/game.h"
 #include "game/random.h"
 #include "journey/travel.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin::testing {

@@ -28,11 +28,14 @@ const std::string FirstDayBytes =
     "\x81\x40\x81\x40\xca\xde\xb0\xbc\xde\xae\xdd\x81\x60\r\n"
     "end\r\n";
 
-// Loading the game puts the file's lines into the store.
+// Loading the game reads the file's bytes and puts their lines into the store.
 std::optional<std::string> loadInto(const std::filesystem::path& file, Diary& diary)
 {
+    std::string bytes;
+    if (const ReadFault fault = readDiaryBytes(file, bytes); fault != ReadFault::None)
+        return diaryReadMessage(fault, file);
     std::vector<std::string> lines;
-    std::optional<std::string> error = readDiaryFile(file, lines);
+    std::optional<std::string> error = diaryFromBytes(file, bytes, lines);
     if (!error)
         diary.replaceAll(lines);
     return error;

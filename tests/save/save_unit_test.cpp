@@ -12,10 +12,10 @@
 #include <set>
 #include <string>
 
-#include "game/game.h"
 #include "save/diary_file.h"
 #include "save/folder_lock.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "game/game.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/trail_file.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

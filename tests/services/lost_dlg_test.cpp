@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 
 namespace korvalin {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

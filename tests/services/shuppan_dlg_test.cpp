@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
 #include "save/diary_file.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/temp_dir.h"
 

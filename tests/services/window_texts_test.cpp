@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-#include "game/game.h"
 #include "save/cp932.h"
 #include "services/about_box.h"
 #include "services/chokko_dlg.h"
@@ -14,6 +13,7 @@
 #include "services/namae_dlg.h"
 #include "services/nikki_dlg.h"
 #include "services/shuppan_dlg.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "support/shift_jis.h"
 #include "title/help_dlg.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "game/game.h"
+#include "session/game.h"
 #include "support/fake_ports.h"
 #include "title/help_pages.h"
 

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "bot_ui.h"
-#include "game/game.h"
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 #include "route_plan.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 #include "watchman.h"
 #include "world/direction.h"
 

@@ -1,7 +1,7 @@
 #include "watchman.h"
 
-#include "game/game.h"
 #include "journey/travel_modes.h"
+#include "session/game.h"
 #include "world/tile_codes.h"
 
 namespace korvalin {

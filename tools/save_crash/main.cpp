@@ -14,7 +14,7 @@
 #include <random>
 #include <set>
 
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 #include "two_games.h"
 
 using namespace korvalin;

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 #include "two_games.h"
 
 using namespace korvalin;

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "game/game.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_ui.h"
 #include "save/saved_game.h"
+#include "session/game.h"
 
 namespace korvalin::save_tools {
 

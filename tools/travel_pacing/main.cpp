@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "app/system_clock.h"
-#include "game/game.h"
-#include "journey/headless_ui.h"
+#include "headless/headless_ui.h"
 #include "journey/travel_window.h"
+#include "session/game.h"
 
 namespace korvalin {
 

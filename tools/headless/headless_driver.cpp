@@ -1,6 +1,6 @@
-#include "journey/headless_driver.h"
+#include "headless/headless_driver.h"
 
-#include "game/game.h"
+#include "session/game.h"
 
 namespace korvalin {
 

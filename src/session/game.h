@@ -37,15 +37,16 @@ namespace korvalin {
 // model of every window. Windows and handlers reach each other through it.
 class Game {
 public:
-    Game(Ui& ui, Clock& clock);
+    Game(Ui& ui, Clock& clock, SaveFiles saveFiles = {});
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
     Ui& ui;
     Clock& clock;
     // The saved game's three files, together in the save folder; the diary
-    // written on giving up and on publishing goes there too.
-    SaveFiles saveFiles = defaultSaveFiles();
+    // written on giving up and on publishing goes there too. The program
+    // gives its save folder; a test or tool, a folder of its own.
+    SaveFiles saveFiles;
 
     GameState state;
     Diary diary;

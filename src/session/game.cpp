@@ -1,10 +1,15 @@
-#include "game/game.h"
+#include "session/game.h"
+
+#include <utility>
 
 #include "world/region_table.h"
 
 namespace korvalin {
 
-Game::Game(Ui& ui, Clock& clock) : ui(ui), clock(clock) {}
+Game::Game(Ui& ui, Clock& clock, SaveFiles saveFiles)
+    : ui(ui), clock(clock), saveFiles(std::move(saveFiles))
+{
+}
 
 bool Game::japanWestOfHiker() const
 {
