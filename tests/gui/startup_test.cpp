@@ -38,7 +38,7 @@ protected:
     std::string startUpError()
     {
         try {
-            TTravel travel(game);
+            loadGameTileSheet();
         } catch (const StartupError& error) {
             return error.what();
         }
@@ -108,6 +108,7 @@ TEST_F(StartupTest, EveryWindowIsCreatedInOrderWhileTheGaugeAdvances)
 TEST_F(StartupTest, TheMainWindowShowsTheStartPosition)
 {
     writeSheet(256, 256);
+    game.tileSheet = loadGameTileSheet();
     TTravel travel(game);
     EXPECT_EQ(travel.windowTitle(), QStringLiteral("Korvalin ver 2.6"));
     EXPECT_EQ(travel.width(), 464);
