@@ -8,7 +8,7 @@ if(NOT status EQUAL 0)
 endif()
 
 foreach(expected
-        bin/korvalin
+        ${BINDIR}/korvalin
         share/korvalin/Map25.BMP
         share/applications/${APP_ID}.desktop
         share/icons/hicolor/scalable/apps/${APP_ID}.svg

@@ -4,11 +4,13 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include <cstdlib>
 #include <memory>
 
 #include "app/desktop_ui_qt.h"
 #include "app/splash_window.h"
 #include "app/startup_qt.h"
+#include "app/status_file_qt.h"
 #include "app/system_clock.h"
 #include "game/startup_error.h"
 #include "save/saved_game.h"
@@ -87,6 +89,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     splash->deleteLater();
+
+    if (const char* statusFile = std::getenv("KORVALIN_STATUS_FILE"))
+        mirrorStatusBar(ui, statusFile);
 
     // Without a window manager nothing activates the main window; ask for it
     // so that its first activation brings up the title screen.

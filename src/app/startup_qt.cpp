@@ -1,13 +1,31 @@
 #include "app/startup_qt.h"
 
+#include <QApplication>
+
+#include <filesystem>
+
 #include "app/desktop_ui_qt.h"
 #include "app/window_factory_qt.h"
+#include "game/startup_error.h"
+#include "session/game.h"
+#include "world/tile_sheet_places.h"
+#include "world/tile_sheet_qt.h"
 
 namespace korvalin {
+
+TileSheet loadGameTileSheet()
+{
+    TileSheetLoad load = findTileSheet(tileSheetPlaces(
+        std::filesystem::current_path(), QApplication::applicationFilePath().toStdString()));
+    if (!load.sheet)
+        throw StartupError(load.error);
+    return std::move(*load.sheet);
+}
 
 std::vector<std::unique_ptr<QWidget>> createWindows(Game& game, DesktopUi& ui,
                                                     const std::function<void(int)>& progress)
 {
+    game.tileSheet = loadGameTileSheet();
     std::vector<std::unique_ptr<QWidget>> windows;
     for (const WindowInfo& info : WindowTable) {
         windows.emplace_back(createWindow(info.id, game));

@@ -6,14 +6,22 @@
 #include <memory>
 #include <vector>
 
+#include "world/tile_sheet.h"
+
 namespace korvalin {
 
 class DesktopUi;
 class Game;
 
-// Creates every window of the game once, in the window table's order,
-// registering each with the Ui and reporting the splash gauge's progress
-// after each. Throws StartupError when the game cannot be played.
+// The tile sheet from the first place a player's game looks in: the working
+// directory, then beside the program. Throws StartupError naming the file,
+// or every place looked in, when none can be used.
+TileSheet loadGameTileSheet();
+
+// Loads the tile sheet, then creates every window of the game once, in the
+// window table's order, registering each with the Ui and reporting the
+// splash gauge's progress after each. Throws StartupError when the game
+// cannot be played.
 std::vector<std::unique_ptr<QWidget>> createWindows(Game& game, DesktopUi& ui,
                                                     const std::function<void(int)>& progress);
 

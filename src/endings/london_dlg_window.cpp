@@ -42,6 +42,17 @@ constexpr std::array<Circle, 7> Circles{{
     {{357, 143}, colors::Aqua},
 }};
 
+// A caption is set only when it has changed: setting one costs a new layout.
+void showLine(QLabel* label, const LondonDlg::Line& line, std::string& shown)
+{
+    if (shown != line.Caption) {
+        shown = line.Caption;
+        label->setText(qtext(line.Caption));
+        label->adjustSize();
+    }
+    label->setVisible(line.Visible);
+}
+
 }  // namespace
 
 TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
@@ -156,6 +167,8 @@ void TLondonDlg::hideEvent(QHideEvent* event)
     GameDialog::hideEvent(event);
 }
 
+// The timer syncs every 10 ms: a caption is set and the backdrop drawn anew
+// only when the model has changed them.
 void TLondonDlg::sync()
 {
     const std::array<const LondonDlg::Word*, 4> words = {&model_.Label1, &model_.Label2,
@@ -164,15 +177,14 @@ void TLondonDlg::sync()
         words_[i]->move(words[i]->Left, words[i]->Top);
         words_[i]->setVisible(words[i]->Visible);
     }
-    const auto showLine = [](QLabel* label, const LondonDlg::Line& line) {
-        label->setText(qtext(line.Caption));
-        label->adjustSize();
-        label->setVisible(line.Visible);
-    };
-    showLine(Label7, model_.Label7);
-    showLine(Label8, model_.Label8);
+    showLine(Label7, model_.Label7, shownLines_[0]);
+    showLine(Label8, model_.Label8, shownLines_[1]);
     Label9->setVisible(model_.Label9Visible);
-    update();
+    const Backdrop backdrop{model_.Color, model_.CirclesVisible};
+    if (backdrop != shownBackdrop_) {
+        shownBackdrop_ = backdrop;
+        update();
+    }
 }
 
 void TLondonDlg::paintEvent(QPaintEvent*)

@@ -3,6 +3,8 @@
 #include <QImage>
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 #include "widgets/game_dialog_qt.h"
 
@@ -44,7 +46,17 @@ private:
     std::array<QLabel*, 4> words_{};  // Label1 .. Label4
     QLabel* Label7;
     QLabel* Label8;
-    QLabel* Label9;  // 旅の地図を保存
+    QLabel* Label9;                          // 旅の地図を保存
+    std::array<std::string, 2> shownLines_;  // what Label7 and Label8 show
+
+    // What the backdrop shows; no model colour has the alpha byte set, so
+    // the first sync draws it.
+    struct Backdrop {
+        std::uint32_t color = 0xFF000000;
+        bool circles = false;
+        bool operator==(const Backdrop&) const = default;
+    };
+    Backdrop shownBackdrop_;
 };
 
 }  // namespace korvalin

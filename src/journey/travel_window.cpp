@@ -9,19 +9,13 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
-#include "game/startup_error.h"
 #include "maps/place_names.h"
 #include "session/game.h"
 #include "widgets/bitmap_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 #include "widgets/window_frame_qt.h"
-#include "world/tile_sheet_places.h"
-#include "world/tile_sheet_qt.h"
 
 namespace korvalin {
 
@@ -84,19 +78,6 @@ bool showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
     label->setText(qtext(state.Caption));
     label->adjustSize();
     return true;
-}
-
-// The desktop tests read the status bar from the file KORVALIN_STATUS_FILE
-// names, one caption a line from left to right; a player's game has no such
-// variable and writes nothing.
-void tellStatus(const std::array<Travel::Label, 6>& shown)
-{
-    static const char* const path = std::getenv("KORVALIN_STATUS_FILE");
-    if (!path)
-        return;
-    std::ofstream file(path, std::ios::trunc);
-    for (int i : {0, 3, 4, 2, 1, 5})
-        file << shown[static_cast<std::size_t>(i)].Caption << '\n';
 }
 
 }  // namespace
@@ -278,12 +259,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
-    TileSheetLoad load = findTileSheet(tileSheetPlaces(
-        std::filesystem::current_path(), QApplication::applicationFilePath().toStdString()));
-    if (!load.sheet)
-        throw StartupError(load.error);
-    game_.tileSheet = std::move(*load.sheet);
-
     game_.Travel.FormCreate();
     sync();
     pace_.start();
@@ -311,11 +286,19 @@ void TTravel::sync()
     changed |= showLabel(Label5, model.Label5, shownLabels_[4]);
     changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
     if (changed)
-        tellStatus(shownLabels_);
+        emit statusChanged();
     Panel2->setShape1Color(model.Shape1Color);
 
     showHint(model.HintPanel);
     view_->present();
+}
+
+std::vector<std::string> TTravel::statusCaptions() const
+{
+    std::vector<std::string> captions;
+    for (int i : {0, 3, 4, 2, 1, 5})
+        captions.push_back(shownLabels_[static_cast<std::size_t>(i)].Caption);
+    return captions;
 }
 
 // From day 100 the day is wider than the room before the ？: it grows to the

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <array>
+#include <string>
+#include <vector>
 
 #include "journey/travel.h"
 #include "widgets/frequent_title_qt.h"
@@ -20,7 +22,8 @@ class HikerMarker;
 class TravelView;
 
 // The main window: the travel view, the hiker marker and the status bar.
-// It holds no rule of its own; every event goes to the Travel model.
+// It holds no rule of its own; every event goes to the Travel model. The
+// game's tile sheet is loaded before the window is made: it draws at once.
 class TTravel : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +35,12 @@ public:
     // Shows the model's state: captions, colours and the view.
     void sync();
     void setVisible(bool visible) override;
+    // The status bar's captions as shown, from left to right.
+    std::vector<std::string> statusCaptions() const;
+
+signals:
+    // A caption of the status bar has changed.
+    void statusChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

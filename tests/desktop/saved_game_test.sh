@@ -20,19 +20,25 @@ waitWindow '^銀行$' >/dev/null
 key Return
 waitGone '^銀行$'
 
-# The visa for Korea; a crowded embassy is tried again.
+# The visa for Korea; a crowded embassy is tried again. An issued visa takes
+# its fee from the purse the status bar shows; a refusal comes as a box.
+# Either is waited for: waiting for no box to come would cost the whole wait
+# on every run, and more than it says on a busy machine.
+purse() { statusBar | grep -o '[0-9]*万[0-9]*円'; }
+refused() { windowNamed '^(警告|Korvalin)$'; }
+answered() { [ "$(purse)" != "$unpaid" ] || refused; }
 clickIn "$capital" 196 60
 waitFor 5 sh -c "[ \$(xwininfo -id $capital | sed -n 's/.*Height: *//p') -gt 300 ]" ||
     fail "the embassy list did not unfold"
 clickIn "$capital" 40 148
 for try in 1 2 3 4 5 6 7 8; do
+    unpaid="$(purse)"
     clickIn "$capital" 347 120
     waitWindow '^確認$' >/dev/null
     key Return
     waitGone '^確認$'
-    if ! waitFor 1 windowNamed '^(警告|Korvalin)$'; then
-        break
-    fi
+    waitFor 10 answered || fail "no visa and no refusal; status bar: $(statusBar)"
+    [ "$(purse)" = "$unpaid" ] || break
     key Return
     waitGone '^(警告|Korvalin)$'
 done

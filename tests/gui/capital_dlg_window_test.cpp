@@ -84,8 +84,8 @@ TEST_F(CapitalWindowTest, ShowingArrivesAndShowsTheStripOnly)
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("日本国首都東京"));
     EXPECT_EQ(game.diary.get(game.state.dd), "　　東京に到着。");
-    EXPECT_EQ(dlg.height(), CapitalDlg::FoldedHeight - TCapitalDlg::FrameHeight);
-    EXPECT_EQ(dlg.width(), TCapitalDlg::ClientWidth);
+    EXPECT_EQ(dlg.height(), 94);
+    EXPECT_EQ(dlg.width(), 418);
     auto* korea = child<QRadioButton>("RadioButton1");
     EXPECT_EQ(korea->text(), QStringLiteral("韓国大使館"));
     EXPECT_FALSE(korea->isHidden());
@@ -99,7 +99,7 @@ TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
 {
     dlg.show();
     child<QToolButton>("SpeedButton11")->click();
-    EXPECT_EQ(dlg.height(), CapitalDlg::UnfoldedHeight - TCapitalDlg::FrameHeight);
+    EXPECT_EQ(dlg.height(), 411);
 
     child<QRadioButton>("RadioButton1")->click();
     EXPECT_EQ(game.state.PN, 9);  // Korea
@@ -119,7 +119,7 @@ TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
     EXPECT_EQ(game.diary.get(game.state.dd), "　　東京を出発。");
 
     child<QToolButton>("SpeedButton11")->click();
-    EXPECT_EQ(dlg.height(), CapitalDlg::FoldedHeight - TCapitalDlg::FrameHeight);
+    EXPECT_EQ(dlg.height(), 94);
 }
 
 }  // namespace

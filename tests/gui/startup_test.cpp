@@ -38,7 +38,7 @@ protected:
     std::string startUpError()
     {
         try {
-            TTravel travel(game);
+            loadGameTileSheet();
         } catch (const StartupError& error) {
             return error.what();
         }
@@ -105,9 +105,34 @@ TEST_F(StartupTest, EveryWindowIsCreatedInOrderWhileTheGaugeAdvances)
     }
 }
 
+// The windows' inner sizes in pixels as each opens, before the capital
+// screen unfolds.
+TEST_F(StartupTest, EveryWindowHasItsSize)
+{
+    writeSheet(256, 256);
+    const auto windows = createWindows(game, ui, [](int) {});
+    std::string sizes;
+    for (const WindowInfo& info : WindowTable) {
+        QWidget* window = ui.window(info.id);
+        window->show();
+        const QSize size = window->size();
+        window->hide();
+        sizes += std::string(info.className) + " " + std::to_string(size.width()) + "x" +
+                 std::to_string(size.height()) + "\n";
+    }
+    EXPECT_EQ(sizes,
+              "TTravel 464x458\nTCapitalDlg 418x94\nTHelpDlg 480x480\nTLondonDlg 480x480\n"
+              "TArbeitDlg 300x170\nTEndDlg 248x123\nTAboutBox 202x104\nTWorldMap 256x256\n"
+              "TLostDlg 312x102\nTKaimonoDlg 320x300\nTSitiyaDlg 320x300\nTSosinDlg 300x190\n"
+              "TDenpoDlg 280x140\nTJusinDlg 400x130\nTBankDlg 280x150\nTChokkoDlg 180x82\n"
+              "TSosindDlg 276x82\nTNikkiDlg 326x476\nTNamaeDlg 300x124\nTShuppanDlg 316x115\n"
+              "TFlagDlg 200x100\n");
+}
+
 TEST_F(StartupTest, TheMainWindowShowsTheStartPosition)
 {
     writeSheet(256, 256);
+    game.tileSheet = loadGameTileSheet();
     TTravel travel(game);
     EXPECT_EQ(travel.windowTitle(), QStringLiteral("Korvalin ver 2.6"));
     EXPECT_EQ(travel.width(), 464);
