@@ -18,7 +18,7 @@ namespace korvalin {
 namespace {
 
 // The window manager answers a request for the frame within a few
-// milliseconds; one that does not answer in 200 frames none.
+// milliseconds; one that has not answered after 200 polls of 1 ms gives none.
 constexpr int FrameRequestPolls = 200;
 constexpr std::chrono::milliseconds FrameRequestPoll{1};
 
