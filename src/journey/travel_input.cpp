@@ -37,7 +37,7 @@ void Travel::FormKeyDown(int)
     addClamped(s.yen, -100);
     Label3.Caption.clear();
     const std::uint8_t c = game_.hikerCell();
-    if (c != WaterTile && c != s.PPA && c != s.PPB && !s.HaveUma && !s.HaveRakuda)
+    if (c != WaterTile && c != s.leg.PPA && c != s.leg.PPB && !s.HaveUma && !s.HaveRakuda)
         Shape1Color = colors::Purple;
     game_.reseed();
     s.noRide = static_cast<std::uint8_t>(game_.random.randInt(s.hitchOdds));

@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "world/leg_codes.h"
+
 namespace korvalin {
 
 // The sides of a city's cell on which the hiker may stand for the capital
@@ -53,12 +55,6 @@ const CityRow* findCity(std::string_view caption);
 
 // The first row whose cell has the hiker's cell on one of its sides.
 const CityRow* cityAt(int hikerX, int hikerY);
-
-// The seven leg codes a destination button sets.
-struct LegCodes {
-    std::uint8_t PP, PPA, PPB, PN, PNA, PNB, PS;
-    friend bool operator==(const LegCodes&, const LegCodes&) = default;
-};
 
 // The leg codes of destination button k (1-based) of a capital; nothing for a
 // city row or a button without a destination.

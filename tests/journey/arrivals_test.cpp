@@ -23,8 +23,8 @@ protected:
                    .set(38, 71, CapitalTile)
                    .set(240, 125, CityTile)
                    .set(54, 37, Korea));
-        s.PP = s.PN = Korea;
-        s.PPA = s.PNA = 0;
+        s.leg.PP = s.leg.PN = Korea;
+        s.leg.PPA = s.leg.PNA = 0;
         s.noRide = 1;
     }
 };

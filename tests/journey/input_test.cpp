@@ -65,8 +65,8 @@ TEST_P(MarkerTest, AKeyPressPutsTheMarkerBackToWalkingExceptAtSeaUpHighOrMounted
 {
     const MarkerCase& c = GetParam();
     useMap(TestMap().set(240, 119, c.cell));
-    s.PPA = JapanAlps;
-    s.PPB = ChinaSecond;
+    s.leg.PPA = JapanAlps;
+    s.leg.PPB = ChinaSecond;
     s.HaveUma = c.horse;
     s.HaveRakuda = c.camel;
     travel.Shape1Color = colors::Red;
