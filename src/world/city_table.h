@@ -46,10 +46,21 @@ inline constexpr int CityRowCount = 23;
 // The 76 capitals, then the 23 other cities, in the order they are tried.
 extern const std::array<CityRow, CapitalRowCount + CityRowCount> CityTable;
 
-bool isCapitalRow(const CityRow& row);
+inline constexpr std::string_view CapitalMark = "首都";
+inline constexpr std::string_view CityMark = "　";
+
+constexpr bool isCapitalRow(const CityRow& row)
+{
+    return row.caption.find(CapitalMark) != std::string_view::npos;
+}
 
 // The city's own name: the caption after 首都, or after the full-width space.
-std::string_view cityName(const CityRow& row);
+constexpr std::string_view cityName(const CityRow& row)
+{
+    const std::string_view mark = isCapitalRow(row) ? CapitalMark : CityMark;
+    const auto at = row.caption.find(mark);
+    return at == std::string_view::npos ? row.caption : row.caption.substr(at + mark.size());
+}
 
 const CityRow* findCity(std::string_view caption);
 
