@@ -24,7 +24,6 @@ public:
     static constexpr int ScreenLeft = 43;
     static constexpr int VisaFee = 2000;
     static constexpr int ReissueFee = 10000;
-    static constexpr int WeekMinutes = 7 * 1440;
     // Panel1's dark blue, and the brightest red the pulse shows on it.
     static constexpr std::uint32_t PulseLow = 4194304;
     static constexpr std::uint32_t PulseHigh = 4194558;

@@ -2,6 +2,7 @@
 
 #include "endings/restart_journey.h"
 #include "game/game.h"
+#include "game/game_clock.h"
 #include "save/file_messages.h"
 
 namespace korvalin {
