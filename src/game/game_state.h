@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "world/direction.h"
 #include "world/leg_codes.h"
 #include "world/tile_codes.h"
 
@@ -80,8 +81,8 @@ struct GameState {
     bool jusin2 = false;
 
     // Not saved.
-    std::uint8_t MoveDir = 0;
-    std::uint8_t WantDir = 0;
+    Direction MoveDir = Direction::None;
+    Direction WantDir = Direction::None;
     std::uint8_t ScrollX = 16;
     std::uint8_t ScrollY = 16;
     TravelSpeed travelSpeed = Walking;

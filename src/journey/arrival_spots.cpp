@@ -36,9 +36,8 @@ constexpr std::array<Spot, CityRowCount> CitySpots = spotsOf<CityRowCount>(Capit
 
 constexpr Spot LondonCell{.name = "ロンドン", .x = 54, .y = 37, .dirs = StepAll};
 
-const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std::uint8_t moveDir)
+const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, Direction direction)
 {
-    const auto direction = static_cast<Direction>(moveDir);
     const Step step = stepOf(direction);
     if (step.dx == 0 && step.dy == 0)
         return nullptr;

@@ -34,8 +34,8 @@ extern const std::array<Spot, CapitalRowCount> CapitalSpots;
 extern const std::array<Spot, CityRowCount> CitySpots;
 extern const Spot LondonCell;
 
-// The spot that the step from the hiker's cell in direction moveDir enters,
-// when moveDir is one of the spot's directions; nullptr otherwise.
-const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std::uint8_t moveDir);
+// The spot that the step from the hiker's cell in `direction` enters, when
+// that is one of the spot's directions; nullptr otherwise.
+const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, Direction direction);
 
 }  // namespace korvalin

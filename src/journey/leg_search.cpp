@@ -82,8 +82,7 @@ std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg, in
             here.crossed = true;
         const GameState& codes = here.crossed ? crossed : leg;
         for (const Direction d : Directions) {
-            if (const Spot* goal =
-                    spotEntered(goals, here.x, here.y, static_cast<std::uint8_t>(d))) {
+            if (const Spot* goal = spotEntered(goals, here.x, here.y, d)) {
                 std::vector<Direction> steps{d};
                 for (std::size_t k = hereKey; came[k].from != k; k = came[k].from)
                     steps.push_back(came[k].place.arrivedBy);

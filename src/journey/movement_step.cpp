@@ -133,12 +133,12 @@ void refuse(Game& game, Direction d)
     GameState& s = game.state;
     if (s.bounceCount < MaxBounces) {
         scroll(s, d, -PixelsPerTick);
-        s.MoveDir = static_cast<std::uint8_t>(opposite(d));
+        s.MoveDir = opposite(d);
         ++s.bounceCount;
     }
     if (s.bounceCount >= MaxBounces) {
-        s.MoveDir = 0;
-        s.WantDir = 0;
+        s.MoveDir = Direction::None;
+        s.WantDir = Direction::None;
         s.bounceCount = 0;
     }
     advanceClock(game, d, DayBranch::Refused);

@@ -28,7 +28,7 @@ void checkPassportLoss(Game& game)
     if (s.lossDraw != 0 || s.lostf || !onTheOpenRoad(game))
         return;
     game.Travel.Timer1Interval = 1;
-    s.WantDir = 0;
+    s.WantDir = Direction::None;
     s.lostf = true;
     game.appendDiaryLine(passportLossLine(s.kk == 1, s.leg.PN != s.leg.PP));
     // Without a passport no border opens: the way leads back to a capital

@@ -198,7 +198,7 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     s.MapX = s.leg.PP = s.leg.PN = s.leg.PPB = 3;
     s.kk = 64;
     s.travelSpeed = RideSpeed;
-    s.MoveDir = 2;
+    s.MoveDir = Direction::South;
     game.CapitalDlg.Button7Visible = false;
     game.CapitalDlg.RadioButtons[4].Enabled = false;
     game.CapitalDlg.RadioButtons[4].Checked = true;

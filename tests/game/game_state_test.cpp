@@ -51,8 +51,8 @@ TEST(GameStateTest, FlagsStartAsANewJourneyExpects)
 TEST(GameStateTest, TheJourneyStandsStillAtTheViewsRestingOffset)
 {
     const GameState s;
-    EXPECT_EQ(s.MoveDir, 0);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(s.ScrollX, 16);
     EXPECT_EQ(s.ScrollY, 16);
     EXPECT_EQ(s.costRate, 1);

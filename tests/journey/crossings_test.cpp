@@ -80,7 +80,7 @@ TEST_F(CrossingTest, OnceAcrossTheOldCountryIsNoRoad)
     tick();
     EXPECT_EQ(s.leg.PP, Korea);
     EXPECT_EQ(s.bounceCount, 1);
-    EXPECT_EQ(s.MoveDir, 4);
+    EXPECT_EQ(s.MoveDir, Direction::East);
 }
 
 class OtherRegionTest : public CrossingTest, public ::testing::WithParamInterface<bool> {};

@@ -126,7 +126,7 @@ TEST_P(CalendarLineTest, WritesTheOccasionsLineAfterTheHeading)
     s.leg.PP = s.leg.PN = Korea;
     walkToTheEndOfDay(1);
     game.diary.put(4, "　　（前の日の記事）");
-    s.MoveDir = s.WantDir = static_cast<std::uint8_t>(c.direction);
+    s.MoveDir = s.WantDir = c.direction;
     tick();
     EXPECT_TRUE(line(6).starts_with("2日目　")) << line(6);
     EXPECT_EQ(line(7), c.line.empty() ? " " : c.line);
@@ -292,7 +292,7 @@ TEST_F(JourneyDiaryTest, AFullDiaryLosesEntriesQuietly)
     tick(3);
     EXPECT_EQ(s.dd, 1501);
     EXPECT_EQ(line(1499), "");
-    EXPECT_EQ(s.MoveDir, 4);
+    EXPECT_EQ(s.MoveDir, Direction::East);
 }
 
 }  // namespace

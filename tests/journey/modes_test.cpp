@@ -220,7 +220,7 @@ TEST_F(JourneyTest, WaterIsRefusedOnALegWithoutASea)
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, WaterTile));
     release(Right);
     tick();
-    EXPECT_EQ(s.MoveDir, 3);  // turned back west
+    EXPECT_EQ(s.MoveDir, Direction::West);  // turned back west
     EXPECT_EQ(s.ScrollX, 14);
 }
 
@@ -260,7 +260,7 @@ TEST_F(JourneyTest, WithSneakersTheMountainsAreRefused)
     s.HaveKutu = true;
     release(Right);
     tick();
-    EXPECT_EQ(s.MoveDir, 3);
+    EXPECT_EQ(s.MoveDir, Direction::West);
     EXPECT_EQ(s.bounceCount, 1);
 }
 

@@ -26,10 +26,10 @@ protected:
 
 TEST_F(PassportLossTest, StandingStillTheFirstLossSendsTheHikerBack)
 {
-    s.WantDir = 4;
+    s.WantDir = Direction::East;
     tick();
     EXPECT_TRUE(s.lostf);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Timer1Interval, 1);
     EXPECT_EQ(
         lastLine(),
