@@ -338,7 +338,7 @@ TEST_F(ActionBar, ThePulseTurnsAtItsTopWithinOneTick)
         highest = std::max(highest, dlg.Panel1Color);
         EXPECT_GE(dlg.Panel1Color, CapitalDlg::PulseLow);
     }
-    EXPECT_EQ(highest, 4194558u);
+    EXPECT_EQ(highest, 0xFE0040u);  // red 254 on the dark blue
     EXPECT_EQ(dlg.C_TimerInterval, 500);
     EXPECT_EQ(dlg.visibleFootprint, 600 % 4 + 1);
 }
