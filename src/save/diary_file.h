@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/result.h"
 #include "save/regular_file.h"
 
 namespace korvalin {
@@ -29,26 +30,22 @@ std::optional<std::vector<std::string>> decodeDiaryLines(
 
 // The bytes of the file at `path`, or the message that names the line
 // Shift-JIS cannot write.
-std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
-                                          std::span<const std::string> lines, std::string& bytes);
+Result<std::string> diaryFileBytes(const std::filesystem::path& path,
+                                   std::span<const std::string> lines);
 
-// All return the message to show the player when they fail, and nothing
-// when they succeed. A failed save leaves the old file as it was: the lines
-// go to a temporary file beside it, which then replaces it, while the game
-// holds the folder (another copy saving there stops the save). A failed
-// read leaves `lines` as they were, so that nothing is loaded from a broken
-// file.
-std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
-                                         std::span<const std::string> lines);
-std::optional<std::string> readDiaryFile(const std::filesystem::path& path,
-                                         std::vector<std::string>& lines);
+// Both fail with the message to show the player. A failed save leaves the
+// old file as it was: the lines go to a temporary file beside it, which then
+// replaces it, while the game holds the folder (another copy saving there
+// stops the save).
+Result<> saveDiaryFile(const std::filesystem::path& path, std::span<const std::string> lines);
+Result<std::vector<std::string>> readDiaryFile(const std::filesystem::path& path);
 
 // The two halves of a read: the file's bytes, and the lines in bytes already
 // read from the file at `path`, as many as the diary holds. Only a regular
 // file is read, and one far larger than any journey writes is refused.
 ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
 std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path);
-std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
-                                          std::vector<std::string>& lines);
+Result<std::vector<std::string>> diaryFromBytes(const std::filesystem::path& path,
+                                                std::string_view bytes);
 
 }  // namespace korvalin

@@ -326,7 +326,7 @@ TEST_F(SavedGameTest, ALoadResumesWithTheSavesOwnDiaryNeverWithLinesWrittenAfter
 
     std::vector<std::string> another = saved;
     another[20] = "　　別の旅。";
-    ASSERT_FALSE(saveDiaryFile(files.diary, another));
+    ASSERT_TRUE(saveDiaryFile(files.diary, another));
     ui.calls.clear();
     loadGame(game, files);
     EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
