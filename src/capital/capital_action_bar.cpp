@@ -84,12 +84,12 @@ void CapitalDlg::C_TimerTimer()
     // The destination panel glows from dark blue to red and back, one step of
     // red a tick; at the top the step up is taken back within the same tick.
     if (!pulsedown) {
-        ++Panel1Color;
+        Panel1Color += PulseStep;
         if (Panel1Color > PulseHigh)
             pulsedown = true;
     }
     if (pulsedown) {
-        --Panel1Color;
+        Panel1Color -= PulseStep;
         if (Panel1Color <= PulseLow)
             pulsedown = false;
     }

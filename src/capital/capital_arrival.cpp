@@ -3,7 +3,6 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
-#include "capital/leg_state.h"
 #include "session/game.h"
 #include "world/city_table.h"
 #include "world/country_table.h"
@@ -36,7 +35,7 @@ void CapitalDlg::FormShow()
     s.sosinf = false;
 
     // The UK has no picture: the last flag stays.
-    if (const CountryRow* country = countryByMainCode(s.PP); country && !country->flag.empty())
+    if (const CountryRow* country = countryByMainCode(s.leg.PP); country && !country->flag.empty())
         FlagName = country->flag;
 
     SpeedButton& embassy = speedButton(11);
@@ -56,7 +55,7 @@ void CapitalDlg::FormShow()
 
     // What to restore if the hiker leaves without the visa.
     if (Button7Visible)
-        saveLeg(s);
+        s.legsave = s.leg;
     Label2Caption.clear();
 
     if (const CityRow* row = cityAt(s.hikerX(), s.hikerY()))
@@ -93,7 +92,7 @@ void CapitalDlg::showDestinations(const CityRow& row)
 
 void CapitalDlg::Image1Click()
 {
-    if (const CountryFacts* facts = factsByMainCode(game_.state.PP)) {
+    if (const CountryFacts* facts = factsByMainCode(game_.state.leg.PP)) {
         InfoValues = {std::string(facts->area), std::string(facts->population),
                       std::string(facts->ethnicGroups), std::string(facts->language),
                       std::string(facts->currency)};

@@ -2,7 +2,6 @@
 #include "capital/arrival_lines.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "capital/leg_state.h"
 #include "session/game.h"
 #include "world/city_table.h"
 
@@ -20,7 +19,7 @@ void CapitalDlg::RadioButtonClick(int k)
     if (row == nullptr)
         return;
     if (const auto leg = legCodes(*row, k))
-        setLeg(game_.state, *leg);
+        game_.state.leg = *leg;
 }
 
 void CapitalDlg::OKBtnClick()
@@ -43,7 +42,7 @@ void CapitalDlg::OKBtnClick()
 void CapitalDlg::leaveWithoutVisa()
 {
     GameState& s = game_.state;
-    restoreLeg(s);
+    s.leg = s.legsave;
     s.worked = false;
     s.nyukoku = false;
     InfoPanelVisible = false;

@@ -24,10 +24,11 @@ public:
     static constexpr int ScreenLeft = 43;
     static constexpr int VisaFee = 2000;
     static constexpr int ReissueFee = 10000;
-    static constexpr int WeekMinutes = 7 * 1440;
-    // Panel1's dark blue, and the brightest red the pulse shows on it.
-    static constexpr std::uint32_t PulseLow = 4194304;
-    static constexpr std::uint32_t PulseHigh = 4194558;
+    // Panel1's dark blue, the brightest red the pulse shows on it, and the
+    // pulse's step of red (colours as 0xRRGGBB).
+    static constexpr std::uint32_t PulseLow = 0x000040;
+    static constexpr std::uint32_t PulseHigh = 0xFE0040;
+    static constexpr std::uint32_t PulseStep = 0x010000;
 
     struct RadioButton {
         std::string Caption;

@@ -31,15 +31,8 @@ namespace korvalin {
 
 namespace {
 
-// Colours as the form stores them, blue in the high byte.
-QColor formColour(std::uint32_t bgr)
-{
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
-                  static_cast<int>((bgr >> 16) & 0xFF));
-}
-
-constexpr std::uint32_t ActionPanelColour = 2632744;
-constexpr std::uint32_t DestinationColour = 5505192;
+constexpr QRgb ActionPanelColour = 0x282C28;
+constexpr QRgb DestinationColour = 0xA80054;
 
 constexpr QPoint Panel1Origin(12, 95);
 constexpr std::array<QPoint, 4> FootprintSpots = {QPoint(143, 64), QPoint(131, 44), QPoint(142, 23),
@@ -187,7 +180,7 @@ void TCapitalDlg::buildActionBar()
     bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->setLineWidth(4);
     bar->setGeometry(174, 6, 237, 76);
-    fillBackground(bar, formColour(ActionPanelColour));
+    fillBackground(bar, QColor(ActionPanelColour));
     // Raised when up, sunk when down, as the game's square tool buttons look.
     bar->setStyleSheet(
         QStringLiteral("QToolButton { border: 2px outset #f4f4f4; background: #e4e4e4; }"
@@ -213,7 +206,7 @@ void TCapitalDlg::buildDestinations()
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(QRect(Panel1Origin, QSize(395, 291)));
-    fillBackground(Panel1, formColour(model_.Panel1Color));
+    fillBackground(Panel1, QColor(model_.Panel1Color));
 
     auto* heading = new QLabel(qtext(capital_texts::Heading), Panel1);
     heading->setObjectName(QStringLiteral("Label1"));
@@ -229,7 +222,7 @@ void TCapitalDlg::buildDestinations()
         button->setAutoExclusive(false);
         button->setGeometry(QRect(destinationSpot(k), QSize(166, 17)));
         QPalette colours = button->palette();
-        colours.setColor(QPalette::Window, formColour(DestinationColour));
+        colours.setColor(QPalette::Window, QColor(DestinationColour));
         colours.setColor(QPalette::WindowText, QColor(colors::Aqua));
         // A destination no longer open after the visa greys out.
         colours.setColor(QPalette::Disabled, QPalette::WindowText, Qt::gray);
@@ -320,7 +313,7 @@ void TCapitalDlg::syncFlag()
 
 void TCapitalDlg::syncAnimation()
 {
-    const QColor pulse = formColour(model_.Panel1Color);
+    const QColor pulse(model_.Panel1Color);
     if (Panel1->palette().color(QPalette::Window) != pulse)
         fillBackground(Panel1, pulse);
     for (std::size_t i = 0; i < footprints_.size(); ++i)

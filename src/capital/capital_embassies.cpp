@@ -79,7 +79,7 @@ bool CapitalDlg::applyForVisa(int k)
         game_.ui.warning(capital_texts::FeeShort);
         return false;
     }
-    if (const std::string line = visaApplicationLine(s.PN, crowded); !line.empty())
+    if (const std::string line = visaApplicationLine(s.leg.PN, crowded); !line.empty())
         game_.appendDiaryLine(line);
     passMinutes(s, crowded ? WeekMinutes : MinutesPerDay);
     if (headStayDay(game_))

@@ -19,8 +19,8 @@ void EndDlg::CancelBtnClick()
     GameState& s = game_.state;
     if (game_.diary.get(s.dd) != GiveUpLine)
         game_.appendDiaryLine(GiveUpLine);
-    if (const auto error = saveDiaryFile(game_.saveFiles.diary, game_.diary.lines())) {
-        game_.ui.warning(*error);
+    if (const Result<> saved = saveDiaryFile(game_.saveFiles.diary, game_.diary.lines()); !saved) {
+        game_.ui.warning(saved.message());
         return;
     }
     s.yen = 0;

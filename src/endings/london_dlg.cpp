@@ -1,6 +1,7 @@
 #include "endings/london_dlg.h"
 
 #include "endings/restart_journey.h"
+#include "game/game_clock.h"
 #include "save/file_messages.h"
 #include "session/game.h"
 

@@ -15,7 +15,6 @@ class Game;
 // circles light up, and the journey is judged against the 190-day record.
 class LondonDlg {
 public:
-    static constexpr int RecordMinutes = 190 * MinutesPerDay;
     static constexpr int TimerInterval = 10;
 
     static constexpr std::string_view Label1Caption = "just";
@@ -64,7 +63,7 @@ public:
     Line Label7;
     Line Label8;
     std::uint32_t Color = colors::Black;
-    bool shuppanf = true;  // the publish offer is still to be made
+    bool shuppanf = true;       // the publish offer is still to be made
     bool Label9Visible = true;  // 旅の地図を保存, until the picture is kept
 
 private:

@@ -19,10 +19,10 @@ void resetJourneyFields(GameState& s)
     s.day = start.day;
     s.MapX = start.MapX;
     s.MapY = start.MapY;
-    s.PP = s.PN = start.PP;
+    s.leg.PP = s.leg.PN = start.leg.PP;
     // Unlike at program start, the third codes repeat the Japan Alps.
-    s.PPA = s.PPB = s.PNA = s.PNB = start.PPA;
-    s.PS = start.PS;
+    s.leg.PPA = s.leg.PPB = s.leg.PNA = s.leg.PNB = start.leg.PPA;
+    s.leg.PS = start.leg.PS;
     s.kk = start.kk;
     s.visaf = s.lostf = s.quitf = s.worked = s.buy = s.nyukoku = false;
     s.HaveMap = s.HaveKutu = s.HaveHuku = s.HaveCard = s.HaveHaramaki = s.Nikki = false;

@@ -13,6 +13,13 @@ namespace korvalin {
 inline constexpr std::int32_t LatestDay = 999999;
 inline constexpr std::int32_t LatestMinute = LatestDay * MinutesPerDay;
 
+inline constexpr std::int32_t WeekMinutes = 7 * MinutesPerDay;
+
+// The record every journey is measured against: the duo's 190 days from
+// Hong Kong to London.
+inline constexpr int RecordDays = 190;
+inline constexpr std::int32_t RecordMinutes = RecordDays * MinutesPerDay;
+
 // Every minute the journey, a visa, a job or a new passport takes goes
 // through here. The clock stops at the calendar's end: past it a 32-bit
 // clock would wrap and run the calendar backwards.

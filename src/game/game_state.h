@@ -1,9 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "world/direction.h"
+#include "world/leg_codes.h"
 #include "world/tile_codes.h"
 
 namespace korvalin {
@@ -30,15 +31,7 @@ inline constexpr int MinutesPerDay = 1440;
 // Every variable of a game in progress. Fields that go into the saved game
 // carry their key in the save file as their name.
 struct GameState {
-    // Leg of the journey: the present country's codes, the destination's,
-    // and one extra passable code (16 none, 2 water on a sea leg).
-    std::uint8_t PP = 14;
-    std::uint8_t PPA = 111;
-    std::uint8_t PPB = 0;
-    std::uint8_t PN = 14;
-    std::uint8_t PNA = 111;
-    std::uint8_t PNB = 0;
-    std::uint8_t PS = NoExtraTile;
+    LegCodes leg{.PP = 14, .PPA = 111, .PPB = 0, .PN = 14, .PNA = 111, .PNB = 0, .PS = NoExtraTile};
 
     // Top-left cell of the view; the hiker stands on (MapX + 15, MapY + 14).
     std::uint8_t MapX = 225;
@@ -88,8 +81,8 @@ struct GameState {
     bool jusin2 = false;
 
     // Not saved.
-    std::uint8_t MoveDir = 0;
-    std::uint8_t WantDir = 0;
+    Direction MoveDir = Direction::None;
+    Direction WantDir = Direction::None;
     std::uint8_t ScrollX = 16;
     std::uint8_t ScrollY = 16;
     TravelSpeed travelSpeed = Walking;
@@ -112,7 +105,9 @@ struct GameState {
     bool jusin3 = false;
     std::uint8_t arbeitno = 0;
     std::uint8_t konzatsuno = 0;
-    std::array<std::uint8_t, 7> legsave{};
+    // The leg the hiker arrived with, so that leaving a capital without a
+    // visa can undo a choice made there.
+    LegCodes legsave{};
     std::uint8_t denpono = 0;
     std::uint8_t helppage = 1;
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "world/city_table.h"
 #include "world/direction.h"
 
 namespace korvalin {
@@ -28,15 +29,13 @@ struct Spot {
     std::uint8_t dirs;
 };
 
-inline constexpr int CapitalSpotCount = 76;
-inline constexpr int CitySpotCount = 23;
-
-extern const std::array<Spot, CapitalSpotCount> CapitalSpots;
-extern const std::array<Spot, CitySpotCount> CitySpots;
+// The places of the city table, as the journey notices them.
+extern const std::array<Spot, CapitalRowCount> CapitalSpots;
+extern const std::array<Spot, CityRowCount> CitySpots;
 extern const Spot LondonCell;
 
-// The spot that the step from the hiker's cell in direction moveDir enters,
-// when moveDir is one of the spot's directions; nullptr otherwise.
-const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, std::uint8_t moveDir);
+// The spot that the step from the hiker's cell in `direction` enters, when
+// that is one of the spot's directions; nullptr otherwise.
+const Spot* spotEntered(std::span<const Spot> spots, int hikerX, int hikerY, Direction direction);
 
 }  // namespace korvalin

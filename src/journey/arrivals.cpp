@@ -22,7 +22,7 @@ public:
     // The spot the step under way leads into, or nullptr.
     const Spot* entered(const GameState& s) const
     {
-        const Step step = stepOf(static_cast<Direction>(s.MoveDir));
+        const Step step = stepOf(s.MoveDir);
         const int x = s.hikerX() + step.dx;
         const int y = s.hikerY() + step.dy;
         if (x < 0 || x >= GridSize || y < 0 || y >= GridSize ||
@@ -41,7 +41,7 @@ private:
 void stopAndShow(Game& game, WindowId window)
 {
     game.Travel.Timer1Interval = 1;
-    game.state.WantDir = 0;
+    game.state.WantDir = Direction::None;
     game.ui.show(window);
 }
 
@@ -78,7 +78,7 @@ void checkLondonArrival(Game& game)
     GameState& s = game.state;
     if (s.quitf || !s.londonf || london.entered(s) == nullptr)
         return;
-    s.WantDir = 0;
+    s.WantDir = Direction::None;
     s.dd += 3;
     game.diary.put(s.dd - 2, LondonLine1.with(s.Namae));
     game.diary.put(s.dd - 1, LondonLine2);

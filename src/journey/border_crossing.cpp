@@ -24,13 +24,14 @@ void forwardTelegrams(GameState& s)
 bool reachesDestination(const WorldGrid& world, const GameState& s, int x, int y)
 {
     const auto cells = cellAndNeighbours(world, x, y);
-    return anyIs(cells, s.PN) || cells[0] == s.PNA || cells[0] == s.PNB;
+    return anyIs(cells, s.leg.PN) || cells[0] == s.leg.PNA || cells[0] == s.leg.PNB;
 }
 
 void checkBorderCrossing(Game& game)
 {
     GameState& s = game.state;
-    if (s.nyukoku || s.PN == s.PP || !reachesDestination(game.world, s, s.hikerX(), s.hikerY()))
+    if (s.nyukoku || s.leg.PN == s.leg.PP ||
+        !reachesDestination(game.world, s, s.hikerX(), s.hikerY()))
         return;
     // The shop's offer and the visa belonged to the country left behind.
     game.KaimonoDlg.KaimonoButton6Visible = false;
@@ -40,9 +41,9 @@ void checkBorderCrossing(Game& game)
     forwardTelegrams(s);
     s.nyu = true;
     s.nyukoku = true;
-    s.PP = s.PN;
-    s.PPA = s.PNA;
-    s.PPB = s.PNB;
+    s.leg.PP = s.leg.PN;
+    s.leg.PPA = s.leg.PNA;
+    s.leg.PPB = s.leg.PNB;
 }
 
 }  // namespace korvalin

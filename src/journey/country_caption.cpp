@@ -58,7 +58,7 @@ void updateCountryCaption(Game& game)
     if (here == WaterTile)
         travel.Label5.Caption = AtSeaCaption;
 
-    const int row = index.firstRow(s.PP, here);
+    const int row = index.firstRow(s.leg.PP, here);
     if (row == CountryRowIndex::None)
         return;
     const CountryEntry& entry = CountryEntryTable[static_cast<std::size_t>(row)];
@@ -66,7 +66,7 @@ void updateCountryCaption(Game& game)
     const int odds = s.HaveCard ? entry.oddsWithCard : entry.oddsWithoutCard;
     if (odds != 0)
         s.hitchOdds = static_cast<std::uint8_t>(odds);
-    if (!entry.entryLine.empty() && s.PP == s.PN && s.nyu && !s.lostf) {
+    if (!entry.entryLine.empty() && s.leg.PP == s.leg.PN && s.nyu && !s.lostf) {
         game.appendDiaryLine(entry.entryLine);
         s.nyu = false;
     }

@@ -41,9 +41,9 @@ constexpr std::size_t PlaceCount = GridSize * GridSize * 2 * 5;
 
 GameState crossedLeg(GameState s)
 {
-    s.PP = s.PN;
-    s.PPA = s.PNA;
-    s.PPB = s.PNB;
+    s.leg.PP = s.leg.PN;
+    s.leg.PPA = s.leg.PNA;
+    s.leg.PPB = s.leg.PNB;
     return s;
 }
 
@@ -77,12 +77,12 @@ std::optional<LegPath> searchLeg(const WorldGrid& grid, const GameState& leg, in
             continue;
         Place here = came[hereKey].place;
         // The crossing is noticed where the hiker stands, before his next step.
-        if (!here.crossed && leg.PN != leg.PP && reachesDestination(grid, leg, here.x, here.y))
+        if (!here.crossed && leg.leg.PN != leg.leg.PP &&
+            reachesDestination(grid, leg, here.x, here.y))
             here.crossed = true;
         const GameState& codes = here.crossed ? crossed : leg;
         for (const Direction d : Directions) {
-            if (const Spot* goal =
-                    spotEntered(goals, here.x, here.y, static_cast<std::uint8_t>(d))) {
+            if (const Spot* goal = spotEntered(goals, here.x, here.y, d)) {
                 std::vector<Direction> steps{d};
                 for (std::size_t k = hereKey; came[k].from != k; k = came[k].from)
                     steps.push_back(came[k].place.arrivedBy);

@@ -33,7 +33,7 @@ std::uint8_t cellAhead(const Game& game, Direction d)
 // and never into its mountains or the sea. Empty: nothing changes.
 std::optional<TravelMode> chooseMode(GameState& s, std::uint8_t ahead)
 {
-    const bool rideable = ahead != WaterTile && ahead != s.PPA && s.PP != s.PPA;
+    const bool rideable = ahead != WaterTile && ahead != s.leg.PPA && s.leg.PP != s.leg.PPA;
     if (rideable && s.HaveUma)
         return TravelMode::Horse;
     if (rideable && s.HaveRakuda)
@@ -133,12 +133,12 @@ void refuse(Game& game, Direction d)
     GameState& s = game.state;
     if (s.bounceCount < MaxBounces) {
         scroll(s, d, -PixelsPerTick);
-        s.MoveDir = static_cast<std::uint8_t>(opposite(d));
+        s.MoveDir = opposite(d);
         ++s.bounceCount;
     }
     if (s.bounceCount >= MaxBounces) {
-        s.MoveDir = 0;
-        s.WantDir = 0;
+        s.MoveDir = Direction::None;
+        s.WantDir = Direction::None;
         s.bounceCount = 0;
     }
     advanceClock(game, d, DayBranch::Refused);
@@ -151,15 +151,16 @@ void refuse(Game& game, Direction d)
 // and animals are no use there.
 bool climbs(const GameState& s, std::uint8_t ahead)
 {
-    const bool mountain = (s.PP != s.PPA && ahead == s.PPA) || (s.PN != s.PNA && ahead == s.PNA);
+    const bool mountain = (s.leg.PP != s.leg.PPA && ahead == s.leg.PPA) ||
+                          (s.leg.PN != s.leg.PNA && ahead == s.leg.PNA);
     return mountain && !s.HaveKutu && !s.HaveUma && !s.HaveRakuda;
 }
 
 // A leg may enter cities, its own two countries and its one extra code.
 bool passable(const GameState& s, std::uint8_t ahead)
 {
-    return ahead == CapitalTile || ahead == CityTile || ahead == s.PS || ahead == s.PP ||
-           ahead == s.PN;
+    return ahead == CapitalTile || ahead == CityTile || ahead == s.leg.PS || ahead == s.leg.PP ||
+           ahead == s.leg.PN;
 }
 
 void movementStep(Game& game, Direction d)

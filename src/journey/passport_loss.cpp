@@ -16,7 +16,8 @@ bool onTheOpenRoad(const Game& game)
     const auto cells = hikerCellAndNeighbours(game);
     const std::uint8_t here = cells[0];
     return here != WaterTile && here != RegionCodes(JapanEntry) && !anyIs(cells, CapitalTile) &&
-           !anyIs(cells, CityTile) && here != RegionCodes(SingaporeEntry) && here == game.state.PP;
+           !anyIs(cells, CityTile) && here != RegionCodes(SingaporeEntry) &&
+           here == game.state.leg.PP;
 }
 
 }  // namespace
@@ -27,12 +28,12 @@ void checkPassportLoss(Game& game)
     if (s.lossDraw != 0 || s.lostf || !onTheOpenRoad(game))
         return;
     game.Travel.Timer1Interval = 1;
-    s.WantDir = 0;
+    s.WantDir = Direction::None;
     s.lostf = true;
-    game.appendDiaryLine(passportLossLine(s.kk == 1, s.PN != s.PP));
+    game.appendDiaryLine(passportLossLine(s.kk == 1, s.leg.PN != s.leg.PP));
     // Without a passport no border opens: the way leads back to a capital
     // of the present country.
-    s.PN = s.PP;
+    s.leg.PN = s.leg.PP;
     s.kk = raisedLossDivisor(s.kk, 2);
     game.ui.show(WindowId::LostDlg);
 }

@@ -9,19 +9,19 @@ namespace korvalin {
 
 namespace {
 
-std::uint8_t directionOfKey(int virtualKey)
+Direction directionOfKey(int virtualKey)
 {
     switch (virtualKey) {
         case Travel::VK_UP:
-            return static_cast<std::uint8_t>(Direction::North);
+            return Direction::North;
         case Travel::VK_DOWN:
-            return static_cast<std::uint8_t>(Direction::South);
+            return Direction::South;
         case Travel::VK_LEFT:
-            return static_cast<std::uint8_t>(Direction::West);
+            return Direction::West;
         case Travel::VK_RIGHT:
-            return static_cast<std::uint8_t>(Direction::East);
+            return Direction::East;
         default:
-            return 0;
+            return Direction::None;
     }
 }
 
@@ -32,12 +32,12 @@ std::uint8_t directionOfKey(int virtualKey)
 void Travel::FormKeyDown(int)
 {
     GameState& s = game_.state;
-    s.WantDir = 0;
+    s.WantDir = Direction::None;
     s.travelSpeed = Walking;
     addClamped(s.yen, -100);
     Label3.Caption.clear();
     const std::uint8_t c = game_.hikerCell();
-    if (c != WaterTile && c != s.PPA && c != s.PPB && !s.HaveUma && !s.HaveRakuda)
+    if (c != WaterTile && c != s.leg.PPA && c != s.leg.PPB && !s.HaveUma && !s.HaveRakuda)
         Shape1Color = colors::Purple;
     game_.reseed();
     s.noRide = static_cast<std::uint8_t>(game_.random.randInt(s.hitchOdds));
@@ -47,24 +47,24 @@ void Travel::FormKeyDown(int)
 // once, a moving one turns at the next cell boundary.
 void Travel::FormKeyUp(int virtualKey)
 {
-    const std::uint8_t direction = directionOfKey(virtualKey);
-    if (direction == 0)
+    const Direction direction = directionOfKey(virtualKey);
+    if (direction == Direction::None)
         return;
     GameState& s = game_.state;
     s.WantDir = direction;
-    if (s.MoveDir == 0)
+    if (s.MoveDir == Direction::None)
         s.MoveDir = direction;
 }
 
 void Travel::Label1Click()
 {
     Label1.fontColor = colors::Red;
-    game_.state.WantDir = 0;
+    game_.state.WantDir = Direction::None;
 }
 
 void Travel::Label6Click()
 {
-    game_.state.WantDir = 0;
+    game_.state.WantDir = Direction::None;
     game_.ui.showModal(WindowId::HelpDlg);
 }
 
@@ -89,7 +89,7 @@ void Travel::FormActivate()
 void Travel::FormDeactivate()
 {
     Timer1Interval = 1;
-    game_.state.WantDir = 0;
+    game_.state.WantDir = Direction::None;
 }
 
 // A Cancel takes back the wish to end, so the journey timer does not ask

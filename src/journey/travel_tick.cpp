@@ -41,7 +41,7 @@ void crossCellBoundary(Game& game)
         return;
     game.Travel.Timer1Interval = CellBoundaryInterval;
     const std::uint8_t fromX = s.MapX, fromY = s.MapY;
-    game.view.shift(static_cast<Direction>(s.MoveDir), s.MapX, s.MapY);
+    game.view.shift(s.MoveDir, s.MapX, s.MapY);
     if (s.MapX != fromX || s.MapY != fromY)
         game.trail.enter(s.dayNumber(), s.hikerX(), s.hikerY());
     s.MoveDir = s.WantDir;
@@ -58,7 +58,7 @@ void checkMoneyOut(Game& game)
     if (s.quitf) {
         game.ui.requestMainWindowClose();
     } else {
-        s.WantDir = 0;
+        s.WantDir = Direction::None;
         game.ui.show(WindowId::EndDlg);
     }
 }
@@ -81,8 +81,8 @@ void Travel::Timer1Timer()
     advanceMarquee(Caption);
     drawChances(game_);
     checkBorderCrossing(game_);
-    if (s.MoveDir >= 1 && s.MoveDir <= 4)
-        movementStep(game_, static_cast<Direction>(s.MoveDir));
+    if (s.MoveDir != Direction::None)
+        movementStep(game_, s.MoveDir);
     crossCellBoundary(game_);
     checkMoneyOut(game_);
     checkPassportLoss(game_);

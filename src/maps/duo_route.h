@@ -2,11 +2,9 @@
 
 #include <optional>
 
-namespace korvalin {
+#include "game/game_clock.h"
 
-// The record the game measures a journey against: the duo's 190 days from
-// Hong Kong to London.
-inline constexpr int RecordDays = 190;
+namespace korvalin {
 
 struct Cell {
     int x, y;

@@ -26,9 +26,9 @@ std::array<std::uint32_t, 256> cellColours(const GameState& s)
     // both are the same, as at the start.
     colour[RegionCodes(GoalEntry)] = s.dayNumber() < RecordDays ? colors::Aqua : colors::Red;
     colour[WaterTile] = Black;
-    for (const std::uint8_t code : {s.PNB, s.PNA, s.PN})
+    for (const std::uint8_t code : {s.leg.PNB, s.leg.PNA, s.leg.PN})
         colour[code] = colors::Teal;
-    for (const std::uint8_t code : {s.PPB, s.PPA, s.PP})
+    for (const std::uint8_t code : {s.leg.PPB, s.leg.PPA, s.leg.PP})
         colour[code] = colors::Yellow;
     return colour;
 }

@@ -58,32 +58,30 @@ std::optional<std::vector<std::string>> decodeDiaryLines(std::string_view bytes,
     return lines;
 }
 
-std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
-                                          std::span<const std::string> lines, std::string& bytes)
+Result<std::string> diaryFileBytes(const std::filesystem::path& path,
+                                   std::span<const std::string> lines)
 {
     std::size_t badLine = 0;
     std::optional<std::string> encoded = encodeDiaryLines(lines, &badLine);
     if (!encoded) {
-        return "日記の" + std::to_string(badLine + 1) +
-               "行目にShift-JISで書けない文字があるため、" + quotedPath(path) +
-               "を保存できませんでした。";
+        return Failure{"日記の" + std::to_string(badLine + 1) +
+                       "行目にShift-JISで書けない文字があるため、" + quotedPath(path) +
+                       "を保存できませんでした。"};
     }
-    bytes = std::move(*encoded);
-    return std::nullopt;
+    return std::move(*encoded);
 }
 
-std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
-                                         std::span<const std::string> lines)
+Result<> saveDiaryFile(const std::filesystem::path& path, std::span<const std::string> lines)
 {
-    std::string bytes;
-    if (auto error = diaryFileBytes(path, lines, bytes))
-        return error;
+    const Result<std::string> bytes = diaryFileBytes(path, lines);
+    if (!bytes)
+        return Failure{bytes.message()};
     const std::optional<FolderLock> held = FolderLock::take(path.parent_path());
     if (!held)
-        return folderInUseMessage(path.parent_path(), "保存できませんでした。");
-    if (!writeFileAtomically(path, bytes))
-        return cannotWriteMessage(path);
-    return std::nullopt;
+        return Failure{folderInUseMessage(path.parent_path(), "保存できませんでした。")};
+    if (!writeFileAtomically(path, *bytes))
+        return Failure{cannotWriteMessage(path)};
+    return {};
 }
 
 ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
@@ -96,18 +94,17 @@ std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path)
     return readFaultMessage(fault, "日記ファイル", path, "日記");
 }
 
-std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
-                                          std::vector<std::string>& lines)
+Result<std::vector<std::string>> diaryFromBytes(const std::filesystem::path& path,
+                                                std::string_view bytes)
 {
     std::size_t badLine = 0;
     std::optional<std::vector<std::string>> decoded =
         decodeDiaryLines(bytes, &badLine, Diary::LineCount);
     if (!decoded) {
-        return "日記ファイル" + quotedPath(path) + "は壊れています（" +
-               std::to_string(badLine + 1) + "行目が読めません）。";
+        return Failure{"日記ファイル" + quotedPath(path) + "は壊れています（" +
+                       std::to_string(badLine + 1) + "行目が読めません）。"};
     }
-    lines = std::move(*decoded);
-    return std::nullopt;
+    return std::move(*decoded);
 }
 
 }  // namespace korvalin

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/result.h"
 #include "save/regular_file.h"
 
 namespace korvalin {
@@ -29,24 +30,21 @@ std::optional<std::vector<std::string>> decodeDiaryLines(
 
 // The bytes of the file at `path`, or the message that names the line
 // Shift-JIS cannot write.
-std::optional<std::string> diaryFileBytes(const std::filesystem::path& path,
-                                          std::span<const std::string> lines, std::string& bytes);
+Result<std::string> diaryFileBytes(const std::filesystem::path& path,
+                                   std::span<const std::string> lines);
 
-// The message to show the player when the save fails, and nothing when it
-// succeeds. A failed save leaves the old file as it was: the lines go to a
-// temporary file beside it, which then replaces it, while the game holds the
-// folder (another copy saving there stops the save).
-std::optional<std::string> saveDiaryFile(const std::filesystem::path& path,
-                                         std::span<const std::string> lines);
+// It fails with the message to show the player. A failed save leaves the
+// old file as it was: the lines go to a temporary file beside it, which then
+// replaces it, while the game holds the folder (another copy saving there
+// stops the save).
+Result<> saveDiaryFile(const std::filesystem::path& path, std::span<const std::string> lines);
 
 // The two halves of a read: the file's bytes, and the lines in bytes already
 // read from the file at `path`, as many as the diary holds. Only a regular
-// file is read, and one far larger than any journey writes is refused. A
-// failed read leaves `lines` as they were, so that nothing is loaded from a
-// broken file.
+// file is read, and one far larger than any journey writes is refused.
 ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes);
 std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path);
-std::optional<std::string> diaryFromBytes(const std::filesystem::path& path, std::string_view bytes,
-                                          std::vector<std::string>& lines);
+Result<std::vector<std::string>> diaryFromBytes(const std::filesystem::path& path,
+                                                std::string_view bytes);
 
 }  // namespace korvalin

@@ -36,56 +36,56 @@ struct SavedGame {
 
 // The files as the unit holds them, read while no other copy of the game
 // can change them; NoSavedGameMessage when there is no saved game.
-std::optional<std::string> readSaveBytes(const SaveFiles& files, SaveBytes& bytes)
+Result<SaveBytes> readSaveBytes(const SaveFiles& files)
 {
     const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return folderInUseMessage(unit.folder(), "読み込めませんでした。");
+        return Failure{folderInUseMessage(unit.folder(), "読み込めませんでした。")};
     // A first save killed while renaming has its INI file only in its journal.
-    if (auto unsettled = unit.settle(*held))
-        return unsettled;
+    if (Result<> settled = unit.settle(*held); !settled)
+        return Failure{settled.message()};
+    SaveBytes bytes;
     ReadFault fault = readRegularFile(files.ini, LargestSaveFile, bytes.ini);
     if (fault == ReadFault::Missing)
-        return std::string(NoSavedGameMessage);
+        return Failure{std::string(NoSavedGameMessage)};
     if (fault != ReadFault::None)
-        return readFaultMessage(fault, "保存ファイル", files.ini, "保存したゲーム");
+        return Failure{readFaultMessage(fault, "保存ファイル", files.ini, "保存したゲーム")};
     const std::filesystem::path savedDiary = savedDiaryPath(files);
     fault = readDiaryBytes(savedDiary, bytes.savedDiary.emplace());
     if (fault == ReadFault::Missing)
         bytes.savedDiary.reset();
     else if (fault != ReadFault::None)
-        return diaryReadMessage(fault, savedDiary);
+        return Failure{diaryReadMessage(fault, savedDiary)};
     // Nikki.txt is only looked at beside the save's own diary.
     fault = readDiaryBytes(files.diary, bytes.diary.emplace());
     if (fault != ReadFault::None) {
         bytes.diary.reset();
         if (!bytes.savedDiary)
-            return diaryReadMessage(fault, files.diary);
+            return Failure{diaryReadMessage(fault, files.diary)};
     }
     bytes.trail = readTrailBytes(files.trail);
-    return std::nullopt;
+    return bytes;
 }
 
 // The diary a load resumes with: the save's own, or Nikki.txt beside a game
 // saved before the save kept its own.
-std::optional<std::string> readDiary(const SaveFiles& files, const SaveBytes& bytes,
-                                     std::vector<std::string>& lines)
+Result<std::vector<std::string>> readDiary(const SaveFiles& files, const SaveBytes& bytes)
 {
     if (bytes.savedDiary)
-        return diaryFromBytes(savedDiaryPath(files), *bytes.savedDiary, lines);
+        return diaryFromBytes(savedDiaryPath(files), *bytes.savedDiary);
     if (bytes.diary)
-        return diaryFromBytes(files.diary, *bytes.diary, lines);
-    return diaryReadMessage(ReadFault::Missing, files.diary);
+        return diaryFromBytes(files.diary, *bytes.diary);
+    return Failure{diaryReadMessage(ReadFault::Missing, files.diary)};
 }
 
-std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes,
-                                         SavedGame& saved)
+Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
 {
+    SavedGame saved;
     saved.section = IniSection::parse(bytes.ini, SavedGameSection);
     if (!saved.section) {
-        return "保存ファイル" + quotedPath(files.ini) + "は壊れています（[" +
-               std::string(SavedGameSection) + "]がありません）。";
+        return Failure{"保存ファイル" + quotedPath(files.ini) + "は壊れています（[" +
+                       std::string(SavedGameSection) + "]がありません）。"};
     }
     for (const SavedField& field : savedFields(game)) {
         const auto value = saved.section->value(field.key);
@@ -93,8 +93,8 @@ std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, con
             continue;
         std::optional<std::string> text = fromCp932(profileText(*value));
         if (!text) {
-            return "保存ファイル" + quotedPath(files.ini) + "は壊れています（「" + field.key +
-                   "」が読めません）。";
+            return Failure{"保存ファイル" + quotedPath(files.ini) + "は壊れています（「" +
+                           field.key + "」が読めません）。"};
         }
         saved.texts.emplace(field.key, std::move(*text));
     }
@@ -102,10 +102,14 @@ std::optional<std::string> readSavedGame(Game& game, const SaveFiles& files, con
     // the game resumes on its capital screen.
     const auto toshi = saved.texts.find("toshi");
     if (toshi == saved.texts.end() || !findCity(toshi->second)) {
-        return "保存ファイル" + quotedPath(files.ini) +
-               "は壊れています（再開する都市がわかりません）。";
+        return Failure{"保存ファイル" + quotedPath(files.ini) +
+                       "は壊れています（再開する都市がわかりません）。"};
     }
-    return readDiary(files, bytes, saved.diaryLines);
+    Result<std::vector<std::string>> diary = readDiary(files, bytes);
+    if (!diary)
+        return Failure{diary.message()};
+    saved.diaryLines = std::move(*diary);
+    return saved;
 }
 
 // A click on a destination button: it alone is selected, and its choice
@@ -189,8 +193,16 @@ void resume(Game& game, const SavedGame& saved)
 // that the game did not write, is not this game's and is dropped.
 void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
 {
-    std::optional<std::vector<TrailCell>> cells =
-        bytes.trail ? trailFromBytes(*bytes.trail) : std::vector<TrailCell>{};
+    std::optional<std::vector<TrailCell>> cells;
+    switch (bytes.trail.found) {
+        case TrailBytes::Found::Missing:
+            cells.emplace();
+            break;
+        case TrailBytes::Found::Damaged:
+            break;
+        case TrailBytes::Found::Read:
+            cells = trailFromBytes(bytes.trail.bytes);
+    }
     const GameState& s = game.state;
     if (cells && !cells->empty() &&
         (cells->back().x != s.hikerX() || cells->back().y != s.hikerY() ||
@@ -226,25 +238,25 @@ void loadGame(Game& game)
 
 void loadGame(Game& game, const SaveFiles& files)
 {
-    SaveBytes bytes;
-    if (auto error = readSaveBytes(files, bytes)) {
-        if (*error == NoSavedGameMessage)
+    const Result<SaveBytes> bytes = readSaveBytes(files);
+    if (!bytes) {
+        if (bytes.message() == NoSavedGameMessage)
             game.ui.message(NoSavedGameMessage);
         else
-            game.ui.warning(*error + std::string(NothingChanged));
+            game.ui.warning(bytes.message() + std::string(NothingChanged));
         return;
     }
-    loadGame(game, files, bytes);
+    loadGame(game, files, *bytes);
 }
 
 void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
 {
-    SavedGame saved;
-    if (auto error = readSavedGame(game, files, bytes, saved)) {
-        game.ui.warning(*error + std::string(NothingChanged));
+    const Result<SavedGame> saved = readSavedGame(game, files, bytes);
+    if (!saved) {
+        game.ui.warning(saved.message() + std::string(NothingChanged));
         return;
     }
-    resume(game, saved);
+    resume(game, *saved);
     resumeTrail(game, files, bytes);
     if (bytes.savedDiary && !beginsWithSavedDiary(game, bytes.diary))
         game.ui.message(foreignDiaryMessage(files.diary));

@@ -64,18 +64,18 @@ std::optional<FolderLock> SaveUnit::lock() const
     return FolderLock::take(folder_);
 }
 
-std::optional<std::string> SaveUnit::settle(const FolderLock&) const
+Result<> SaveUnit::settle(const FolderLock&) const
 {
     std::string journal;
     switch (readRegularFile(journal_, LargestJournal, journal)) {
         case ReadFault::Missing:
             break;
         case ReadFault::Unreadable:
-            return quotedPath(journal_) + "が読めません。";
+            return Failure{quotedPath(journal_) + "が読めません。"};
         case ReadFault::None:
             if (const auto temporaries = temporariesIn(journal)) {
-                if (auto unfinished = finish(*temporaries))
-                    return unfinished;
+                if (Result<> finished = finish(*temporaries); !finished)
+                    return finished;
                 break;
             }
             [[fallthrough]];
@@ -86,14 +86,13 @@ std::optional<std::string> SaveUnit::settle(const FolderLock&) const
         }
     }
     removeLeftovers();
-    return std::nullopt;
+    return {};
 }
 
-std::optional<std::string> SaveUnit::replace(const FolderLock& held,
-                                             std::span<const NewContents> contents) const
+Result<> SaveUnit::replace(const FolderLock& held, std::span<const NewContents> contents) const
 {
-    if (auto unsettled = settle(held))
-        return unsettled;
+    if (Result<> settled = settle(held); !settled)
+        return settled;
     std::vector<PendingFile> pending;
     pending.reserve(contents.size());
     std::string journal = std::string(JournalHeader) + "\n";
@@ -103,13 +102,13 @@ std::optional<std::string> SaveUnit::replace(const FolderLock& held,
                                                  ? PendingFile::write(file.path, file.bytes)
                                                  : std::nullopt;
         if (!written)
-            return cannotWriteMessage(file.path);
+            return Failure{cannotWriteMessage(file.path)};
         journal += fs::path(written->temporary()).filename().string() + "\n";
         pending.push_back(std::move(*written));
     }
     journal += std::string(JournalEnd) + "\n";
     if (!writeFileAtomically(journal_, journal) || !syncFolder(folder_))
-        return cannotWriteMessage(journal_);
+        return Failure{cannotWriteMessage(journal_)};
 
     // From here on the journal puts the new files in place, even after a kill.
     std::vector<std::string> temporaries;
@@ -142,21 +141,21 @@ std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view
     return std::nullopt;
 }
 
-std::optional<std::string> SaveUnit::finish(const std::vector<std::string>& temporaries) const
+Result<> SaveUnit::finish(const std::vector<std::string>& temporaries) const
 {
     for (const std::string& name : temporaries) {
         const fs::path temporary = folder_ / name;
         const fs::path saved = folder_ / name.substr(0, name.size() - TemporarySuffix);
         std::error_code error;
         if (fs::exists(temporary, error) && std::rename(temporary.c_str(), saved.c_str()) != 0)
-            return cannotWriteMessage(saved);
+            return Failure{cannotWriteMessage(saved)};
     }
     // The new files must be in place for good before the journal goes.
     syncFolder(folder_);
     std::error_code keptForTheNextSettle;
     fs::remove(journal_, keptForTheNextSettle);
     syncFolder(folder_);
-    return std::nullopt;
+    return {};
 }
 
 void SaveUnit::removeLeftovers() const

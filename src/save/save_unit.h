@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/result.h"
 #include "save/folder_lock.h"
 
 namespace korvalin {
@@ -38,23 +39,22 @@ public:
 
     // What a start, a load and a save do first: finish the renames of a
     // journal left behind, then remove the temporary files earlier saves
-    // left (only names the game makes, only beside the unit's files). The
-    // message to show when the renames cannot be finished, else nothing.
-    std::optional<std::string> settle(const FolderLock& held) const;
+    // left (only names the game makes, only beside the unit's files). Fails
+    // with the message to show when the renames cannot be finished.
+    Result<> settle(const FolderLock& held) const;
 
     // Replaces the files named in `contents`, which are all of the unit's
-    // files or some of them. The message to show when that fails, else
-    // nothing; a failure before the journal leaves the old files as they
-    // were, one after it leaves the journal for the next settle.
-    std::optional<std::string> replace(const FolderLock& held,
-                                       std::span<const NewContents> contents) const;
+    // files or some of them, or fails with the message to show; a failure
+    // before the journal leaves the old files as they were, one after it
+    // leaves the journal for the next settle.
+    Result<> replace(const FolderLock& held, std::span<const NewContents> contents) const;
 
 private:
     // The names of the journal's temporaries, or nothing when it is not one
     // the game wrote: one that names anything but a regular file beside a
     // file of the unit is not.
     std::optional<std::vector<std::string>> temporariesIn(std::string_view journal) const;
-    std::optional<std::string> finish(const std::vector<std::string>& temporaries) const;
+    Result<> finish(const std::vector<std::string>& temporaries) const;
     void removeLeftovers() const;
 
     std::filesystem::path folder_;

@@ -25,13 +25,13 @@ std::vector<SavedField> savedFields(Game& game)
     GameState& s = game.state;
     CapitalDlg& capital = game.CapitalDlg;
     std::vector<SavedField> fields = {
-        {"PP", &s.PP},
-        {"PPA", &s.PPA},
-        {"PPB", &s.PPB},
-        {"PN", &s.PN},
-        {"PNA", &s.PNA},
-        {"PNB", &s.PNB},
-        {"PS", &s.PS},
+        {"PP", &s.leg.PP},
+        {"PPA", &s.leg.PPA},
+        {"PPB", &s.leg.PPB},
+        {"PN", &s.leg.PN},
+        {"PNA", &s.leg.PNA},
+        {"PNB", &s.leg.PNB},
+        {"PS", &s.leg.PS},
         {"MapX", &s.MapX},
         {"MapY", &s.MapY},
         {"yen", &s.yen},

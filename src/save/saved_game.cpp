@@ -36,32 +36,50 @@ std::optional<std::string> savedValue(const SavedField& saved)
         saved.field);
 }
 
-std::optional<std::string> savedGameBytes(Game& game, const std::filesystem::path& path,
-                                          std::string& bytes)
+Result<std::string> savedGameBytes(Game& game, const std::filesystem::path& path)
 {
     const std::vector<SavedField> fields = savedFields(game);
     std::vector<std::string> values;
     for (const SavedField& field : fields) {
         std::optional<std::string> value = savedValue(field);
         if (!value) {
-            return "「" + field.key + "」にShift-JISで書けない文字があるため、" + quotedPath(path) +
-                   "を保存できませんでした。";
+            return Failure{"「" + field.key + "」にShift-JISで書けない文字があるため、" +
+                           quotedPath(path) + "を保存できませんでした。"};
         }
         values.push_back(std::move(*value));
     }
     std::vector<IniLine> lines;
     for (std::size_t i = 0; i < fields.size(); ++i)
         lines.push_back({fields[i].key, values[i]});
-    bytes = formatIniSection(SavedGameSection, lines);
-    return std::nullopt;
+    return formatIniSection(SavedGameSection, lines);
 }
 
-std::optional<std::string> replaceWhileHeld(const SaveUnit& unit,
-                                            std::span<const NewContents> contents)
+// Every file is written out before any is put in place, so that a full
+// disk or a text Shift-JIS cannot hold leaves the old files as they were.
+// The trail and the save's own diary go with the INI file: the trail ends
+// on the cell the INI saves, and the diary is the one it resumes.
+Result<> replaceSavedFiles(Game& game, const SaveFiles& files, bool diaryOnly)
 {
+    std::vector<NewContents> contents;
+    if (!diaryOnly) {
+        Result<std::string> ini = savedGameBytes(game, files.ini);
+        if (!ini)
+            return Failure{ini.message()};
+        contents.push_back({files.ini, std::move(*ini)});
+    }
+    Result<std::string> diary = diaryFileBytes(files.diary, game.diary.lines());
+    if (!diary)
+        return Failure{diary.message()};
+    contents.push_back({files.diary, std::move(*diary)});
+    if (!diaryOnly) {
+        contents.push_back({savedDiaryPath(files), contents.back().bytes});
+        contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
+    }
+
+    const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return folderInUseMessage(unit.folder(), "保存できませんでした。");
+        return Failure{folderInUseMessage(unit.folder(), "保存できませんでした。")};
     return unit.replace(*held, contents);
 }
 
@@ -91,12 +109,13 @@ SaveFiles defaultSaveFiles()
     return {savedGamePath(programPath()), diaryPath(folder), trailPath(folder)};
 }
 
-std::optional<std::string> settleSavedGame(const SaveFiles& files)
+Result<> settleSavedGame(const SaveFiles& files)
 {
     const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return folderInUseMessage(unit.folder(), "保存したゲームを確かめられませんでした。");
+        return Failure{
+            folderInUseMessage(unit.folder(), "保存したゲームを確かめられませんでした。")};
     return unit.settle(*held);
 }
 
@@ -108,29 +127,11 @@ void saveGame(Game& game)
 void saveGame(Game& game, const SaveFiles& files)
 {
     game.state.toshi = game.CapitalDlg.Caption;
-    std::vector<NewContents> contents;
-    std::optional<std::string> error;
     const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
     if (diaryOnly)
         game.ui.message(VisaFirstMessage);
-    else
-        error = savedGameBytes(game, files.ini,
-                               contents.emplace_back(NewContents{files.ini, {}}).bytes);
-    if (!error)
-        error = diaryFileBytes(files.diary, game.diary.lines(),
-                               contents.emplace_back(NewContents{files.diary, {}}).bytes);
-    // The trail and the save's own diary go with the INI file: the trail
-    // ends on the cell the INI saves, and the diary is the one it resumes.
-    if (!error && !diaryOnly) {
-        contents.push_back({savedDiaryPath(files), contents.back().bytes});
-        contents.push_back({files.trail, trailFileBytes(game.trail.cells())});
-    }
-    // Every file is written out before any is put in place, so that a full
-    // disk or a text Shift-JIS cannot hold leaves the old files as they were.
-    if (!error)
-        error = replaceWhileHeld(saveUnit(files), contents);
-    if (error)
-        game.ui.warning(*error);
+    if (const Result<> saved = replaceSavedFiles(game, files, diaryOnly); !saved)
+        game.ui.warning(saved.message());
     else
         game.ui.message(diaryOnly ? DiaryOnlySavedMessage : SavedMessage);
 }

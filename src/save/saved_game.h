@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "game/result.h"
 #include "save/save_unit.h"
+#include "save/trail_file.h"
 
 namespace korvalin {
 
@@ -38,7 +40,7 @@ struct SaveBytes {
     std::string ini;
     std::optional<std::string> savedDiary;
     std::optional<std::string> diary;
-    std::optional<std::string> trail;
+    TrailBytes trail;
 };
 
 // The INI file, sharing the program's name, Nikki.txt and Kiseki.txt,
@@ -63,8 +65,8 @@ std::string foreignDiaryMessage(const std::filesystem::path& diary);
 
 // What the start runs first, and a load and a save too: a save that a kill
 // interrupted is finished or dropped as a whole, and temporary files earlier
-// saves left go. The message to show when that cannot be done, else nothing.
-std::optional<std::string> settleSavedGame(const SaveFiles& files);
+// saves left go. Fails with the message to show when that cannot be done.
+Result<> settleSavedGame(const SaveFiles& files);
 
 // The capital screen's "ｹﾞｰﾑの保存": the game's state to the INI file, the
 // diary to Nikki.txt and the trail to Kiseki.txt. The files are replaced

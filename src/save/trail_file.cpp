@@ -90,17 +90,21 @@ std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes)
     return cells;
 }
 
-std::optional<std::string> readTrailBytes(const std::filesystem::path& path)
+TrailBytes readTrailBytes(const std::filesystem::path& path)
 {
-    std::string bytes;
-    switch (readRegularFile(path, LargestTrailFile, bytes)) {
+    TrailBytes trail;
+    switch (readRegularFile(path, LargestTrailFile, trail.bytes)) {
         case ReadFault::None:
-            return bytes;
+            trail.found = TrailBytes::Found::Read;
+            break;
         case ReadFault::Missing:
-            return std::nullopt;
+            trail.found = TrailBytes::Found::Missing;
+            break;
         default:
-            return std::string{};
+            trail.found = TrailBytes::Found::Damaged;
+            trail.bytes.clear();
     }
+    return trail;
 }
 
 std::string trailDroppedMessage(const std::filesystem::path& path)

@@ -24,11 +24,16 @@ std::string trailFileBytes(std::span<const TrailCell> cells);
 // each cell beside the one before.
 std::optional<std::vector<TrailCell>> trailFromBytes(std::string_view bytes);
 
-// The file's bytes; nothing when it is missing, as beside a game saved
-// before the game kept trails, and no bytes at all when it is there but is
-// not a regular file or cannot be read whole, which a load takes for a
-// damaged trail.
-std::optional<std::string> readTrailBytes(const std::filesystem::path& path);
+// What a load finds of the trail file: none, as beside a game saved before
+// the game kept trails; one that is not a regular file or cannot be read
+// whole, which it takes for a damaged trail; or the file's bytes.
+struct TrailBytes {
+    enum class Found { Missing, Damaged, Read };
+    Found found = Found::Missing;
+    std::string bytes;  // when Read
+};
+
+TrailBytes readTrailBytes(const std::filesystem::path& path);
 
 // The one line a load shows when it drops a damaged trail.
 std::string trailDroppedMessage(const std::filesystem::path& path);

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/game_clock.h"
+
 namespace korvalin {
 
 class Game;
@@ -14,7 +16,7 @@ public:
     static constexpr std::string_view Arrived = "次の電報が届いています。";
     static constexpr std::string_view NoneArrived = "電報は届いていません";
     static constexpr std::string_view OkCaption = "OK";
-    static constexpr int PassportAnswerDelay = 7 * 1440;  // game minutes
+    static constexpr int PassportAnswerDelay = WeekMinutes;
 
     explicit JusinDlg(Game& game) : game_(game) {}
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "game/result.h"
 #include "save/cp932.h"
 #include "save/ini_section.h"
 #include "save/profile_value.h"
@@ -31,30 +32,31 @@ std::string inKeptForms(std::string name)
     return name;
 }
 
-// Why the saved game would not give the name back as it is, or nothing.
-std::optional<std::string_view> refusal(const std::string& name)
+// The typed name as the saved game gives it back, or why it would not.
+Result<std::string> keptName(const std::string& typed)
 {
+    std::string name(trimmed(inKeptForms(typed)));
     const std::optional<std::string> bytes = toCp932(name);
     if (!bytes || fromCp932(*bytes) != name)
-        return NamaeDlg::UnwritableNameMessage;
+        return Failure{std::string(NamaeDlg::UnwritableNameMessage)};
     if (name.find_first_of("\r\n") != std::string::npos)
-        return NamaeDlg::LineBreakMessage;
+        return Failure{std::string(NamaeDlg::LineBreakMessage)};
     if (profileText(*bytes).size() < bytes->size())
-        return NamaeDlg::TooLongMessage;
-    return std::nullopt;
+        return Failure{std::string(NamaeDlg::TooLongMessage)};
+    return name;
 }
 
 }  // namespace
 
 void NamaeDlg::OKBtnClick()
 {
-    std::string name(trimmed(inKeptForms(Password)));
-    if (const auto refused = refusal(name)) {
-        game_.ui.warning(*refused);
+    Result<std::string> name = keptName(Password);
+    if (!name) {
+        game_.ui.warning(name.message());
         return;
     }
-    Password = name;
-    game_.state.Namae = std::move(name);
+    Password = *name;
+    game_.state.Namae = std::move(*name);
     game_.ui.close(WindowId::NamaeDlg);
 }
 

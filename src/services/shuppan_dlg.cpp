@@ -18,9 +18,9 @@ void ShuppanDlg::OKBtnClick()
 {
     Text = Preparing;
     const auto& lines = game_.diary.lines();
-    if (const auto error = saveDiaryFile(game_.saveFiles.diary, lines)) {
+    if (const Result<> saved = saveDiaryFile(game_.saveFiles.diary, lines); !saved) {
         // The diary is still whole in memory: the player may try again or cancel.
-        game_.ui.warning(*error);
+        game_.ui.warning(saved.message());
         return;
     }
     // The trailer after the last entry is not part of the book; `dd` may

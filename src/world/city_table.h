@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "world/leg_codes.h"
+
 namespace korvalin {
 
 // The sides of a city's cell on which the hiker may stand for the capital
@@ -44,21 +46,26 @@ inline constexpr int CityRowCount = 23;
 // The 76 capitals, then the 23 other cities, in the order they are tried.
 extern const std::array<CityRow, CapitalRowCount + CityRowCount> CityTable;
 
-bool isCapitalRow(const CityRow& row);
+inline constexpr std::string_view CapitalMark = "首都";
+inline constexpr std::string_view CityMark = "　";
+
+constexpr bool isCapitalRow(const CityRow& row)
+{
+    return row.caption.find(CapitalMark) != std::string_view::npos;
+}
 
 // The city's own name: the caption after 首都, or after the full-width space.
-std::string_view cityName(const CityRow& row);
+constexpr std::string_view cityName(const CityRow& row)
+{
+    const std::string_view mark = isCapitalRow(row) ? CapitalMark : CityMark;
+    const auto at = row.caption.find(mark);
+    return at == std::string_view::npos ? row.caption : row.caption.substr(at + mark.size());
+}
 
 const CityRow* findCity(std::string_view caption);
 
 // The first row whose cell has the hiker's cell on one of its sides.
 const CityRow* cityAt(int hikerX, int hikerY);
-
-// The seven leg codes a destination button sets.
-struct LegCodes {
-    std::uint8_t PP, PPA, PPB, PN, PNA, PNB, PS;
-    friend bool operator==(const LegCodes&, const LegCodes&) = default;
-};
 
 // The leg codes of destination button k (1-based) of a capital; nothing for a
 // city row or a button without a destination.

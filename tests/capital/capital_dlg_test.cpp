@@ -101,7 +101,7 @@ TEST_F(Arrival, TheFlagShowsTheFactsOfThePresentCountry)
     dlg.InfoPanelClick();
     EXPECT_FALSE(dlg.InfoPanelVisible);
 
-    s.PP = 86;  // the UK has facts but no flag: the last one stays
+    s.leg.PP = 86;  // the UK has facts but no flag: the last one stays
     dlg.FormShow();
     EXPECT_EQ(dlg.FlagName, "JP_F");
 }
@@ -136,7 +136,7 @@ TEST_F(Departure, TheLastChoiceSetsTheLeg)
 
 TEST_F(Departure, LeavingWithoutTheVisaUndoesTheChoiceOnlyOnYes)
 {
-    s.PPB = s.PNB = 111;
+    s.leg.PPB = s.leg.PNB = 111;
     arriveInTokyo();
     dlg.RadioButtonClick(2);
     const GameState chosen = s;
@@ -145,7 +145,7 @@ TEST_F(Departure, LeavingWithoutTheVisaUndoesTheChoiceOnlyOnYes)
     ui.answers = {false};
     dlg.OKBtnClick();
     EXPECT_EQ(ui.count("confirm", texts::LeaveWithoutVisa), 1);
-    EXPECT_EQ(s.PN, chosen.PN);
+    EXPECT_EQ(s.leg.PN, chosen.leg.PN);
     EXPECT_EQ(ui.count("close"), 0);
 
     s.nyukoku = true;
@@ -217,7 +217,7 @@ TEST_F(Visa, ExactMoneyBuysItForADayAndFixesTheChoice)
     EXPECT_TRUE(dlg.radioButton(1).Enabled);
     EXPECT_FALSE(dlg.radioButton(2).Enabled);
     dlg.RadioButtonClick(2);
-    EXPECT_EQ(s.PN, Korea);
+    EXPECT_EQ(s.leg.PN, Korea);
 }
 
 TEST_F(Visa, TheCrowdedCounterTakesAWeek)
@@ -338,7 +338,7 @@ TEST_F(ActionBar, ThePulseTurnsAtItsTopWithinOneTick)
         highest = std::max(highest, dlg.Panel1Color);
         EXPECT_GE(dlg.Panel1Color, CapitalDlg::PulseLow);
     }
-    EXPECT_EQ(highest, 4194558u);
+    EXPECT_EQ(highest, 0xFE0040u);  // red 254 on the dark blue
     EXPECT_EQ(dlg.C_TimerInterval, 500);
     EXPECT_EQ(dlg.visibleFootprint, 600 % 4 + 1);
 }

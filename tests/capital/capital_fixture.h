@@ -32,7 +32,7 @@ protected:
     // down, for the telegram office).
     void paintJapanAt(int dx, int dy) { useMap(TestMap().set(s.MapX + dx, s.MapY + dy, Japan)); }
 
-    LegCodes leg() const { return {s.PP, s.PPA, s.PPB, s.PN, s.PNA, s.PNB, s.PS}; }
+    LegCodes leg() const { return s.leg; }
 
     CapitalDlg& dlg = game.CapitalDlg;
 };

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "journey/arrival_spots.h"
 #include "save/cp932.h"
 #include "support/shift_jis.h"
 #include "world/city_table.h"
@@ -109,28 +108,6 @@ TEST(CityTableTest, CityNameIsTheCaptionAfterItsMark)
               "スリジャヤワルダナプラコッテ");
     EXPECT_EQ(cityName(capital("日本国　大阪")), "大阪");
     EXPECT_EQ(cityName(capital("中華人民共和国チベット自治区　ラサ")), "ラサ");
-}
-
-// The journey notices an arrival by the step into the cell, the capital
-// screen by the side the hiker stands on; both must name the same places.
-TEST(CityTableTest, AgreesWithTheArrivalSpots)
-{
-    const auto check = [](std::span<const CityRow> rows, std::span<const Spot> spots) {
-        ASSERT_EQ(rows.size(), spots.size());
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const CityRow& row = rows[i];
-            const Spot& spot = spots[i];
-            EXPECT_EQ(cityName(row), spot.name);
-            EXPECT_EQ(row.x, spot.x) << spot.name;
-            EXPECT_EQ(row.y, spot.y) << spot.name;
-            const std::uint8_t steps =
-                ((row.sides & side::N) ? StepS : 0) | ((row.sides & side::S) ? StepN : 0) |
-                ((row.sides & side::W) ? StepE : 0) | ((row.sides & side::E) ? StepW : 0);
-            EXPECT_EQ(steps, spot.dirs) << spot.name;
-        }
-    };
-    check(capitalRows(), CapitalSpots);
-    check(cityRows(), CitySpots);
 }
 
 // --- Recognising the city beside the hiker ---

@@ -99,7 +99,7 @@ TEST_F(TokyoToKoreaTest, TheVisaTakesTheHikerAcrossTheSeaIntoKorea)
     ASSERT_FALSE(way.empty());
     s.noRide = 1;  // on foot and by ship, step by step
     ASSERT_TRUE(walk(way)) << "stopped at " << hikerX() << "," << hikerY();
-    EXPECT_EQ(s.PP, Korea);
+    EXPECT_EQ(s.leg.PP, Korea);
     EXPECT_TRUE(s.nyukoku);
     EXPECT_TRUE(dlg.Button7Visible);
     EXPECT_TRUE(std::ranges::all_of(dlg.RadioButtons, &CapitalDlg::RadioButton::Enabled));

@@ -195,10 +195,10 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     game.diary.put(300, "　　ロンドンに到着");
     s.yen = 5;
     s.day = 90000;
-    s.MapX = s.PP = s.PN = s.PPB = 3;
+    s.MapX = s.leg.PP = s.leg.PN = s.leg.PPB = 3;
     s.kk = 64;
     s.travelSpeed = RideSpeed;
-    s.MoveDir = 2;
+    s.MoveDir = Direction::South;
     game.CapitalDlg.Button7Visible = false;
     game.CapitalDlg.RadioButtons[4].Enabled = false;
     game.CapitalDlg.RadioButtons[4].Checked = true;
@@ -208,7 +208,7 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     game.EndDlg.OKBtnClick();
     EXPECT_TRUE(game.trail.cells().empty());
     GameState start;
-    start.PPB = start.PNB = 111;
+    start.leg.PPB = start.leg.PNB = 111;
     start.Namae = "虹子";
     EXPECT_TRUE(s == start);
     EXPECT_FALSE(s.HaveLion);

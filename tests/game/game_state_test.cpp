@@ -23,13 +23,13 @@ TEST(GameStateTest, StartsInKanazawaOnDayOneWithTheBankHoldingTheMoney)
 TEST(GameStateTest, TheFirstLegStaysInJapanWithNothingExtraPassable)
 {
     const GameState s;
-    EXPECT_EQ(s.PP, 14);
-    EXPECT_EQ(s.PPA, 111);
-    EXPECT_EQ(s.PPB, 0);
-    EXPECT_EQ(s.PN, 14);
-    EXPECT_EQ(s.PNA, 111);
-    EXPECT_EQ(s.PNB, 0);
-    EXPECT_EQ(s.PS, 16);
+    EXPECT_EQ(s.leg.PP, 14);
+    EXPECT_EQ(s.leg.PPA, 111);
+    EXPECT_EQ(s.leg.PPB, 0);
+    EXPECT_EQ(s.leg.PN, 14);
+    EXPECT_EQ(s.leg.PNA, 111);
+    EXPECT_EQ(s.leg.PNB, 0);
+    EXPECT_EQ(s.leg.PS, 16);
 }
 
 TEST(GameStateTest, FlagsStartAsANewJourneyExpects)
@@ -51,8 +51,8 @@ TEST(GameStateTest, FlagsStartAsANewJourneyExpects)
 TEST(GameStateTest, TheJourneyStandsStillAtTheViewsRestingOffset)
 {
     const GameState s;
-    EXPECT_EQ(s.MoveDir, 0);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(s.ScrollX, 16);
     EXPECT_EQ(s.ScrollY, 16);
     EXPECT_EQ(s.costRate, 1);

@@ -102,7 +102,7 @@ TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
     EXPECT_EQ(dlg.height(), 411);
 
     child<QRadioButton>("RadioButton1")->click();
-    EXPECT_EQ(game.state.PN, 9);  // Korea
+    EXPECT_EQ(game.state.leg.PN, 9);  // Korea
     game.state.yen = 5000;
     child<QPushButton>("Button7")->click();
     EXPECT_TRUE(child<QPushButton>("Button7")->isHidden());

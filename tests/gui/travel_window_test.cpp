@@ -68,16 +68,16 @@ protected:
 
 TEST_F(TravelWindowTest, AKeyPressReachesTheModelAtOnce)
 {
-    game.state.WantDir = 4;
+    game.state.WantDir = Direction::East;
     send(QEvent::KeyPress, Qt::Key_Shift);
-    EXPECT_EQ(game.state.WantDir, 0);
+    EXPECT_EQ(game.state.WantDir, Direction::None);
     EXPECT_EQ(game.state.yen, 100000 - 100);
 }
 
 TEST_F(TravelWindowTest, AReleasedArrowSetsTheDirection)
 {
     send(QEvent::KeyRelease, Qt::Key_Left);
-    EXPECT_TRUE(runUntil([&] { return game.state.WantDir == 3; }));
+    EXPECT_TRUE(runUntil([&] { return game.state.WantDir == Direction::West; }));
 }
 
 // X reports a held key as release and press with one timestamp: that
@@ -91,8 +91,8 @@ TEST_F(TravelWindowTest, AnAutoRepeatReleaseIsNoRelease)
     QCoreApplication::sendEvent(travel.get(), &release);
     QCoreApplication::sendEvent(travel.get(), &press);
     settle();
-    EXPECT_EQ(game.state.WantDir, 0);
-    EXPECT_EQ(game.state.MoveDir, 0);
+    EXPECT_EQ(game.state.WantDir, Direction::None);
+    EXPECT_EQ(game.state.MoveDir, Direction::None);
     EXPECT_EQ(game.state.yen, 100000 - 100);
 }
 

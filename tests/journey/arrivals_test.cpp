@@ -23,8 +23,8 @@ protected:
                    .set(38, 71, CapitalTile)
                    .set(240, 125, CityTile)
                    .set(54, 37, Korea));
-        s.PP = s.PN = Korea;
-        s.PPA = s.PNA = 0;
+        s.leg.PP = s.leg.PN = Korea;
+        s.leg.PPA = s.leg.PNA = 0;
         s.noRide = 1;
     }
 };
@@ -38,7 +38,7 @@ TEST_F(ArrivalTest, StepsNorthIntoACapitalOpenTheCapitalScreenOnEachTick)
     tick();  // now beside it, still heading north
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 1);
     EXPECT_TRUE(s.capitalf);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Timer1Interval, 1);
     for (int i = 0; i < 7; ++i) {
         tick();
@@ -47,7 +47,7 @@ TEST_F(ArrivalTest, StepsNorthIntoACapitalOpenTheCapitalScreenOnEachTick)
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 8);
     tick();  // the step completes on the capital's cell
     EXPECT_EQ(hikerY(), 71);
-    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 8);
 }
 
@@ -84,7 +84,7 @@ TEST_P(RomeSideTest, OnlyItsSidesOpenTheScreen)
     release(c.key);
     tick();
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), c.opens ? 1 : 0);
-    EXPECT_EQ(s.WantDir, c.opens ? 0 : s.MoveDir);
+    EXPECT_EQ(s.WantDir, c.opens ? Direction::None : s.MoveDir);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rome, RomeSideTest,
@@ -98,7 +98,7 @@ TEST_F(ArrivalTest, ASouthwardHikerWalksOverRome)
     release(Down);
     tick(16);
     EXPECT_EQ(hikerY(), 72);
-    EXPECT_EQ(s.MoveDir, 2);
+    EXPECT_EQ(s.MoveDir, Direction::South);
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 0);
 }
 
@@ -134,7 +134,7 @@ TEST_P(CityTurnsAwayTest, SendsTheHikerOnToACapital)
     EXPECT_EQ(ui.count("show", "TChokkoDlg"), 1);
     EXPECT_EQ(ui.count("show", "TCapitalDlg"), 0);
     EXPECT_TRUE(s.capitalf);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Timer1Interval, 1);
 }
 
@@ -167,7 +167,7 @@ TEST_F(LondonTest, ArrivingInLondonWritesThreeLinesAndShowsTheGoal)
     EXPECT_EQ(line(13), "　　でも、もうやらない。");
     EXPECT_EQ(line(14), "end");
     EXPECT_FALSE(s.londonf);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(ui.count("show", "TLondonDlg"), 1);
     EXPECT_EQ(travel.Timer1Interval, 500);  // the walk's own: London sets none
 }
@@ -202,10 +202,10 @@ TEST_F(LondonTest, AfterQuittingInLondonTheMainWindowIsAskedToClose)
 TEST_F(JourneyTest, AnEmptyPurseShowsTheEndOnEveryTick)
 {
     s.yen = 0;
-    s.WantDir = 3;
+    s.WantDir = Direction::West;
     tick(3);
     EXPECT_EQ(ui.count("show", "TEndDlg"), 3);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
 }
 
 TEST_F(JourneyTest, BeforeLeavingTheFirstCityAnEmptyPurseEndsNothing)

@@ -24,8 +24,8 @@ TEST_F(BounceTest, ARefusedStepTurnsBackAndKeepsTheWish)
     tick(7);
     EXPECT_EQ(hikerY(), 118);
     tick();  // the sea ahead
-    EXPECT_EQ(s.MoveDir, 2);
-    EXPECT_EQ(s.WantDir, 1);
+    EXPECT_EQ(s.MoveDir, Direction::South);
+    EXPECT_EQ(s.WantDir, Direction::North);
     EXPECT_EQ(s.ScrollY, 18);
     EXPECT_EQ(s.bounceCount, 1);
     EXPECT_EQ(travel.Timer1Interval, 10);
@@ -37,8 +37,8 @@ TEST_F(BounceTest, TheHikerWalksBackOneCellAndTriesAgain)
     tick(8);
     tick();  // refused at (240, 118)
     tick(7);
-    EXPECT_EQ(hikerY(), 119);  // back one cell
-    EXPECT_EQ(s.MoveDir, 1);   // and north again
+    EXPECT_EQ(hikerY(), 119);                // back one cell
+    EXPECT_EQ(s.MoveDir, Direction::North);  // and north again
     tick(8);
     EXPECT_EQ(hikerY(), 118);
     tick();
@@ -63,8 +63,8 @@ TEST_F(BounceTest, AfterThe32ndRefusalTheHikerStopsOffTheGrid)
     release(Up);
     tick(8);
     tick();
-    EXPECT_EQ(s.MoveDir, 0);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(s.bounceCount, 0);
     EXPECT_EQ(s.ScrollY, 18);
     tick(5);

@@ -13,8 +13,8 @@ protected:
     CrossingTest()
     {
         useMap(TestMap().fill(200, 100, 240, 140, Japan).fill(242, 100, 255, 140, Korea));
-        s.PN = Korea;
-        s.PNA = s.PNB = Korea;
+        s.leg.PN = Korea;
+        s.leg.PNA = s.leg.PNB = Korea;
         s.sosin1 = true;
         s.buy = true;
         s.jusin3 = true;
@@ -27,7 +27,7 @@ TEST_F(CrossingTest, NothingHappensTwoCellsAway)
 {
     tick();
     EXPECT_FALSE(s.nyukoku);
-    EXPECT_EQ(s.PP, Japan);
+    EXPECT_EQ(s.leg.PP, Japan);
 }
 
 TEST_F(CrossingTest, TheCrossingComesOneCellEarly)
@@ -35,9 +35,9 @@ TEST_F(CrossingTest, TheCrossingComesOneCellEarly)
     game.world = TestMap().fill(200, 100, 240, 140, Japan).fill(241, 100, 255, 140, Korea).grid();
     tick();
     EXPECT_TRUE(s.nyukoku);
-    EXPECT_EQ(s.PP, Korea);
-    EXPECT_EQ(s.PPA, Korea);
-    EXPECT_EQ(s.PPB, Korea);
+    EXPECT_EQ(s.leg.PP, Korea);
+    EXPECT_EQ(s.leg.PPA, Korea);
+    EXPECT_EQ(s.leg.PPB, Korea);
     EXPECT_EQ(hikerX(), 240);
 }
 
@@ -78,9 +78,9 @@ TEST_F(CrossingTest, OnceAcrossTheOldCountryIsNoRoad)
     s.noRide = 1;
     release(Left);
     tick();
-    EXPECT_EQ(s.PP, Korea);
+    EXPECT_EQ(s.leg.PP, Korea);
     EXPECT_EQ(s.bounceCount, 1);
-    EXPECT_EQ(s.MoveDir, 4);
+    EXPECT_EQ(s.MoveDir, Direction::East);
 }
 
 class OtherRegionTest : public CrossingTest, public ::testing::WithParamInterface<bool> {};
@@ -89,7 +89,7 @@ class OtherRegionTest : public CrossingTest, public ::testing::WithParamInterfac
 // cell only.
 TEST_P(OtherRegionTest, CountsUnderfootOnly)
 {
-    (GetParam() ? s.PNB : s.PNA) = Russia;
+    (GetParam() ? s.leg.PNB : s.leg.PNA) = Russia;
     game.world = TestMap().fill(200, 100, 240, 140, Japan).set(241, 119, Russia).grid();
     tick();
     EXPECT_FALSE(s.nyukoku);
@@ -104,16 +104,16 @@ TEST_F(CrossingTest, OnlyOneCrossingPerLeg)
 {
     s.MapX = 226;
     tick();
-    s.PN = Russia;
-    s.PNA = s.PNB = Russia;
+    s.leg.PN = Russia;
+    s.leg.PNA = s.leg.PNB = Russia;
     useMap(TestMap().fill(0, 0, 255, 255, Russia));
     tick();
-    EXPECT_EQ(s.PP, Korea);
+    EXPECT_EQ(s.leg.PP, Korea);
 }
 
 TEST_F(CrossingTest, ALegWithinTheCountryNeverCrosses)
 {
-    s.PN = Japan;
+    s.leg.PN = Japan;
     s.MapX = 226;
     tick();
     EXPECT_FALSE(s.nyukoku);
@@ -137,8 +137,8 @@ TEST_F(CrossingTest, ALostPassportPostponesTheEntryLine)
 TEST_F(CrossingTest, NoEntryLineWhileTheLegLeadsElsewhere)
 {
     useMap(TestMap().fill(0, 0, 255, 255, Korea));
-    s.PP = s.PPA = s.PPB = Korea;
-    s.PN = s.PNA = s.PNB = Russia;
+    s.leg.PP = s.leg.PPA = s.leg.PPB = Korea;
+    s.leg.PN = s.leg.PNA = s.leg.PNB = Russia;
     s.nyukoku = true;
     s.nyu = true;
     tick();
@@ -162,7 +162,7 @@ TEST_P(CountryCaptionTest, ShowsTheCountryAndSetsItsOdds)
 {
     const CaptionCase& c = GetParam();
     useMap(TestMap().fill(0, 0, 255, 255, c.cell));
-    s.PP = s.PN = c.pp;
+    s.leg.PP = s.leg.PN = c.pp;
     s.HaveCard = c.haveCard;
     s.hitchOdds = 99;
     travel.Label5.Caption = "（前の国）";
@@ -197,7 +197,7 @@ class EntryLineTest : public JourneyTest, public ::testing::WithParamInterface<E
 TEST_P(EntryLineTest, TheRowsEntryLineIsWritten)
 {
     useMap(TestMap().fill(0, 0, 255, 255, WaterTile));
-    s.PP = s.PN = RegionCodes(GetParam().entry);
+    s.leg.PP = s.leg.PN = RegionCodes(GetParam().entry);
     s.nyu = true;
     tick();
     EXPECT_EQ(lastLine(), GetParam().line);
@@ -212,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, EntryLineTest,
 TEST_F(JourneyTest, SingaporeHasNoEntryLine)
 {
     useMap(TestMap().fill(0, 0, 255, 255, WaterTile));
-    s.PP = s.PN = Singapore;
+    s.leg.PP = s.leg.PN = Singapore;
     s.nyu = true;
     tick();
     EXPECT_TRUE(s.nyu);

@@ -123,10 +123,10 @@ TEST_P(CalendarLineTest, WritesTheOccasionsLineAfterTheHeading)
 {
     const DateCase& c = GetParam();
     s.mNow = c.startDate;
-    s.PP = s.PN = Korea;
+    s.leg.PP = s.leg.PN = Korea;
     walkToTheEndOfDay(1);
     game.diary.put(4, "　　（前の日の記事）");
-    s.MoveDir = s.WantDir = static_cast<std::uint8_t>(c.direction);
+    s.MoveDir = s.WantDir = c.direction;
     tick();
     EXPECT_TRUE(line(6).starts_with("2日目　")) << line(6);
     EXPECT_EQ(line(7), c.line.empty() ? " " : c.line);
@@ -178,8 +178,8 @@ TEST_P(ChristmasTest, OnlyANorthRefusalBesideJapanIsSilent)
                .fill(0, 100, 255, 140, Korea)
                .set(240, 118, c.northOfHiker)
                .set(240, 120, WaterTile));
-    s.PP = s.PN = Korea;
-    s.PS = c.extraRoad;
+    s.leg.PP = s.leg.PN = Korea;
+    s.leg.PS = c.extraRoad;
     s.mNow = "97/12/23";
     walkToTheEndOfDay(1);
     game.diary.put(4, "　　（前の日の記事）");
@@ -259,7 +259,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(JourneyDiaryTest, TheNamedShipCarriesThePlayersName)
 {
     useMap(TestMap().fill(0, 100, 255, 140, Japan).set(240, 120, WaterTile));
-    s.PS = WaterTile;
+    s.leg.PS = WaterTile;
     s.Namae = "太郎";
     clock.milliseconds = millisecondsDrawing(2, 1);
     release(Down);
@@ -270,8 +270,8 @@ TEST_F(JourneyDiaryTest, TheNamedShipCarriesThePlayersName)
 TEST_F(JourneyDiaryTest, HorseAndCamelAreAnnouncedOnMounting)
 {
     useMap(TestMap().fill(0, 100, 255, 140, China));
-    s.PP = s.PN = China;
-    s.PPA = s.PNA = ChinaSecond;
+    s.leg.PP = s.leg.PN = China;
+    s.leg.PPA = s.leg.PNA = ChinaSecond;
     s.HaveRakuda = true;
     release(Right);
     tick();
@@ -292,7 +292,7 @@ TEST_F(JourneyDiaryTest, AFullDiaryLosesEntriesQuietly)
     tick(3);
     EXPECT_EQ(s.dd, 1501);
     EXPECT_EQ(line(1499), "");
-    EXPECT_EQ(s.MoveDir, 4);
+    EXPECT_EQ(s.MoveDir, Direction::East);
 }
 
 }  // namespace

@@ -16,13 +16,13 @@ protected:
 TEST_F(DirectionTest, ReleasingUpStartsAtOnceAndGoesOn)
 {
     release(Up);
-    EXPECT_EQ(s.MoveDir, 1);
+    EXPECT_EQ(s.MoveDir, Direction::North);
     tick();
     EXPECT_EQ(s.ScrollY, 14);
     tick(7);
     EXPECT_EQ(s.MapY, 104);
     EXPECT_EQ(s.ScrollY, 16);
-    EXPECT_EQ(s.MoveDir, 1);
+    EXPECT_EQ(s.MoveDir, Direction::North);
     tick();
     EXPECT_EQ(s.ScrollY, 14);
 }
@@ -32,10 +32,10 @@ TEST_F(DirectionTest, AKeyPressDuringAMoveStopsOnTheNextCell)
     release(Right);
     tick(3);
     press(Right);
-    EXPECT_EQ(s.MoveDir, 4);
+    EXPECT_EQ(s.MoveDir, Direction::East);
     tick(5);
     EXPECT_EQ(s.MapX, 226);
-    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
     EXPECT_EQ(s.ScrollX, 16);
     EXPECT_EQ(s.ScrollY, 16);
     tick(3);
@@ -48,12 +48,12 @@ TEST_F(DirectionTest, ATurnWaitsForTheCellBoundary)
     release(Up);
     tick(2);
     release(Left);
-    EXPECT_EQ(s.MoveDir, 1);
-    EXPECT_EQ(s.WantDir, 3);
+    EXPECT_EQ(s.MoveDir, Direction::North);
+    EXPECT_EQ(s.WantDir, Direction::West);
     tick(6);
     EXPECT_EQ(s.MapY, 104);
     EXPECT_EQ(s.MapX, 225);
-    EXPECT_EQ(s.MoveDir, 3);
+    EXPECT_EQ(s.MoveDir, Direction::West);
     tick(8);
     EXPECT_EQ(s.MapX, 224);
 }
@@ -111,7 +111,7 @@ TEST_F(DirectionTest, DeactivationStopsAtTheNextBoundaryAndTicksAtOnce)
     travel.FormDeactivate();
     EXPECT_EQ(travel.Timer1Interval, 1);
     tick(6);
-    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
     EXPECT_EQ(s.MapY, 106);
 }
 

@@ -61,10 +61,10 @@ TEST_F(DriverTest, KeysArriveBeforeTheirTick)
         {0, Action::Release, Right}, {3, Action::Press, Right}, {10, Action::Release, Left}};
     driver.run(10, keys);
     EXPECT_EQ(s.MapX, 226);
-    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.MoveDir, Direction::None);
     EXPECT_LE(s.yen, 100000 - 100 - 3 * 30);  // three steps on foot, then the press
     driver.run(1, std::span(keys).subspan(2));
-    EXPECT_EQ(s.MoveDir, 3);
+    EXPECT_EQ(s.MoveDir, Direction::West);
     EXPECT_EQ(driver.ticks(), 11);
 }
 

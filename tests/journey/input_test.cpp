@@ -6,18 +6,18 @@ namespace {
 
 TEST_F(JourneyTest, AnyKeyPressIsAHitchhikingGestureThatCosts100Yen)
 {
-    s.WantDir = 2;
+    s.WantDir = Direction::South;
     s.travelSpeed = RideSpeed;
     travel.Label3.Caption = "船上";
     s.yen = 0;
     press(16);  // Shift
     EXPECT_EQ(s.yen, -100);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(s.travelSpeed, Walking);
     EXPECT_EQ(travel.Label3.Caption, "");
     game.Travel.FormKeyUp(16);
-    EXPECT_EQ(s.WantDir, 0);
-    EXPECT_EQ(s.MoveDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
+    EXPECT_EQ(s.MoveDir, Direction::None);
 }
 
 // Holding a key down repeats the press, and each costs again.
@@ -65,8 +65,8 @@ TEST_P(MarkerTest, AKeyPressPutsTheMarkerBackToWalkingExceptAtSeaUpHighOrMounted
 {
     const MarkerCase& c = GetParam();
     useMap(TestMap().set(240, 119, c.cell));
-    s.PPA = JapanAlps;
-    s.PPB = ChinaSecond;
+    s.leg.PPA = JapanAlps;
+    s.leg.PPB = ChinaSecond;
     s.HaveUma = c.horse;
     s.HaveRakuda = c.camel;
     travel.Shape1Color = colors::Red;
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct ArrowCase {
     int key;
-    std::uint8_t direction;
+    Direction direction;
 };
 
 class ArrowTest : public JourneyTest, public ::testing::WithParamInterface<ArrowCase> {};
@@ -100,22 +100,24 @@ TEST_P(ArrowTest, ReleasingAnArrowAsksItsDirectionAndStartsAStandingHiker)
 
 TEST_P(ArrowTest, AMovingHikerKeepsHisDirectionUntilTheBoundary)
 {
-    s.MoveDir = GetParam().direction == 1 ? 2 : 1;
-    const std::uint8_t moving = s.MoveDir;
+    s.MoveDir = GetParam().direction == Direction::North ? Direction::South : Direction::North;
+    const Direction moving = s.MoveDir;
     release(GetParam().key);
     EXPECT_EQ(s.WantDir, GetParam().direction);
     EXPECT_EQ(s.MoveDir, moving);
 }
 
 INSTANTIATE_TEST_SUITE_P(Arrows, ArrowTest,
-                         ::testing::Values(ArrowCase{Up, 1}, ArrowCase{Down, 2}, ArrowCase{Left, 3},
-                                           ArrowCase{Right, 4}));
+                         ::testing::Values(ArrowCase{Up, Direction::North},
+                                           ArrowCase{Down, Direction::South},
+                                           ArrowCase{Left, Direction::West},
+                                           ArrowCase{Right, Direction::East}));
 
 TEST_F(JourneyTest, PauseStopsAndTurnsRed)
 {
-    s.WantDir = 3;
+    s.WantDir = Direction::West;
     travel.Label1Click();
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Label1.fontColor, colors::Red);
     travel.Label1Click();
     EXPECT_EQ(travel.Label1.fontColor, colors::Red);
@@ -123,9 +125,9 @@ TEST_F(JourneyTest, PauseStopsAndTurnsRed)
 
 TEST_F(JourneyTest, TheQuestionMarkStopsAndOpensHelpModally)
 {
-    s.WantDir = 3;
+    s.WantDir = Direction::West;
     travel.Label6Click();
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(ui.count("showModal", "THelpDlg"), 1);
 }
 

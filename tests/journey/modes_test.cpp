@@ -22,8 +22,8 @@ protected:
     // China with a separate second region, so that animals can be ridden.
     void SetUp() override
     {
-        s.PP = s.PN = China;
-        s.PPA = s.PNA = ChinaSecond;
+        s.leg.PP = s.leg.PN = China;
+        s.leg.PPA = s.leg.PNA = ChinaSecond;
         useMap(TestMap().fill(230, 110, 250, 130, China).set(241, 119, GetParam().cellAhead));
         GetParam().setUp(s);
         release(Right);
@@ -59,35 +59,35 @@ TEST_P(ModeTest, ACellTakesEightTicksAndEndsOnTheBoundaryInterval)
 
 void nothing(GameState&) {}
 
-INSTANTIATE_TEST_SUITE_P(Modes, ModeTest,
-                         ::testing::Values(ModeCase{"Walking", [](GameState& s) { s.noRide = 1; },
-                                                    China, 120, 30, "徒歩", colors::Purple, 500},
-                                           ModeCase{"ShoeWalking",
-                                                    [](GameState& s) {
-                                                        s.noRide = 1;
-                                                        s.HaveKutu = true;
-                                                    },
-                                                    China, 60, 30, "徒歩", colors::Navy, 250},
-                                           ModeCase{"Camel",
-                                                    [](GameState& s) { s.HaveRakuda = true; },
-                                                    China, 30, 60, "ラクダ", colors::Yellow, 125},
-                                           ModeCase{"Horse", [](GameState& s) { s.HaveUma = true; },
-                                                    China, 20, 60, "馬上", colors::Green, 100},
-                                           ModeCase{"HorseBeforeCamel",
-                                                    [](GameState& s) {
-                                                        s.HaveUma = true;
-                                                        s.HaveRakuda = true;
-                                                    },
-                                                    China, 20, 60, "馬上", colors::Green, 100},
-                                           ModeCase{"Ride", nothing, China, 10, 0,
-                                                    "ヒッチハイクに成功", colors::Red, 50},
-                                           ModeCase{"RideIntoACapital", nothing, CapitalTile, 10, 0,
-                                                    "ヒッチハイクに成功", colors::Red, 50},
-                                           ModeCase{"Ship", [](GameState& s) { s.PS = WaterTile; },
-                                                    WaterTile, 10, 300, "船上", colors::Teal, 50},
-                                           ModeCase{"ClimbingTheMountains", nothing, ChinaSecond,
-                                                    480, 30, "山登り", colors::White, 2000}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Modes, ModeTest,
+    ::testing::Values(ModeCase{"Walking", [](GameState& s) { s.noRide = 1; }, China, 120, 30,
+                               "徒歩", colors::Purple, 500},
+                      ModeCase{"ShoeWalking",
+                               [](GameState& s) {
+                                   s.noRide = 1;
+                                   s.HaveKutu = true;
+                               },
+                               China, 60, 30, "徒歩", colors::Navy, 250},
+                      ModeCase{"Camel", [](GameState& s) { s.HaveRakuda = true; }, China, 30, 60,
+                               "ラクダ", colors::Yellow, 125},
+                      ModeCase{"Horse", [](GameState& s) { s.HaveUma = true; }, China, 20, 60,
+                               "馬上", colors::Green, 100},
+                      ModeCase{"HorseBeforeCamel",
+                               [](GameState& s) {
+                                   s.HaveUma = true;
+                                   s.HaveRakuda = true;
+                               },
+                               China, 20, 60, "馬上", colors::Green, 100},
+                      ModeCase{"Ride", nothing, China, 10, 0, "ヒッチハイクに成功", colors::Red,
+                               50},
+                      ModeCase{"RideIntoACapital", nothing, CapitalTile, 10, 0,
+                               "ヒッチハイクに成功", colors::Red, 50},
+                      ModeCase{"Ship", [](GameState& s) { s.leg.PS = WaterTile; }, WaterTile, 10,
+                               300, "船上", colors::Teal, 50},
+                      ModeCase{"ClimbingTheMountains", nothing, ChinaSecond, 480, 30, "山登り",
+                               colors::White, 2000}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // The first day of the journey is day 1; each 1440 minutes make the next.
 TEST_F(JourneyTest, WalkingACellCosts240YenAnd960Minutes)
@@ -129,8 +129,8 @@ TEST_F(JourneyTest, ARideWestwardShowsTheIndentedCaption)
 TEST_F(JourneyTest, ARideAfterAKeyPressIsAnnouncedAgain)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Bangladesh));
-    s.PP = s.PN = Bangladesh;
-    s.PPA = s.PNA = 0;  // no mountains, which would keep the marker
+    s.leg.PP = s.leg.PN = Bangladesh;
+    s.leg.PPA = s.leg.PNA = 0;  // no mountains, which would keep the marker
     release(Right);
     tick(8);
     press(Right);
@@ -175,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(Limits, RideLengthTest,
 TEST_F(JourneyTest, BoardingAShipLeavesTheCamelAndEndsTheRide)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, WaterTile));
-    s.PS = WaterTile;
+    s.leg.PS = WaterTile;
     s.HaveRakuda = true;
     release(Right);
     tick();
@@ -198,8 +198,8 @@ class RoadTest : public JourneyTest, public ::testing::WithParamInterface<RoadCa
 TEST_P(RoadTest, OnlyTheLegsCodesAreRoads)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, GetParam().ahead));
-    s.PN = s.PNA = s.PNB = Korea;
-    s.PPB = ChinaSecond;
+    s.leg.PN = s.leg.PNA = s.leg.PNB = Korea;
+    s.leg.PPB = ChinaSecond;
     s.nyukoku = true;
     s.noRide = 1;
     release(Right);
@@ -220,7 +220,7 @@ TEST_F(JourneyTest, WaterIsRefusedOnALegWithoutASea)
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, WaterTile));
     release(Right);
     tick();
-    EXPECT_EQ(s.MoveDir, 3);  // turned back west
+    EXPECT_EQ(s.MoveDir, Direction::West);  // turned back west
     EXPECT_EQ(s.ScrollX, 14);
 }
 
@@ -244,14 +244,14 @@ TEST_F(JourneyTest, MountainsAreClimbedSlowlyWithALineEveryFourthTick)
 TEST_F(JourneyTest, TheDestinationsMountainsAreClimbedToo)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Japan).set(241, 119, ChinaSecond));
-    s.PN = China;
-    s.PNA = ChinaSecond;
+    s.leg.PN = China;
+    s.leg.PNA = ChinaSecond;
     s.noRide = 1;
     release(Right);
     tick();
     EXPECT_EQ(travel.Label3.Caption, "山登り");
     EXPECT_EQ(s.bounceCount, 0);
-    EXPECT_EQ(s.PP, Japan);
+    EXPECT_EQ(s.leg.PP, Japan);
 }
 
 TEST_F(JourneyTest, WithSneakersTheMountainsAreRefused)
@@ -260,7 +260,7 @@ TEST_F(JourneyTest, WithSneakersTheMountainsAreRefused)
     s.HaveKutu = true;
     release(Right);
     tick();
-    EXPECT_EQ(s.MoveDir, 3);
+    EXPECT_EQ(s.MoveDir, Direction::West);
     EXPECT_EQ(s.bounceCount, 1);
 }
 
@@ -283,7 +283,7 @@ TEST_F(JourneyTest, ARideResumesAfterAClimb)
 TEST_F(JourneyTest, AHorseWhereItCannotBeRiddenLeavesTheModeUnchanged)
 {
     useMap(TestMap().fill(230, 110, 250, 130, Korea));
-    s.PP = s.PN = s.PPA = s.PNA = Korea;
+    s.leg.PP = s.leg.PN = s.leg.PPA = s.leg.PNA = Korea;
     s.HaveUma = true;
     s.costRate = 2;
     travel.Shape1Color = colors::Green;
@@ -302,8 +302,8 @@ TEST_F(JourneyTest, AHorseWhereItCannotBeRiddenLeavesTheModeUnchanged)
 TEST_F(JourneyTest, AHorseIsNotRiddenIntoTheMountains)
 {
     useMap(TestMap().fill(230, 110, 250, 130, China).set(241, 119, ChinaSecond));
-    s.PP = s.PN = China;
-    s.PPA = s.PNA = ChinaSecond;
+    s.leg.PP = s.leg.PN = China;
+    s.leg.PPA = s.leg.PNA = ChinaSecond;
     s.HaveUma = true;
     release(Right);
     tick();

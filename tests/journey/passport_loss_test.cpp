@@ -11,9 +11,9 @@ protected:
     PassportLossTest()
     {
         useMap(TestMap().fill(0, 0, 255, 255, Korea));
-        s.PP = Korea;
-        s.PPA = s.PPB = 0;
-        s.PN = s.PNA = s.PNB = Russia;
+        s.leg.PP = Korea;
+        s.leg.PPA = s.leg.PPB = 0;
+        s.leg.PN = s.leg.PNA = s.leg.PNB = Russia;
         losingClockFor(1);
     }
 
@@ -26,16 +26,16 @@ protected:
 
 TEST_F(PassportLossTest, StandingStillTheFirstLossSendsTheHikerBack)
 {
-    s.WantDir = 4;
+    s.WantDir = Direction::East;
     tick();
     EXPECT_TRUE(s.lostf);
-    EXPECT_EQ(s.WantDir, 0);
+    EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Timer1Interval, 1);
     EXPECT_EQ(
         lastLine(),
         "　　何てこった、パスポートをなくしてしまった。やむなく日本大使館のある首都に戻ることにする。トホホ。");
     EXPECT_EQ(line(s.dd + 1), "end");
-    EXPECT_EQ(s.PN, Korea);
+    EXPECT_EQ(s.leg.PN, Korea);
     EXPECT_EQ(s.kk, 2);
     EXPECT_EQ(ui.count("show", "TLostDlg"), 1);
 }
@@ -58,7 +58,7 @@ TEST_P(LossLineTest, TheLineTellsFirstOrAgainAndWhereTo)
 {
     losingClockFor(GetParam().kk);
     if (!GetParam().headingAbroad)
-        s.PN = Korea;
+        s.leg.PN = Korea;
     tick();
     EXPECT_EQ(lastLine(), GetParam().line);
 }
@@ -94,7 +94,7 @@ TEST_P(SafePlaceTest, ThePassportIsNeverLostHere)
     map.fill(0, 0, 255, 255, Korea);
     GetParam().paint(map);
     useMap(map);
-    s.PP = GetParam().pp;
+    s.leg.PP = GetParam().pp;
     tick();
     EXPECT_FALSE(s.lostf);
 }
@@ -136,7 +136,7 @@ TEST_F(PassportLossTest, NineLossesLeaveAChanceAboveZero)
     for (int loss = 0; loss < 9; ++loss) {
         losingClockFor(s.kk);
         s.lostf = false;
-        s.PN = Russia;
+        s.leg.PN = Russia;
         tick();
         ASSERT_TRUE(s.lostf) << loss;
     }

@@ -17,11 +17,6 @@ namespace {
 constexpr Direction Directions[] = {Direction::North, Direction::South, Direction::West,
                                     Direction::East};
 
-std::uint8_t dir(Direction d)
-{
-    return static_cast<std::uint8_t>(d);
-}
-
 // --- Arrival spots ---
 
 TEST(ArrivalSpotsTest, Counts)
@@ -63,7 +58,7 @@ TEST_P(CapitalStepTest, EntersOnlyByTheSpotsDirections)
             --x;
             break;
     }
-    EXPECT_EQ(spotEntered(CapitalSpots, x, y, dir(c.step)), c.enters ? &*spot : nullptr);
+    EXPECT_EQ(spotEntered(CapitalSpots, x, y, c.step), c.enters ? &*spot : nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Capitals, CapitalStepTest,
@@ -81,11 +76,11 @@ INSTANTIATE_TEST_SUITE_P(Capitals, CapitalStepTest,
 TEST(ArrivalSpotsTest, TheStepMustLeadIntoTheSpot)
 {
     // Beside Tokyo (245, 118) but stepping away from it, or standing still.
-    EXPECT_EQ(spotEntered(CapitalSpots, 246, 118, dir(Direction::East)), nullptr);
-    EXPECT_EQ(spotEntered(CapitalSpots, 246, 118, dir(Direction::None)), nullptr);
-    EXPECT_EQ(spotEntered(CapitalSpots, 245, 118, dir(Direction::West)), nullptr);
-    EXPECT_EQ(spotEntered(CitySpots, 245, 118, dir(Direction::West)), nullptr);
-    const Spot* osaka = spotEntered(CitySpots, 241, 125, dir(Direction::West));
+    EXPECT_EQ(spotEntered(CapitalSpots, 246, 118, Direction::East), nullptr);
+    EXPECT_EQ(spotEntered(CapitalSpots, 246, 118, Direction::None), nullptr);
+    EXPECT_EQ(spotEntered(CapitalSpots, 245, 118, Direction::West), nullptr);
+    EXPECT_EQ(spotEntered(CitySpots, 245, 118, Direction::West), nullptr);
+    const Spot* osaka = spotEntered(CitySpots, 241, 125, Direction::West);
     ASSERT_NE(osaka, nullptr);
     EXPECT_EQ(osaka->name, "大阪");
 }
@@ -93,11 +88,11 @@ TEST(ArrivalSpotsTest, TheStepMustLeadIntoTheSpot)
 TEST(ArrivalSpotsTest, LondonIsEnteredFromAllFourSides)
 {
     const std::span<const Spot> london(&LondonCell, 1);
-    EXPECT_EQ(spotEntered(london, 54, 38, dir(Direction::North)), &LondonCell);
-    EXPECT_EQ(spotEntered(london, 54, 36, dir(Direction::South)), &LondonCell);
-    EXPECT_EQ(spotEntered(london, 55, 37, dir(Direction::West)), &LondonCell);
-    EXPECT_EQ(spotEntered(london, 53, 37, dir(Direction::East)), &LondonCell);
-    EXPECT_EQ(spotEntered(london, 53, 37, dir(Direction::North)), nullptr);
+    EXPECT_EQ(spotEntered(london, 54, 38, Direction::North), &LondonCell);
+    EXPECT_EQ(spotEntered(london, 54, 36, Direction::South), &LondonCell);
+    EXPECT_EQ(spotEntered(london, 55, 37, Direction::West), &LondonCell);
+    EXPECT_EQ(spotEntered(london, 53, 37, Direction::East), &LondonCell);
+    EXPECT_EQ(spotEntered(london, 53, 37, Direction::North), nullptr);
 }
 
 // --- Country entry table ---

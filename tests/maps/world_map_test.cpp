@@ -40,7 +40,7 @@ TEST_F(WorldMapTest, AtTheStartJapanIsYellowTheGoalAquaAndTheViewFramedAroundThe
     };
     for (const auto& [cell, colour] : expected)
         EXPECT_EQ(at(cell[0], cell[1]), colour) << cell[0] << "," << cell[1];
-    s.PN = testing::Korea;
+    s.leg.PN = testing::Korea;
     EXPECT_EQ(at(227, 126), colors::Teal);
 }
 

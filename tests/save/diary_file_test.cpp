@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,16 +28,16 @@ const std::string FirstDayBytes =
     "end\r\n";
 
 // Loading the game reads the file's bytes and puts their lines into the store.
-std::optional<std::string> loadInto(const std::filesystem::path& file, Diary& diary)
+Result<> loadInto(const std::filesystem::path& file, Diary& diary)
 {
     std::string bytes;
     if (const ReadFault fault = readDiaryBytes(file, bytes); fault != ReadFault::None)
-        return diaryReadMessage(fault, file);
-    std::vector<std::string> lines;
-    std::optional<std::string> error = diaryFromBytes(file, bytes, lines);
-    if (!error)
-        diary.replaceAll(lines);
-    return error;
+        return Failure{diaryReadMessage(fault, file)};
+    Result<std::vector<std::string>> lines = diaryFromBytes(file, bytes);
+    if (!lines)
+        return Failure{lines.message()};
+    diary.replaceAll(*lines);
+    return {};
 }
 
 class DiaryFileTest : public ::testing::Test {
@@ -57,7 +56,7 @@ TEST_F(DiaryFileTest, LinesAreShiftJisEachEndedByCrLf)
 TEST_F(DiaryFileTest, TheWholeStoreIsWrittenLineForLine)
 {
     Diary diary;
-    ASSERT_FALSE(saveDiaryFile(file, diary.lines()));
+    ASSERT_TRUE(saveDiaryFile(file, diary.lines()));
     const std::string bytes = readBytes(file);
     // Line 0 empty, the two start-up lines, then 1497 empty lines.
     const std::string start =
@@ -74,17 +73,17 @@ TEST_F(DiaryFileTest, ASavedDiaryLoadsBackUnchanged)
     for (int i = 0; i < 40; ++i)
         saved.append(dd, "　　" + std::to_string(i) + "日目、ﾋｯﾁﾊｲｸ成功。", Diary::EndTrailer);
     saved.put(1499, "最後の行");
-    ASSERT_FALSE(saveDiaryFile(file, saved.lines()));
+    ASSERT_TRUE(saveDiaryFile(file, saved.lines()));
 
     Diary loaded;
-    ASSERT_FALSE(loadInto(file, loaded));
+    ASSERT_TRUE(loadInto(file, loaded));
     EXPECT_EQ(loaded.lines(), saved.lines());
 }
 
 TEST_F(DiaryFileTest, SavingReplacesTheOldFileAndLeavesNoTemporaryFile)
 {
     writeBytes(file, std::string(10000, 'x'));
-    ASSERT_FALSE(saveDiaryFile(file, FirstDay));
+    ASSERT_TRUE(saveDiaryFile(file, FirstDay));
     EXPECT_EQ(readBytes(file), FirstDayBytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
@@ -96,18 +95,18 @@ TEST_F(DiaryFileTest, ALineShiftJisCannotHoldIsNamedAndTheOldFileKept)
     writeBytes(file, FirstDayBytes);
     std::vector<std::string> lines = FirstDay;
     lines[4] = "　　𠮷野家で食事";
-    const auto error = saveDiaryFile(file, lines);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("5行目"), std::string::npos) << *error;
-    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    const auto result = saveDiaryFile(file, lines);
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.message().find("5行目"), std::string::npos) << result.message();
+    EXPECT_NE(result.message().find("Nikki.txt"), std::string::npos) << result.message();
     EXPECT_EQ(readBytes(file), FirstDayBytes);
 }
 
 TEST_F(DiaryFileTest, AFolderThatCannotBeWrittenIsReported)
 {
-    const auto error = saveDiaryFile(dir / "no such folder" / "Nikki.txt", FirstDay);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("書き込めませんでした"), std::string::npos) << *error;
+    const auto result = saveDiaryFile(dir / "no such folder" / "Nikki.txt", FirstDay);
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.message().find("書き込めませんでした"), std::string::npos) << result.message();
 }
 
 struct LineEndCase {
@@ -122,7 +121,7 @@ TEST_P(DiaryFileLineEnds, AreAllRead)
 {
     writeBytes(file, GetParam().bytes);
     Diary diary;
-    ASSERT_FALSE(loadInto(file, diary));
+    ASSERT_TRUE(loadInto(file, diary));
     EXPECT_EQ(diary.get(0), "");
     EXPECT_EQ(diary.get(1), "　　　虹子日記");
     EXPECT_EQ(diary.get(2), "end");
@@ -147,7 +146,7 @@ TEST_F(DiaryFileTest, AFileOfMoreThan1500LinesFillsTheStoreAndNoMore)
         bytes += std::to_string(i) + "\r\n";
     writeBytes(file, bytes);
     Diary diary;
-    ASSERT_FALSE(loadInto(file, diary));
+    ASSERT_TRUE(loadInto(file, diary));
     EXPECT_EQ(diary.get(0), "0");
     EXPECT_EQ(diary.get(1499), "1499");
 }
@@ -169,11 +168,11 @@ TEST_P(DiaryFileBroken, IsReportedAndChangesNothing)
     int notified = 0;
     diary.setObserver([&](int, int) { ++notified; });
 
-    const auto error = loadInto(file, diary);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("壊れています"), std::string::npos) << *error;
-    EXPECT_NE(error->find(GetParam().badLine), std::string::npos) << *error;
-    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    const auto result = loadInto(file, diary);
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.message().find("壊れています"), std::string::npos) << result.message();
+    EXPECT_NE(result.message().find(GetParam().badLine), std::string::npos) << result.message();
+    EXPECT_NE(result.message().find("Nikki.txt"), std::string::npos) << result.message();
     EXPECT_EQ(diary.lines(), before);
     EXPECT_EQ(notified, 0);
 }
@@ -190,9 +189,9 @@ TEST_F(DiaryFileTest, AMissingFileIsReportedAndChangesNothing)
 {
     Diary diary;
     const auto before = diary.lines();
-    const auto error = loadInto(file, diary);
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("Nikki.txt"), std::string::npos) << *error;
+    const auto result = loadInto(file, diary);
+    ASSERT_FALSE(result);
+    EXPECT_NE(result.message().find("Nikki.txt"), std::string::npos) << result.message();
     EXPECT_EQ(diary.lines(), before);
 }
 

@@ -207,7 +207,8 @@ TEST_F(SaveUnitTest, WhileAnotherCopyHoldsTheFolderNothingIsSavedOrLoadedUntilIt
     const std::string inUse = "もう一つのゲームが「" + dir.path().string() + "」を使っているため、";
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what + ui.calls[0].detail, "warning" + inUse + "保存できませんでした。");
-    EXPECT_EQ(saveDiaryFile(files.diary, game.diary.lines()), inUse + "保存できませんでした。");
+    EXPECT_EQ(saveDiaryFile(files.diary, game.diary.lines()).message(),
+              inUse + "保存できませんでした。");
     testing::FakeUi loadUi;
     Game loaded{loadUi, clock};
     loadGame(loaded, files);

@@ -78,7 +78,7 @@ TEST_F(TelegramsAndBank, TheAnswerWaitsForTheNextBorderAndIsCreditedOnce)
     game.JusinDlg.FormShow();
     EXPECT_EQ(game.JusinDlg.Label1Caption, "電報は届いていません");
 
-    s.PN = Korea;
+    s.leg.PN = Korea;
     useMap(testing::TestMap().set(hikerX(), hikerY(), Korea));
     checkBorderCrossing(game);
     ASSERT_TRUE(s.jusin2);

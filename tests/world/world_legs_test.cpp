@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "capital/leg_state.h"
 #include "journey/arrival_spots.h"
 #include "journey/leg_search.h"
 #include "world/city_table.h"
@@ -21,7 +20,7 @@ inline constexpr int LegCount = 315;
 bool walkable(const WorldGrid& grid, const LegCodes& c, int x, int y, const Spot& goal)
 {
     GameState leg;
-    setLeg(leg, c);
+    leg.leg = c;
     return searchLeg(grid, leg, x, y, std::span{&goal, 1}).has_value();
 }
 

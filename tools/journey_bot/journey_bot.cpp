@@ -136,8 +136,8 @@ JourneyReport JourneyBot::play(long maxTicks)
     while (!report_ && ticks_ < maxTicks)
         tick();
     if (!report_)
-        fail(JourneyReport::Ending::Stuck, "the journey took more than " +
-                                               std::to_string(maxTicks) + " ticks");
+        fail(JourneyReport::Ending::Stuck,
+             "the journey took more than " + std::to_string(maxTicks) + " ticks");
     if (saveFiles_)
         saveDiaryFile(saveFiles_->diary, game_.diary.lines());
     report_->days = game_.state.dayNumber();
@@ -163,21 +163,21 @@ void JourneyBot::tick()
         return fail(JourneyReport::Ending::RuleBroken, *broken);
     watchman_.look(game_);
 
-    const bool moved = hikerX != game_.state.hikerX() || hikerY != game_.state.hikerY() ||
-                       day != game_.state.day;
+    const bool moved =
+        hikerX != game_.state.hikerX() || hikerY != game_.state.hikerY() || day != game_.state.day;
     ticksSinceProgress_ = moved ? 0 : ticksSinceProgress_ + 1;
     if (ticksSinceProgress_ > PatienceTicks)
-        return fail(JourneyReport::Ending::Stuck,
-                    "no step for " + std::to_string(PatienceTicks) + " ticks at (" +
-                        std::to_string(game_.state.hikerX()) + ", " +
-                        std::to_string(game_.state.hikerY()) + ")");
+        return fail(JourneyReport::Ending::Stuck, "no step for " + std::to_string(PatienceTicks) +
+                                                      " ticks at (" +
+                                                      std::to_string(game_.state.hikerX()) + ", " +
+                                                      std::to_string(game_.state.hikerY()) + ")");
 
     if (ui_.isOpen(WindowId::LostDlg))
         game_.LostDlg.OKBtnClick();
     if (ui_.isOpen(WindowId::ChokkoDlg))
         game_.ChokkoDlg.OKBtnClick();
     // The screen is dealt with once the hiker has stopped on the city's cell.
-    if (ui_.isOpen(WindowId::CapitalDlg) && game_.state.MoveDir == 0 && !report_)
+    if (ui_.isOpen(WindowId::CapitalDlg) && game_.state.MoveDir == Direction::None && !report_)
         actInCity();
 }
 
@@ -205,16 +205,16 @@ void JourneyBot::steer()
     }
     if (pathStep_ >= path_.size())
         return;
-    if (s.MoveDir == 0) {
+    if (s.MoveDir == Direction::None) {
         pressToward(path_[pathStep_]);
         return;
     }
     const bool lastStep = pathStep_ + 1 >= path_.size();
     const Direction wanted = lastStep ? path_[pathStep_] : path_[pathStep_ + 1];
     // A bounce turned him round.
-    if (static_cast<Direction>(s.MoveDir) != path_[pathStep_])
+    if (s.MoveDir != path_[pathStep_])
         return planLeg();
-    if (static_cast<Direction>(s.WantDir) != wanted || thumbsForARide())
+    if (s.WantDir != wanted || thumbsForARide())
         pressToward(wanted);
 }
 
@@ -223,7 +223,7 @@ void JourneyBot::steer()
 bool JourneyBot::thumbsForARide()
 {
     const GameState& s = game_.state;
-    const Step step = stepOf(static_cast<Direction>(s.MoveDir));
+    const Step step = stepOf(s.MoveDir);
     const std::uint8_t ahead = game_.world.cell(s.hikerX() + step.dx, s.hikerY() + step.dy);
     const bool walking = s.noRide != 0 && ahead != WaterTile && !climbs(s, ahead);
     const int cell = s.hikerX() * GridSize + s.hikerY();
@@ -369,8 +369,7 @@ void JourneyBot::reissuePassport()
     watchman_.look(game_);
     const bool affordable = game_.state.yen > ReissueFee;
     game_.CapitalDlg.SpeedButton12Click();
-    if (auto broken =
-            watchman_.afterAction(game_, affordable ? -ReissueFee : 0, 0, "the passport"))
+    if (auto broken = watchman_.afterAction(game_, affordable ? -ReissueFee : 0, 0, "the passport"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }
 
@@ -389,7 +388,8 @@ void JourneyBot::work(int days)
     const std::int64_t wages = std::int64_t{days} * arbeitJob(game_.state).wage;
     game_.ArbeitDlg.Edit1Text = std::to_string(days);
     game_.ArbeitDlg.Button1Click();
-    const std::int64_t paid = std::min<std::int64_t>(wages, INT32_MAX - std::int64_t{game_.state.yen});
+    const std::int64_t paid =
+        std::min<std::int64_t>(wages, INT32_MAX - std::int64_t{game_.state.yen});
     if (auto broken = watchman_.afterAction(game_, paid, 0, "the job"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "game/game_clock.h"
 #include "journey_bot.h"
 
 namespace {
 
 constexpr long MaxTicks = 30'000'000;
-constexpr int RecordDays = 190;
 
 }  // namespace
 
@@ -57,9 +57,9 @@ int main(int argc, char** argv)
             std::printf(" %s %d;", std::string(name).c_str(), count);
         if (!days.empty()) {
             const auto beaten = std::ranges::count_if(days, [](int d) { return d < RecordDays; });
-            std::printf(" days min %d, median %d, max %d; under %d days: %ld of %zu\n", days.front(),
-                        days[days.size() / 2], days.back(), RecordDays, static_cast<long>(beaten),
-                        days.size());
+            std::printf(" days min %d, median %d, max %d; under %d days: %ld of %zu\n",
+                        days.front(), days[days.size() / 2], days.back(), RecordDays,
+                        static_cast<long>(beaten), days.size());
             std::printf("  fastest (%d days):", fastest.days);
             for (const std::string& stop : fastest.cityStops)
                 std::printf(" %s", stop.c_str());

@@ -5,7 +5,6 @@
 #include <map>
 #include <queue>
 
-#include "capital/leg_state.h"
 #include "journey/leg_search.h"
 
 namespace korvalin {
@@ -18,7 +17,7 @@ constexpr std::string_view Tokyo = "日本国首都東京";
 GameState legState(const LegCodes& codes)
 {
     GameState s;
-    setLeg(s, codes);
+    s.leg = codes;
     return s;
 }
 

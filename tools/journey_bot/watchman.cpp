@@ -25,7 +25,8 @@ void Watchman::look(const Game& game)
 void Watchman::legBegins(const Game& game)
 {
     const GameState& s = game.state;
-    legCells_ = {CapitalTile, CityTile, s.PS, s.PP, s.PPA, s.PN, s.PNA, game.hikerCell()};
+    legCells_ = {CapitalTile, CityTile, s.leg.PS,  s.leg.PP,
+                 s.leg.PPA,   s.leg.PN, s.leg.PNA, game.hikerCell()};
     look(game);
 }
 
@@ -69,9 +70,10 @@ std::optional<std::string> Watchman::afterAction(const Game& game, std::int64_t 
         return broken;
     const GameState& s = game.state;
     if (std::int64_t{s.yen} - yen_ != cash || std::int64_t{s.yokin} - yokin_ != savings)
-        return std::string(action) + " moved cash by " + std::to_string(std::int64_t{s.yen} - yen_) +
-               " and the bank by " + std::to_string(std::int64_t{s.yokin} - yokin_) +
-               " instead of " + std::to_string(cash) + " and " + std::to_string(savings);
+        return std::string(action) + " moved cash by " +
+               std::to_string(std::int64_t{s.yen} - yen_) + " and the bank by " +
+               std::to_string(std::int64_t{s.yokin} - yokin_) + " instead of " +
+               std::to_string(cash) + " and " + std::to_string(savings);
     return std::nullopt;
 }
 

@@ -49,7 +49,7 @@ private:
         GameState& s = game_.state;
         s.noRide = Legs[leg_].ride ? 0 : 1;
         s.rideTicks = 0;
-        s.WantDir = s.MoveDir = 4;
+        s.WantDir = s.MoveDir = Direction::East;
         times_.clear();
         lastMapX_ = s.MapX;
         clock_.start();
