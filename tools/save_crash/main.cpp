@@ -30,11 +30,8 @@ int main(int argc, char** argv)
     HeadlessUi ui;
     SimulatedClock clock;
     Game first(ui, clock), second(ui, clock);
-    prepare(first, "甲", 1000, 20);
-    prepare(second, "乙乙", 2000000, 400);
-    const std::vector<Save> saves = {savedBy(first, folder / "a"), savedBy(second, folder / "b")};
     const fs::path place = folder / "saves";
-    savedBy(first, place);
+    const std::vector<Save> saves = twoDifferentGames(first, second, folder, place);
     const SaveFiles files = filesIn(place);
 
     std::mt19937 random(12345);

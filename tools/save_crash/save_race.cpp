@@ -54,11 +54,9 @@ int main(int argc, char** argv)
     RefusingUi ui;
     SimulatedClock clock;
     Game first(ui, clock), second(ui, clock);
-    prepare(first, "甲", 1000, 20);
-    prepare(second, "乙乙", 2000000, 400);
-    const std::vector<Save> saves = {savedBy(first, folder / "a"), savedBy(second, folder / "b")};
     const SaveFiles files = filesIn(folder / "saves");
-    savedBy(first, files.ini.parent_path());
+    const std::vector<Save> saves =
+        twoDifferentGames(first, second, folder, files.ini.parent_path());
 
     int refused = 0, mixed = 0;
     for (int round = 1; round <= rounds; ++round) {

@@ -14,6 +14,9 @@ std::string bytesOf(const fs::path& path)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+namespace {
+
+// The name, the money, the length of the diary and of the trail.
 void prepare(Game& game, const char* name, std::int32_t yen, int lines)
 {
     // Back and forth, ending where the hiker stands.
@@ -27,6 +30,8 @@ void prepare(Game& game, const char* name, std::int32_t yen, int lines)
     for (int i = 0; i < lines; ++i)
         game.appendDiaryLine("　　ヒッチハイクに成功。" + std::to_string(i) + "台目のトラック。");
 }
+
+}  // namespace
 
 SaveFiles filesIn(const fs::path& folder)
 {
@@ -98,6 +103,16 @@ std::vector<fs::path> leftBehind(const SaveFiles& files)
             others.push_back(entry.path());
     }
     return others;
+}
+
+std::vector<Save> twoDifferentGames(Game& first, Game& second, const fs::path& folder,
+                                    const fs::path& place)
+{
+    prepare(first, "甲", 1000, 20);
+    prepare(second, "乙乙", 2000000, 400);
+    std::vector<Save> saves = {savedBy(first, folder / "a"), savedBy(second, folder / "b")};
+    savedBy(first, place);
+    return saves;
 }
 
 }  // namespace korvalin::save_tools

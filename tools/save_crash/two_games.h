@@ -22,9 +22,6 @@ public:
     bool refused = false;
 };
 
-// The name, the money, the length of the diary and of the trail.
-void prepare(Game& game, const char* name, std::int32_t yen, int lines);
-
 struct Save {
     std::vector<std::string> bytes;  // each file of the unit
     std::string name;
@@ -39,6 +36,12 @@ std::vector<std::filesystem::path> unitFiles(const SaveFiles& files);
 
 // `game` saved into a folder of its own, as the reference for the others.
 Save savedBy(Game& game, const std::filesystem::path& folder);
+
+// Makes the two games differ in name, money, diary and trail, saves each
+// into a folder of its own under `folder` as the reference for what a load
+// may find, and leaves the first one's save in `place`.
+std::vector<Save> twoDifferentGames(Game& first, Game& second, const std::filesystem::path& folder,
+                                    const std::filesystem::path& place);
 
 enum class Outcome { Whole, Torn, Mixed };
 
