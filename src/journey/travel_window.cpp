@@ -247,12 +247,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     titleRefresh_.setSingleShot(true);
     titleRefresh_.setTimerType(Qt::PreciseTimer);
     connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::refreshTitle);
-    // Coming back to the game, the player sees the marquee where it is now.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this,
-            [this](Qt::ApplicationState state) {
-                if (state == Qt::ApplicationActive && !isMinimized())
-                    showTitle();
-            });
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -409,6 +403,8 @@ void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
 
 void TTravel::changeEvent(QEvent* event)
 {
+    // A window coming back shows the marquee where it has got to; once the
+    // game is active again, the next tick quickens it by itself.
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         showTitle();
     if (event->type() == QEvent::ActivationChange) {
