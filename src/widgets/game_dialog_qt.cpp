@@ -9,10 +9,11 @@ namespace korvalin {
 
 QString windowCaption(WindowId id)
 {
-    return qtext(WindowTable[static_cast<std::size_t>(id)].caption);
+    return qtr(WindowTable[static_cast<std::size_t>(id)].caption);
 }
 
-GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent) : QDialog(parent), game_(game)
+GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent)
+    : QDialog(parent), game_(game), id_(id)
 {
     setWindowTitle(windowCaption(id));
 }
@@ -38,6 +39,16 @@ void GameDialog::showEvent(QShowEvent* event)
 {
     sync();
     QDialog::showEvent(event);
+}
+
+void GameDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(windowCaption(id_));
+        retranslate();
+        sync();
+    }
+    QDialog::changeEvent(event);
 }
 
 }  // namespace korvalin

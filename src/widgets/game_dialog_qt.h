@@ -18,6 +18,10 @@ public:
     // Shows the model's current state; called after every handler.
     virtual void sync() {}
 
+    // Puts the window's fixed texts (captions, hints) in the language of
+    // play. Each window's constructor runs it, and a language change again.
+    virtual void retranslate() {}
+
     // Each showing puts the window by its frame where frameSpot() says.
     void setVisible(bool visible) override;
 
@@ -26,11 +30,16 @@ protected:
     // unless the window has a place of its own.
     virtual QPoint frameSpot();
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     Game& game_;
+
+private:
+    WindowId id_;
 };
 
-// The caption of a window as the window table gives it.
+// The caption of a window as the window table gives it, in the language of
+// play.
 QString windowCaption(WindowId id);
 
 }  // namespace korvalin

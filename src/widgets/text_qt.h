@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+#include "game/language.h"
+
 namespace korvalin {
 
 // The game's proportional Gothic, by the name its windows ask for; the
@@ -16,6 +18,12 @@ inline constexpr std::string_view GameFontFamily = "ＭＳ Ｐゴシック";
 inline QString qtext(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text of the game as Qt shows it, in the language of play.
+inline QString qtr(std::string_view japanese)
+{
+    return qtext(tr(japanese));
 }
 
 // The game's font at a height in pixels, as its windows size their texts.
