@@ -44,5 +44,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's libraries only recommend the X11 plugin the windows need, and the
 # library list cannot know that every text wants a Japanese font.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+# Qt's own dialogs (printing) speak the language of play with it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -13,7 +13,7 @@ packages=(
     xvfb xauth xdotool imagemagick poppler-utils openbox x11-utils
     xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 qt6-wayland wmctrl
     desktop-file-utils appstream
-    dpkg-dev man-db lintian file gettext
+    dpkg-dev man-db lintian file gettext qt6-translations-l10n
 )
 
 missing=()

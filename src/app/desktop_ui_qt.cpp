@@ -1,6 +1,7 @@
 #include "app/desktop_ui_qt.h"
 
 #include <QAbstractButton>
+#include <QLibraryInfo>
 #include <QApplication>
 #include <QDialog>
 #include <QGridLayout>
@@ -9,9 +10,12 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTranslator>
 #include <QWidget>
 #include <QWindow>
 
+#include "app/box_texts.h"
+#include "app/language_qt.h"
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
 #include "widgets/text_qt.h"
@@ -87,6 +91,10 @@ void syncIfGameDialog(QWidget* window)
 }
 
 }  // namespace
+
+DesktopUi::DesktopUi(std::filesystem::path catalogues) : catalogues_(std::move(catalogues)) {}
+
+DesktopUi::~DesktopUi() = default;
 
 void DesktopUi::registerWindow(WindowId id, QWidget* window)
 {
@@ -183,7 +191,7 @@ void DesktopUi::setEnabled(WindowId id, bool enabled)
 
 void DesktopUi::message(std::string_view text)
 {
-    GameBox box(QMessageBox::NoIcon, QStringLiteral("Korvalin"), qtext(text), QMessageBox::Ok,
+    GameBox box(QMessageBox::NoIcon, qtr(box_texts::MessageTitle), qtext(text), QMessageBox::Ok,
                 frontWindow());
     execBox(box);
 }
@@ -192,13 +200,13 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 {
     const auto yes = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto no = buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
-    GameBox box(QMessageBox::Question, QStringLiteral("確認"), qtext(text), yes | no,
+    GameBox box(QMessageBox::Question, qtr(box_texts::ConfirmTitle), qtext(text), yes | no,
                 frontWindow());
     if (buttons == Buttons::YesNo) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+        box.button(QMessageBox::Yes)->setText(qtr(box_texts::Yes));
+        box.button(QMessageBox::No)->setText(qtr(box_texts::No));
     } else {
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+        box.button(QMessageBox::Cancel)->setText(qtr(box_texts::Cancel));
     }
     box.setDefaultButton(yes);
     return execBox(box) == yes;
@@ -206,7 +214,7 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 
 void DesktopUi::warning(std::string_view text)
 {
-    GameBox box(QMessageBox::Warning, QStringLiteral("警告"), qtext(text), QMessageBox::Ok,
+    GameBox box(QMessageBox::Warning, qtr(box_texts::WarningTitle), qtext(text), QMessageBox::Ok,
                 frontWindow());
     execBox(box);
 }
@@ -232,8 +240,38 @@ bool DesktopUi::printLines(std::span<const std::string> lines)
     if (korvalin::printLines(printer, lines))
         return true;
     // A printer that will not take the job is not the player's cancel.
-    warning("印刷できませんでした。\nプリンタの設定を確かめてください。");
+    warning(tr(box_texts::PrintFailed));
     return false;
+}
+
+void DesktopUi::chooseLanguage(Language language)
+{
+    if (!speak(language)) {
+        warning(fill(tr(box_texts::CatalogueUnreadable), languageCode(language)));
+        return;
+    }
+    rememberLanguage(language);
+}
+
+// Every window takes its texts anew at once; the event Qt posts when its
+// own translations change comes later and finds them done.
+bool DesktopUi::speak(Language language)
+{
+    if (!useLanguage(language, catalogues_))
+        return false;
+    if (qtTranslator_)
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+    qtTranslator_ = std::make_unique<QTranslator>();
+    if (qtTranslator_->load(QStringLiteral("qt_") + qtext(languageCode(language)),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator_.get());
+    for (QWidget* window : windows_) {
+        if (window) {
+            QEvent change(QEvent::LanguageChange);
+            QCoreApplication::sendEvent(window, &change);
+        }
+    }
+    return true;
 }
 
 }  // namespace korvalin

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 
 #include "game/ports.h"
 
+class QTranslator;
 class QWidget;
 class QWindow;
 
@@ -13,6 +16,9 @@ namespace korvalin {
 // The Ui port on Qt: every window of the game, registered as it is created.
 class DesktopUi : public Ui {
 public:
+    explicit DesktopUi(std::filesystem::path catalogues);
+    ~DesktopUi() override;
+
     void registerWindow(WindowId id, QWidget* window);
     QWidget* window(WindowId id) const { return windows_[index(id)]; }
 
@@ -27,6 +33,11 @@ public:
 
     void requestMainWindowClose() override;
     bool printLines(std::span<const std::string> lines) override;
+
+    void chooseLanguage(Language language) override;
+    // Plays in the language without remembering it; false, with the game's
+    // language kept, when its catalogue cannot be read.
+    bool speak(Language language);
 
 private:
     static std::size_t index(WindowId id) { return static_cast<std::size_t>(id); }
@@ -43,6 +54,8 @@ private:
     void passOnFromDisabledMain(QWindow* focus) const;
     void noteShown(WindowId id) { shownAt_[index(id)] = ++showings_; }
 
+    std::filesystem::path catalogues_;
+    std::unique_ptr<QTranslator> qtTranslator_;  // Qt's own dialogs' texts
     std::array<QWidget*, WindowCount> windows_{};
     std::array<std::uint64_t, WindowCount> shownAt_{};
     std::uint64_t showings_ = 0;

@@ -4,10 +4,13 @@
 #include <QIcon>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "app/box_texts.h"
 #include "app/desktop_ui_qt.h"
+#include "app/language_qt.h"
 #include "app/splash_window.h"
 #include "app/startup_qt.h"
 #include "app/status_file_qt.h"
@@ -66,13 +69,21 @@ int main(int argc, char* argv[])
     fontWarmUp.wait();
     setUpFonts();
 
+    const StartingLanguage language = startingLanguage(QApplication::arguments());
+    if (!language.language) {
+        std::fprintf(stderr, "korvalin: %s\n", qPrintable(language.message));
+        return 2;
+    }
+    DesktopUi ui(catalogueFolder(QApplication::applicationDirPath().toStdString()));
+    if (!ui.speak(*language.language))
+        ui.warning(fill(tr(box_texts::CatalogueUnreadable), languageCode(*language.language)));
+
     // A save that a kill interrupted is settled before anything reads the
     // files; one that cannot be, the title screen's Load reports.
     const SaveFiles saveFiles = defaultSaveFiles();
     settleSavedGame(saveFiles);
 
     SystemClock clock;
-    DesktopUi ui;
     auto game = std::make_unique<Game>(ui, clock, saveFiles);
 
     auto* splash = new TForm2;

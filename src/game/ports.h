@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/language.h"
 #include "game/window_id.h"
 
 namespace korvalin {
@@ -36,6 +37,10 @@ public:
     // Shows the print dialog and, when the player confirms it, prints the
     // lines as one job, one line per printed line. False when cancelled.
     virtual bool printLines(std::span<const std::string> lines) = 0;
+
+    // Plays in the language from now on, remembered for the next start:
+    // every window shows its texts anew, the platform's own dialogs too.
+    virtual void chooseLanguage(Language language) = 0;
 };
 
 class Clock {

@@ -12,8 +12,9 @@ namespace korvalin {
 void HelpDlg::FormCreate()
 {
     game_.state.helppage = FirstPage;
+    versionTitle_ = true;
     showPage();
-    TitleCaption = VersionTitle;
+    showCaptions();
 }
 
 // The same window is the title screen before a course is chosen and the
@@ -27,9 +28,16 @@ void HelpDlg::FormActivate()
     if (captionChosen_)
         return;
     captionChosen_ = true;
-    const bool inGame = game_.state.courseChosen();
-    Label4Caption = inGame ? InGameCaption : NewJourneyCaption;
-    LevelVisible = !inGame;
+    inGame_ = game_.state.courseChosen();
+    showCaptions();
+}
+
+void HelpDlg::showCaptions()
+{
+    Label4Caption = tr(inGame_ ? InGameCaption : NewJourneyCaption);
+    LevelVisible = !inGame_;
+    LanguageCaption =
+        languageInUse() == Language::Japanese ? ToEnglishCaption : ToJapaneseCaption;
 }
 
 void HelpDlg::FormClose()
@@ -42,7 +50,7 @@ void HelpDlg::FormClose()
 // to go back to, so there it asks to end Korvalin, as the main window's does.
 void HelpDlg::CloseBoxClick()
 {
-    if (Label4Caption == InGameCaption)
+    if (inGame_)
         closeWindow();
     else
         game_.ui.requestMainWindowClose();
@@ -62,7 +70,7 @@ void HelpDlg::Label4Click()
         return;
     }
     s.TitlePending = false;
-    if (Label4Caption == NewJourneyCaption) {
+    if (!inGame_) {
         game_.ui.showModal(WindowId::NamaeDlg);
         const std::string today = formatDate(game_.clock.today());
         writeFirstDiaryLines(today);
@@ -76,10 +84,10 @@ void HelpDlg::Label4Click()
 void HelpDlg::writeFirstDiaryLines(const std::string& today)
 {
     Diary& diary = game_.diary;
-    diary.put(1, "　　　" + game_.state.Namae + "日記");
+    diary.put(1, fill(tr(DiaryTitleLine), game_.state.Namae));
     diary.put(2, "");
-    diary.put(3, "1日目　" + today + " （日本）");
-    diary.put(4, "　　金沢出発");
+    diary.put(3, fill(tr(FirstDayHeading), 1, today, tr("日本")));
+    diary.put(4, std::string(tr(SetOffLine)));
 }
 
 // Reading the saved game is the save code's part; the title screen only
@@ -91,35 +99,39 @@ void HelpDlg::Label5Click()
 
 void HelpDlg::Label6Click()
 {
-    std::uint8_t& page = game_.state.helppage;
-    if (page > FirstPage)
-        --page;
-    showPage();
+    const std::uint8_t page = game_.state.helppage;
+    turnTo(page > FirstPage ? page - 1 : page);
 }
 
 void HelpDlg::Label7Click()
 {
-    std::uint8_t& page = game_.state.helppage;
-    if (page < LastPage)
-        ++page;
-    showPage();
+    const std::uint8_t page = game_.state.helppage;
+    turnTo(page < LastPage ? page + 1 : page);
 }
 
 void HelpDlg::Label13Click()
 {
-    game_.state.helppage = ContentsPage;
-    showPage();
+    turnTo(ContentsPage);
 }
 
+void HelpDlg::LanguageClick()
+{
+    game_.ui.chooseLanguage(languageInUse() == Language::Japanese ? Language::English
+                                                                   : Language::Japanese);
+    showPage();
+    showCaptions();
+}
+
+// Read from the page's own lines, not from the screen, whose words depend
+// on the language.
 void HelpDlg::BodyLineClick(int k)
 {
     if (k < 1 || k > static_cast<int>(ContentsEntries.size()))
         return;
     const auto entry = static_cast<std::size_t>(k - 1);
-    if (BodyCaptions[entry] != ContentsEntries[entry])
+    if (HelpPages[game_.state.helppage - 1].body[entry] != ContentsEntries[entry])
         return;
-    game_.state.helppage = ContentsJumpTargets[entry];
-    showPage();
+    turnTo(ContentsJumpTargets[entry]);
 }
 
 void HelpDlg::chooseCourse(std::size_t course)
@@ -131,12 +143,19 @@ void HelpDlg::chooseCourse(std::size_t course)
     s.yokin = Courses[course].yokin;
 }
 
+// Paging, even to the page already shown, leaves the version title behind.
+void HelpDlg::turnTo(int page)
+{
+    game_.state.helppage = static_cast<std::uint8_t>(page);
+    versionTitle_ = false;
+    showPage();
+}
+
 void HelpDlg::showPage()
 {
-    const HelpPage& page = HelpPages[game_.state.helppage - 1];
-    TitleCaption = page.title;
-    for (std::size_t i = 0; i < page.body.size(); ++i)
-        BodyCaptions[i] = page.body[i];
+    const std::size_t index = game_.state.helppage - 1u;
+    TitleCaption = versionTitle_ ? tr(VersionTitle) : tr(HelpTitleContext, HelpPages[index].title);
+    BodyCaptions = helpPageLines(index);
 }
 
 }  // namespace korvalin

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/colors.h"
+#include "game/language.h"
 
 namespace korvalin {
 
@@ -53,6 +54,14 @@ public:
     static constexpr std::string_view StartHint = "ｹﾞｰﾑのｽﾀｰﾄ、ｹﾞｰﾑへの復帰";
     static constexpr std::string_view PreviousHint = "前ページ";
     static constexpr std::string_view NextHint = "次ページ";
+    // The language choice names the other language in its own words.
+    static constexpr std::string_view ToEnglishCaption = "English";
+    static constexpr std::string_view ToJapaneseCaption = "日本語";
+
+    // The diary's first lines, written when the journey starts.
+    static constexpr std::string_view DiaryTitleLine = "　　　%1日記";
+    static constexpr std::string_view FirstDayHeading = "%1日目　%2 （%3）";
+    static constexpr std::string_view SetOffLine = "　　金沢出発";
 
     explicit HelpDlg(Game& game) : game_(game) {}
 
@@ -67,6 +76,9 @@ public:
     void Label6Click();   // ▲
     void Label7Click();   // ▼
     void Label13Click();  // 目次
+    // English / 日本語, on the title screen only: plays in the other
+    // language from now on.
+    void LanguageClick();
 
     // A click on body line k (1..8) jumps to that section, but only while
     // the line still reads as the contents page lists it.
@@ -87,19 +99,25 @@ public:
     std::string TitleCaption{VersionTitle};
     std::array<std::string, BodyLineCount> BodyCaptions;
     std::string Label4Caption{StartCaption};
-    bool LevelVisible = true;
+    std::string LanguageCaption{ToEnglishCaption};
+    bool LevelVisible = true;  // and the language choice
     std::uint32_t Label5Color = colors::Aqua;  // turns red once a game is loaded
 
 private:
+    void turnTo(int page);
     void showPage();
+    void showCaptions();
     void closeWindow();
     void chooseCourse(std::size_t course);
     void writeFirstDiaryLines(const std::string& today);
 
     Game& game_;
     // Whether this showing of the window has chosen between "Start" and
-    // "Close" yet.
+    // "Close" yet, and which.
     bool captionChosen_ = false;
+    bool inGame_ = false;
+    // The version title stands over the first page until the player pages.
+    bool versionTitle_ = true;
 };
 
 }  // namespace korvalin

@@ -22,6 +22,8 @@ namespace {
 constexpr std::array<int, HelpDlg::BodyLineCount> BodyTops = {143, 163, 183, 202, 223,
                                                               244, 267, 286, 308};
 constexpr int BodyLeft = 79;
+// The language choice's distance from the window's top right corner.
+constexpr int LanguageMargin = 6;
 constexpr std::array<const char*, HelpDlg::BodyLineCount> BodyNames = {
     "Label2",  "Label3",  "Label8",  "Label9",   "Label10",
     "Label11", "Label14", "Label15", "BodyLine9"};
@@ -55,6 +57,7 @@ THelpDlg::THelpDlg(Game& game) : GameDialog(game, WindowId::HelpDlg), model_(gam
     buildCourseMenu();
 
     model_.FormCreate();
+    retranslate();
     sync();
 }
 
@@ -88,35 +91,61 @@ void THelpDlg::buildBar()
                 run(handler);
         };
     };
-    Label5 = barLabel(bar, "Label5", HelpDlg::LoadCaption, 24, HelpDlg::LoadHint);
+    Label5 = barLabel(bar, "Label5", 24);
     Label5->onClick = leftClick(&HelpDlg::Label5Click);
-    levelLabel_ = barLabel(bar, "LevelLabel", HelpDlg::LevelCaption, 109, HelpDlg::LevelHint);
+    levelLabel_ = barLabel(bar, "LevelLabel", 109);
     // Only the right button opens the course popup; a left click does nothing.
     levelLabel_->onClick = [this](Qt::MouseButton button) {
         if (button == Qt::RightButton)
             courseMenu_->popup(QCursor::pos());
     };
-    Label4 = barLabel(bar, "Label4", HelpDlg::StartCaption, 205, HelpDlg::StartHint);
+    Label4 = barLabel(bar, "Label4", 205);
     Label4->onClick = leftClick(&HelpDlg::Label4Click);
-    barLabel(bar, "Label13", HelpDlg::ContentsCaption, 322)->onClick =
-        leftClick(&HelpDlg::Label13Click);
-    barLabel(bar, "Label6", HelpDlg::PreviousCaption, 379, HelpDlg::PreviousHint)->onClick =
-        leftClick(&HelpDlg::Label6Click);
-    barLabel(bar, "Label7", HelpDlg::NextCaption, 412, HelpDlg::NextHint)->onClick =
-        leftClick(&HelpDlg::Label7Click);
+    Label13 = barLabel(bar, "Label13", 322);
+    Label13->onClick = leftClick(&HelpDlg::Label13Click);
+    Label6 = barLabel(bar, "Label6", 379);
+    Label6->onClick = leftClick(&HelpDlg::Label6Click);
+    Label7 = barLabel(bar, "Label7", 412);
+    Label7->onClick = leftClick(&HelpDlg::Label7Click);
+
+    // The language choice stands in the sky's corner, clear of the bar's
+    // captions, whose English is wider.
+    languageLabel_ = new ClickLabel(this);
+    languageLabel_->setObjectName(QStringLiteral("LanguageLabel"));
+    languageLabel_->setFont(pixelFont(14, true));
+    setTextColour(languageLabel_, QColor(colors::Aqua));
+    languageLabel_->onClick = leftClick(&HelpDlg::LanguageClick);
 }
 
-ClickLabel* THelpDlg::barLabel(QWidget* bar, const char* name, std::string_view caption, int left,
-                               std::string_view hint)
+ClickLabel* THelpDlg::barLabel(QWidget* bar, const char* name, int left)
 {
-    auto* label = new ClickLabel(qtext(caption), bar);
+    auto* label = new ClickLabel(bar);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(16, true));
     setTextColour(label, QColor(colors::Aqua));
-    label->setToolTip(qtext(hint));
-    label->adjustSize();
-    label->move(left, (BarHeight - label->height()) / 2);
+    label->move(left, 0);
     return label;
+}
+
+void THelpDlg::retranslate()
+{
+    const auto caption = [this](ClickLabel* label, std::string_view text, std::string_view hint) {
+        label->setText(qtr(text));
+        label->setToolTip(qtr(hint));
+        label->adjustSize();
+        label->move(label->x(), (BarHeight - label->height()) / 2);
+    };
+    caption(Label5, HelpDlg::LoadCaption, HelpDlg::LoadHint);
+    caption(levelLabel_, HelpDlg::LevelCaption, HelpDlg::LevelHint);
+    caption(Label4, HelpDlg::StartCaption, HelpDlg::StartHint);
+    caption(Label13, HelpDlg::ContentsCaption, {});
+    caption(Label6, HelpDlg::PreviousCaption, HelpDlg::PreviousHint);
+    caption(Label7, HelpDlg::NextCaption, HelpDlg::NextHint);
+    const QList<QAction*> items = courseMenu_->actions();
+    for (std::size_t i = 0; i < Courses.size(); ++i) {
+        items[static_cast<qsizetype>(i)]->setText(qtr(Courses[i].caption));
+        items[static_cast<qsizetype>(i)]->setToolTip(qtr(Courses[i].hint));
+    }
 }
 
 void THelpDlg::buildCourseMenu()
@@ -127,9 +156,8 @@ void THelpDlg::buildCourseMenu()
     const std::array<void (HelpDlg::*)(), Courses.size()> clicks = {
         &HelpDlg::K1Click, &HelpDlg::K2Click, &HelpDlg::K3Click};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
-        QAction* item = courseMenu_->addAction(qtext(Courses[i].caption));
+        QAction* item = courseMenu_->addAction(QString());
         item->setObjectName(QStringLiteral("K%1").arg(i + 1));
-        item->setToolTip(qtext(Courses[i].hint));
         connect(item, &QAction::triggered, this, [this, click = clicks[i]] { run(click); });
     }
 }
@@ -152,6 +180,10 @@ void THelpDlg::sync()
     Label4->setText(qtext(model_.Label4Caption));
     Label4->adjustSize();
     levelLabel_->setVisible(model_.LevelVisible);
+    languageLabel_->setText(qtext(model_.LanguageCaption));
+    languageLabel_->adjustSize();
+    languageLabel_->move(ClientSize - LanguageMargin - languageLabel_->width(), LanguageMargin);
+    languageLabel_->setVisible(model_.LevelVisible);
     setTextColour(Label5, QColor(model_.Label5Color));
 }
 

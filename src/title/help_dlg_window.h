@@ -26,6 +26,7 @@ public:
     explicit THelpDlg(Game& game);
 
     void sync() override;
+    void retranslate() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,8 +37,7 @@ protected:
 private:
     template <typename Handler>
     void run(Handler handler);
-    ClickLabel* barLabel(QWidget* bar, const char* name, std::string_view caption, int left,
-                         std::string_view hint = {});
+    ClickLabel* barLabel(QWidget* bar, const char* name, int left);
     void buildBody();
     void buildBar();
     void buildCourseMenu();
@@ -48,7 +48,11 @@ private:
     std::array<ClickLabel*, 9> bodyLines_{};
     ClickLabel* Label4;  // START / Close
     ClickLabel* Label5;  // Load
+    ClickLabel* Label6;  // ▲
+    ClickLabel* Label7;  // ▼
+    ClickLabel* Label13;  // 目次
     ClickLabel* levelLabel_;
+    ClickLabel* languageLabel_;  // English / 日本語
     QMenu* courseMenu_;
 };
 

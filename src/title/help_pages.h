@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace korvalin {
@@ -17,6 +18,19 @@ struct HelpPage {
 // Index 0 is page 1; pages 1 to 3 are the untitled introduction and page 4
 // is the contents page.
 extern const std::array<HelpPage, 45> HelpPages;
+
+// The catalogue keeps the pages' titles under this context, apart from the
+// same words on the contents page.
+inline constexpr std::string_view HelpTitleContext = "help title";
+
+// A page's body is translated whole, since a language breaks its lines
+// where its own words need: the key is the page's lines up to its last
+// written one, joined by line breaks, under the context "help page <index>".
+std::string helpPageContext(std::size_t index);
+std::string helpPageBody(std::size_t index);
+
+// The nine body lines of page `index` in the language of play.
+std::array<std::string, 9> helpPageLines(std::size_t index);
 
 // The contents page lists these lines; a click on one of them is honoured only
 // while the line on screen still reads exactly like this.

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "journey_bot.h"
+#include "support/in_english.h"
 #include "support/temp_dir.h"
 
 namespace korvalin {
@@ -81,6 +82,33 @@ TEST_F(JourneyBotTest, GoldenJourneysWriteTheCommittedDiarySaveAndTrail)
             EXPECT_EQ(bytesOf(file), bytesOf(expected / file.filename()))
                 << "course " << course + 1 << ": " << file.filename();
         }
+    }
+}
+
+// The same journeys in English: the diary is English, committed beside the
+// Japanese one, while the save and the trail are the Japanese journey's to
+// the byte, so that a game moves freely between the two languages.
+TEST_F(JourneyBotTest, EnglishJourneysWriteAnEnglishDiaryAndTheSameSaveAndTrail)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    const std::filesystem::path golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "bot/golden";
+    const bool update = std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr;
+    for (int course = 0; course < 3; ++course) {
+        testing::TempDir dir;
+        const SaveFiles files{dir.path() / "korvalin.ini", dir.path() / "Nikki.txt",
+                              dir.path() / "Kiseki.txt"};
+        JourneyBot bot(course, 1, route, world);
+        bot.saveTo(files);
+        bot.play(MaxTicks);
+        const std::filesystem::path expected = golden / ("course" + std::to_string(course + 1));
+        if (update)
+            std::filesystem::copy_file(files.diary, expected / "Nikki_en.txt",
+                                       std::filesystem::copy_options::overwrite_existing);
+        EXPECT_EQ(bytesOf(files.diary), bytesOf(expected / "Nikki_en.txt")) << "course " << course + 1;
+        for (const auto& file : {files.ini, files.trail})
+            EXPECT_EQ(bytesOf(file), bytesOf(expected / file.filename()))
+                << "course " << course + 1 << ": " << file.filename();
     }
 }
 

@@ -47,7 +47,7 @@ protected:
 
     QTemporaryDir dir;
     QString previous;
-    DesktopUi ui;
+    DesktopUi ui{KORVALIN_CATALOGUES};
     testing::FakeClock clock;
     Game game{ui, clock};
 };

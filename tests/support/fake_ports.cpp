@@ -30,6 +30,12 @@ bool FakeUi::printLines(std::span<const std::string> lines)
     return true;
 }
 
+void FakeUi::chooseLanguage(Language language)
+{
+    record("language", std::string(languageCode(language)));
+    useLanguage(language, KORVALIN_CATALOGUES);
+}
+
 std::string FakeUi::name(WindowId window)
 {
     return std::string(WindowTable[static_cast<std::size_t>(window)].className);

@@ -31,6 +31,8 @@ public:
     void warning(std::string_view text) override { record("warning", std::string(text)); }
     void requestMainWindowClose() override { record("requestMainWindowClose", ""); }
     bool printLines(std::span<const std::string> lines) override;
+    // Switches as the game would, from the catalogues the build compiled.
+    void chooseLanguage(Language language) override;
 
     // What a modal window does while it is open.
     std::function<void(WindowId)> onModal;

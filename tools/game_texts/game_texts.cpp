@@ -10,6 +10,7 @@
 #include "endings/london_dlg.h"
 #include "game/diary.h"
 #include "game/game_state.h"
+#include "game/language.h"
 #include "game/window_id.h"
 #include "journey/country_entry_table.h"
 #include "journey/diary_texts.h"
@@ -50,11 +51,12 @@ namespace {
 
 class Walk {
 public:
-    // Empty texts stand for "nothing shown" and are left out.
+    // Empty texts stand for "nothing shown" and are left out; a text is
+    // listed as the player sees it, in the language of play.
     void add(const std::string& place, std::string_view text)
     {
         if (!text.empty())
-            texts_.push_back({place, std::string(text)});
+            texts_.push_back({place, std::string(tr(text))});
     }
 
     template <typename Texts>
@@ -86,11 +88,15 @@ void windowsAndTitle(Walk& walk)
         walk.add("title/course", course.caption);
         walk.add("title/course", course.hint);
     }
-    walk.addAll("help/contents", ContentsEntries);
+    walk.add("title", HelpDlg::ToEnglishCaption);
+    walk.add("title", HelpDlg::ToJapaneseCaption);
+    walk.add("diary/start", HelpDlg::DiaryTitleLine);
+    walk.add("diary/start", HelpDlg::FirstDayHeading);
+    walk.add("diary/start", HelpDlg::SetOffLine);
     for (std::size_t page = 0; page < HelpPages.size(); ++page) {
         const std::string place = "help/" + std::to_string(page + 1);
-        walk.add(place, HelpPages[page].title);
-        walk.addAll(place, HelpPages[page].body);
+        walk.add(place, tr(HelpTitleContext, HelpPages[page].title));
+        walk.addAll(place, helpPageLines(page));
     }
     walk.add("about", AboutBox::ProductName);
     walk.add("about", AboutBox::ReleaseDate);

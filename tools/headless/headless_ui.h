@@ -17,6 +17,7 @@ public:
     void warning(std::string_view) override {}
     void requestMainWindowClose() override {}
     bool printLines(std::span<const std::string>) override { return true; }
+    void chooseLanguage(Language) override {}
 };
 
 }  // namespace korvalin

@@ -24,6 +24,8 @@ public:
     void warning(std::string_view text) override { said.emplace_back(text); }
     void requestMainWindowClose() override { quitRequested = true; }
     bool printLines(std::span<const std::string>) override { return false; }
+    // The bot plays in the language it was started in.
+    void chooseLanguage(Language) override {}
 
     bool isOpen(WindowId window) const { return open_[index(window)]; }
     bool mainWindowEnabled() const { return mainEnabled_; }

@@ -1,0 +1,128 @@
+// The English catalogue: every text the game lists is translated, every
+// translation places the values its text has, and what the English game
+// can show or write is pinned byte for byte in game_texts_en.golden.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "game_texts.h"
+#include "support/in_english.h"
+#include "support/shift_jis.h"
+
+namespace korvalin {
+namespace {
+
+std::string fileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void expectGolden(const std::string& actual, const std::string& name)
+{
+    const auto golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "texts" / name;
+    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
+        std::ofstream(golden, std::ios::binary) << actual;
+    EXPECT_EQ(actual, fileText(golden)) << golden;
+}
+
+// Whether a text holds a Japanese letter: kana, kanji or full-width forms.
+bool hasJapanese(const std::string& text)
+{
+    static const std::regex japanese("\xE3[\x80-\x83]|[\xE4-\xE9]|\xEF[\xBC-\xBE]");
+    return std::regex_search(text, japanese);
+}
+
+TEST(CatalogueTest, EveryTextTheEnglishGameShowsIsEnglishAndWritableInCp932)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    for (const GameText& text : gameTexts()) {
+        expectShiftJisRoundTrip(text.text);
+        // The way back to Japanese is named in Japanese.
+        if (text.text != "日本語")
+            EXPECT_FALSE(hasJapanese(text.text)) << text.place << ": " << text.text;
+    }
+    expectGolden(gameTextListing(), "game_texts_en.golden");
+}
+
+struct Entry {
+    std::string comment;
+    std::string id;
+    std::string translation;
+};
+
+// The catalogue's entries, read as msgfmt reads them: a keyword's string
+// and the strings on the lines after it are one text.
+std::vector<Entry> catalogueEntries(const std::string& po)
+{
+    std::vector<Entry> entries;
+    Entry entry;
+    std::string* current = nullptr;
+    std::istringstream lines(po);
+    const auto unquote = [](const std::string& quoted) {
+        const std::string inner = quoted.substr(quoted.find('"') + 1, quoted.rfind('"') - quoted.find('"') - 1);
+        return std::regex_replace(std::regex_replace(inner, std::regex(R"(\\n)"), "\n"),
+                                  std::regex(R"(\\")"), "\"");
+    };
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with("#.")) {
+            entry.comment += line;
+        } else if (line.starts_with("msgid ")) {
+            current = &entry.id;
+            *current = unquote(line);
+        } else if (line.starts_with("msgstr ")) {
+            current = &entry.translation;
+            *current = unquote(line);
+        } else if (line.starts_with("\"") && current) {
+            *current += unquote(line);
+        } else if (line.empty() && current) {
+            if (!entry.id.empty())
+                entries.push_back(entry);
+            entry = {};
+            current = nullptr;
+        } else if (!line.starts_with("#")) {
+            current = nullptr;
+        }
+    }
+    if (!entry.id.empty())
+        entries.push_back(entry);
+    return entries;
+}
+
+std::set<std::string> placeholders(const std::string& text)
+{
+    std::set<std::string> found;
+    const std::regex place("%[1-9]");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), place);
+         it != std::sregex_iterator(); ++it)
+        found.insert(it->str());
+    return found;
+}
+
+TEST(CatalogueTest, EveryTranslationKeepsItsTextsValues)
+{
+    const auto entries =
+        catalogueEntries(fileText(std::filesystem::path(KORVALIN_TESTS_DIR) / "../po/en.po"));
+    ASSERT_GT(entries.size(), 1000u);
+    for (const Entry& entry : entries) {
+        EXPECT_FALSE(entry.translation.empty()) << entry.id;
+        // A number Japanese writes in 万 and 億 English writes whole, from
+        // the extra value %3 its comment names.
+        std::set<std::string> ids = placeholders(entry.id);
+        const bool wholeNumber = entry.comment.find("whole number in %3") != std::string::npos;
+        if (wholeNumber)
+            ids = {"%3"};
+        EXPECT_EQ(placeholders(entry.translation), ids) << entry.id;
+    }
+}
+
+}  // namespace
+}  // namespace korvalin
