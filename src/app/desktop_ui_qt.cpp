@@ -14,7 +14,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "app/box_texts.h"
+#include "app/platform_texts.h"
 #include "app/language_qt.h"
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
@@ -191,7 +191,7 @@ void DesktopUi::setEnabled(WindowId id, bool enabled)
 
 void DesktopUi::message(std::string_view text)
 {
-    GameBox box(QMessageBox::NoIcon, qtr(box_texts::MessageTitle), qtext(text), QMessageBox::Ok,
+    GameBox box(QMessageBox::NoIcon, qtr(platform_texts::MessageTitle), qtext(text), QMessageBox::Ok,
                 frontWindow());
     execBox(box);
 }
@@ -200,13 +200,13 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 {
     const auto yes = buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
     const auto no = buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
-    GameBox box(QMessageBox::Question, qtr(box_texts::ConfirmTitle), qtext(text), yes | no,
+    GameBox box(QMessageBox::Question, qtr(platform_texts::ConfirmTitle), qtext(text), yes | no,
                 frontWindow());
     if (buttons == Buttons::YesNo) {
-        box.button(QMessageBox::Yes)->setText(qtr(box_texts::Yes));
-        box.button(QMessageBox::No)->setText(qtr(box_texts::No));
+        box.button(QMessageBox::Yes)->setText(qtr(platform_texts::Yes));
+        box.button(QMessageBox::No)->setText(qtr(platform_texts::No));
     } else {
-        box.button(QMessageBox::Cancel)->setText(qtr(box_texts::Cancel));
+        box.button(QMessageBox::Cancel)->setText(qtr(platform_texts::Cancel));
     }
     box.setDefaultButton(yes);
     return execBox(box) == yes;
@@ -214,7 +214,7 @@ bool DesktopUi::confirm(std::string_view text, Buttons buttons)
 
 void DesktopUi::warning(std::string_view text)
 {
-    GameBox box(QMessageBox::Warning, qtr(box_texts::WarningTitle), qtext(text), QMessageBox::Ok,
+    GameBox box(QMessageBox::Warning, qtr(platform_texts::WarningTitle), qtext(text), QMessageBox::Ok,
                 frontWindow());
     execBox(box);
 }
@@ -240,14 +240,14 @@ bool DesktopUi::printLines(std::span<const std::string> lines)
     if (korvalin::printLines(printer, lines))
         return true;
     // A printer that will not take the job is not the player's cancel.
-    warning(tr(box_texts::PrintFailed));
+    warning(tr(platform_texts::PrintFailed));
     return false;
 }
 
 void DesktopUi::chooseLanguage(Language language)
 {
     if (!speak(language)) {
-        warning(fill(tr(box_texts::CatalogueUnreadable), languageCode(language)));
+        warning(fill(tr(platform_texts::CatalogueUnreadable), languageCode(language)));
         return;
     }
     rememberLanguage(language);

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/box_texts.h"
+#include "app/platform_texts.h"
 #include "app/desktop_ui_qt.h"
 #include "app/language_qt.h"
 #include "app/splash_window.h"
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     }
     DesktopUi ui(catalogueFolder(QApplication::applicationDirPath().toStdString()));
     if (!ui.speak(*language.language))
-        ui.warning(fill(tr(box_texts::CatalogueUnreadable), languageCode(*language.language)));
+        ui.warning(fill(tr(platform_texts::CatalogueUnreadable), languageCode(*language.language)));
 
     // A save that a kill interrupted is settled before anything reads the
     // files; one that cannot be, the title screen's Load reports.

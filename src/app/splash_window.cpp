@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/platform_texts.h"
 #include "game/colors.h"
 #include "game/window_id.h"
 #include "widgets/palette_qt.h"
+#include "widgets/text_qt.h"
 #include "widgets/window_frame_qt.h"
 
 namespace korvalin {
@@ -68,7 +70,7 @@ TForm2::TForm2()
     : QWidget(nullptr,
               Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
-    setWindowTitle(QStringLiteral("           Korvalin起動中"));
+    setWindowTitle(qtr(platform_texts::SplashTitle));
     setFixedSize(181, 202);
 
     QFrame* frame = panel(this, QRect(15, 19, 150, 150), QColor(colors::Silver), QFrame::Raised);
@@ -78,7 +80,7 @@ TForm2::TForm2()
     tile(this, QPoint(46, 98), QColor(colors::Green));
     tile(this, QPoint(95, 98), QColor(colors::Purple));
 
-    auto* label = new QLabel(QStringLiteral("少々お待ちください"), this);
+    auto* label = new QLabel(qtr(platform_texts::PleaseWait), this);
     label->move(43, 3);
     label->adjustSize();
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/language.h"
+
 namespace korvalin {
 
 namespace {
@@ -17,8 +19,8 @@ bool inRange(int index)
 
 Diary::Diary()
 {
-    lines_[1] = "1日目　（日本）";
-    lines_[2] = "　　金沢出発　　　";
+    lines_[1] = tr("1日目　（日本）");
+    lines_[2] = tr("　　金沢出発　　　");
 }
 
 void Diary::put(int index, std::string_view text)

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "app/platform_texts.h"
 #include "capital/arrival_lines.h"
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
@@ -76,6 +77,12 @@ void windowsAndTitle(Walk& walk)
 {
     for (const WindowInfo& window : WindowTable)
         walk.add("window/" + std::string(window.className), window.caption);
+    walk.addAll("platform", std::initializer_list<std::string_view>{
+                                platform_texts::MessageTitle, platform_texts::ConfirmTitle,
+                                platform_texts::WarningTitle, platform_texts::Yes,
+                                platform_texts::No, platform_texts::Cancel,
+                                platform_texts::PrintFailed, platform_texts::CatalogueUnreadable,
+                                platform_texts::SplashTitle, platform_texts::PleaseWait});
 
     walk.addAll("title",
                 std::initializer_list<std::string_view>{
