@@ -60,6 +60,12 @@ public:
             texts_.push_back({place, std::string(tr(text))});
     }
 
+    // A text that reads the same in every language.
+    void addUntranslated(const std::string& place, std::string_view text)
+    {
+        texts_.push_back({place, std::string(text)});
+    }
+
     template <typename Texts>
     void addAll(const std::string& place, const Texts& texts)
     {
@@ -95,8 +101,8 @@ void windowsAndTitle(Walk& walk)
         walk.add("title/course", course.caption);
         walk.add("title/course", course.hint);
     }
-    walk.add("title", HelpDlg::ToEnglishCaption);
-    walk.add("title", HelpDlg::ToJapaneseCaption);
+    walk.addUntranslated("title", HelpDlg::ToEnglishCaption);
+    walk.addUntranslated("title", HelpDlg::ToJapaneseCaption);
     walk.add("diary/start", HelpDlg::DiaryTitleLine);
     walk.add("diary/start", HelpDlg::FirstDayHeading);
     walk.add("diary/start", HelpDlg::SetOffLine);
