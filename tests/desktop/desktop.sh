@@ -127,15 +127,21 @@ startWayland() {
         fail "mutter did not manage Xwayland"
 }
 
-# Copies the game into $scratch/bin (a portable copy saves beside itself)
-# and starts it from the folder given, which is made if missing.
+# Copies the game and its catalogues into $scratch/bin (a portable copy
+# saves beside itself) and starts it from the folder given, which is made if
+# missing, with the options that follow. The player's choice of language is
+# kept in $scratch, away from the tester's own.
 startGame() {
     local folder="$1"
+    shift
     mkdir -p "$scratch/bin" "$folder"
-    [ -x "$scratch/bin/korvalin" ] || cp "$program" "$tileSheet" "$scratch/bin/"
-    export KORVALIN_STATUS_FILE="$scratch/status.txt"
+    if [ ! -x "$scratch/bin/korvalin" ]; then
+        cp "$program" "$tileSheet" "$scratch/bin/"
+        cp -r "$(dirname "$program")/locale" "$scratch/bin/"
+    fi
+    export KORVALIN_STATUS_FILE="$scratch/status.txt" XDG_CONFIG_HOME="$scratch/config"
     rm -f "$KORVALIN_STATUS_FILE"
-    (cd "$folder" && exec "$scratch/bin/korvalin") >"$scratch/game.log" 2>&1 &
+    (cd "$folder" && exec "$scratch/bin/korvalin" "$@") >"$scratch/game.log" 2>&1 &
     gamePid=$!
     pids+=("$gamePid")
     waitFor 20 windowNamed 'Korvalin Help' || fail "the title screen did not open"
