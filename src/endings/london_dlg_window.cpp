@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include "endings/journey_picture_qt.h"
@@ -25,6 +26,7 @@ constexpr QPoint PicturePlace{76, 32};
 constexpr int CircleSize = 30;
 constexpr int BarHeight = 23;
 constexpr int KeepPictureLeft = 340;
+constexpr int BarMargin = 8;
 
 struct Circle {
     QPoint place;
@@ -106,12 +108,14 @@ void TLondonDlg::sizeTexts()
     sizeChoices();
 }
 
+// A longer caption for keeping the picture moves left to stay in the bar.
 void TLondonDlg::sizeChoices()
 {
     for (QLabel* choice : bar_->findChildren<QLabel*>()) {
         choice->adjustSize();
         choice->move(choice->x(), (BarHeight - choice->height()) / 2);
     }
+    Label9->move(std::min(KeepPictureLeft, ClientSize - BarMargin - Label9->width()), Label9->y());
 }
 
 void TLondonDlg::retranslate()
