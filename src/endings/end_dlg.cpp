@@ -1,6 +1,7 @@
 #include "endings/end_dlg.h"
 
 #include "endings/restart_journey.h"
+#include "game/language.h"
 #include "save/diary_file.h"
 #include "session/game.h"
 
@@ -17,8 +18,9 @@ void EndDlg::OKBtnClick()
 void EndDlg::CancelBtnClick()
 {
     GameState& s = game_.state;
-    if (game_.diary.get(s.dd) != GiveUpLine)
-        game_.appendDiaryLine(GiveUpLine);
+    const std::string_view giveUp = tr(GiveUpLine);
+    if (game_.diary.get(s.dd) != giveUp)
+        game_.appendDiaryLine(giveUp);
     if (const Result<> saved = saveDiaryFile(game_.saveFiles.diary, game_.diary.lines()); !saved) {
         game_.ui.warning(saved.message());
         return;

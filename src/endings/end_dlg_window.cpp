@@ -17,22 +17,33 @@ TEndDlg::TEndDlg(Game& game) : GameDialog(game, WindowId::EndDlg)
     closeOnlyFromHandlers(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 18, 28, 14);
-    for (std::string_view line : EndDlg::Lines)
-        layout->addWidget(new QLabel(qtext(line), this), 0, Qt::AlignHCenter);
+    for (QLabel*& line : lines_) {
+        line = new QLabel(this);
+        layout->addWidget(line, 0, Qt::AlignHCenter);
+    }
     layout->addSpacing(10);
 
     auto* buttons = new QHBoxLayout;
-    auto* ok = new QPushButton(qtext(EndDlg::OkCaption), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { game_.EndDlg.OKBtnClick(); });
-    auto* cancel = new QPushButton(qtext(EndDlg::CancelCaption), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(cancel, &QPushButton::clicked, this, [this] { game_.EndDlg.CancelBtnClick(); });
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    OKBtn = new QPushButton(this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { game_.EndDlg.OKBtnClick(); });
+    CancelBtn = new QPushButton(this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { game_.EndDlg.CancelBtnClick(); });
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslate();
+}
+
+void TEndDlg::retranslate()
+{
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        lines_[i]->setText(qtr(EndDlg::Lines[i]));
+    OKBtn->setText(qtr(EndDlg::OkCaption));
+    CancelBtn->setText(qtr(EndDlg::CancelCaption));
 }
 
 }  // namespace korvalin

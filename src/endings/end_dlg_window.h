@@ -1,6 +1,12 @@
 #pragma once
 
+#include <array>
+
+#include "endings/end_dlg.h"
 #include "widgets/game_dialog_qt.h"
+
+class QLabel;
+class QPushButton;
 
 namespace korvalin {
 
@@ -10,6 +16,13 @@ class TEndDlg : public GameDialog {
     Q_OBJECT
 public:
     explicit TEndDlg(Game& game);
+
+    void retranslate() override;
+
+private:
+    std::array<QLabel*, EndDlg::Lines.size()> lines_{};
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
 };
 
 }  // namespace korvalin

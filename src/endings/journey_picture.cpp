@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "game/language.h"
 #include "session/game.h"
+#include "title/help_dlg.h"
 #include "world/city_table.h"
 
 namespace korvalin {
@@ -15,6 +17,14 @@ std::string_view courseCaption(const GameState& s)
            : s.Level2 ? Courses[1].caption
            : s.Level3 ? Courses[2].caption
                       : std::string_view{};
+}
+
+// A capital's name in the language of play; a capital that shares its
+// country's name is told apart by its own entry.
+std::string_view capitalInLanguage(std::string_view name)
+{
+    const std::string_view city = tr("city", name);
+    return city != name ? city : tr(name);
 }
 
 }  // namespace
@@ -37,12 +47,13 @@ JourneyPictureTexts journeyPictureTexts(const Game& game)
 {
     const GameState& s = game.state;
     JourneyPictureTexts texts;
-    texts.headline = s.Namae + "さんの旅　" + std::string(courseCaption(s)) + "　" +
-                     std::to_string(s.dayNumber()) + "日でロンドン到着";
-    texts.capitals = "通った首都：";
-    const std::vector<std::string> names = capitalsPassed(game.trail.cells());
-    for (std::size_t i = 0; i < names.size(); ++i)
-        texts.capitals += (i == 0 ? "" : "・") + names[i];
+    texts.headline = fill(tr("%1さんの旅　%2　%3日でロンドン到着"), s.Namae, tr(courseCaption(s)),
+                          s.dayNumber());
+    std::string names;
+    for (const std::string& name : capitalsPassed(game.trail.cells()))
+        names +=
+            (names.empty() ? "" : std::string(tr("・"))) + std::string(capitalInLanguage(name));
+    texts.capitals = fill(tr("通った首都：%1"), names);
     return texts;
 }
 

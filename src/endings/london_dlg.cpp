@@ -2,6 +2,7 @@
 
 #include "endings/restart_journey.h"
 #include "game/game_clock.h"
+#include "game/language.h"
 #include "save/file_messages.h"
 #include "session/game.h"
 
@@ -65,16 +66,15 @@ void LondonDlg::Timer1Timer()
 void LondonDlg::judge()
 {
     const GameState& s = game_.state;
-    const std::string days =
-        std::string(ArrivedPrefix) + std::to_string(s.dayNumber()) + std::string(ArrivedSuffix);
+    const std::string days = fill(tr(ArrivedLine), s.dayNumber());
     Label7.Visible = true;
     if (s.day > RecordMinutes) {
-        Label7.Caption = days + "\n" + std::string(AlmostLine);
+        Label7.Caption = days + "\n" + std::string(tr(AlmostLine));
         return;
     }
     Color = colors::Red;
     Label7.Caption = days;
-    Label8.Caption = s.Level1 ? Level1Line : s.Level2 ? Level2Line : s.Level3 ? Level3Line : "";
+    Label8.Caption = tr(s.Level1 ? Level1Line : s.Level2 ? Level2Line : s.Level3 ? Level3Line : "");
     Label8.Visible = true;
     // The window's timer runs only while it is shown.
     if (shuppanf) {

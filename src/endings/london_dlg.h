@@ -23,8 +23,8 @@ public:
     static constexpr std::string_view Label4Caption = "Congratulations!";
     static constexpr std::string_view Label5Caption = "もう一度";
     static constexpr std::string_view Label6Caption = "終了";
-    static constexpr std::string_view ArrivedPrefix = "あなたは";
-    static constexpr std::string_view ArrivedSuffix = "日でロンドンに到着しました";
+    // %1 the days the journey took.
+    static constexpr std::string_view ArrivedLine = "あなたは%1日でロンドンに到着しました";
     static constexpr std::string_view AlmostLine = "もう少しですね";
     static constexpr std::string_view Level1Line = "次は貧民コースにチャレンジしてください";
     static constexpr std::string_view Level2Line = "次は大貧民コースにチャレンジしてください";

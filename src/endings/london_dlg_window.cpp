@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include "endings/journey_picture_qt.h"
@@ -25,6 +26,7 @@ constexpr QPoint PicturePlace{76, 32};
 constexpr int CircleSize = 30;
 constexpr int BarHeight = 23;
 constexpr int KeepPictureLeft = 340;
+constexpr int BarMargin = 8;
 
 struct Circle {
     QPoint place;
@@ -72,6 +74,7 @@ TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), mode
     Label8 = word("Label8", {}, 16, colors::White);
     Label8->move(99, 288);
     buildBar();
+    retranslate();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -102,10 +105,26 @@ void TLondonDlg::sizeTexts()
     textsSized_ = true;
     for (QLabel* word : words_)
         word->adjustSize();
+    sizeChoices();
+}
+
+// A longer caption for keeping the picture moves left to stay in the bar.
+void TLondonDlg::sizeChoices()
+{
     for (QLabel* choice : bar_->findChildren<QLabel*>()) {
         choice->adjustSize();
         choice->move(choice->x(), (BarHeight - choice->height()) / 2);
     }
+    Label9->move(std::min(KeepPictureLeft, ClientSize - BarMargin - Label9->width()), Label9->y());
+}
+
+void TLondonDlg::retranslate()
+{
+    Label5->setText(qtr(LondonDlg::Label5Caption));
+    Label6->setText(qtr(LondonDlg::Label6Caption));
+    Label9->setText(qtr(LondonDlg::Label9Caption));
+    if (textsSized_)
+        sizeChoices();
 }
 
 void TLondonDlg::buildBar()
@@ -114,9 +133,9 @@ void TLondonDlg::buildBar()
     QWidget* bar = bar_;
     bar->setGeometry(0, ClientSize - BarHeight, ClientSize, BarHeight);
     fillBackground(bar, QColor(colors::Teal));
-    const auto choice = [bar](const char* name, std::string_view caption, int left, QRgb colour,
+    const auto choice = [bar](const char* name, int left, QRgb colour,
                               std::function<void()> click) {
-        auto* label = new ClickLabel(qtext(caption), bar);
+        auto* label = new ClickLabel(bar);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(pixelFont(15, true));
         setTextColour(label, QColor(colour));
@@ -127,12 +146,9 @@ void TLondonDlg::buildBar()
         };
         return label;
     };
-    choice("Label5", LondonDlg::Label5Caption, 148, colors::White,
-           [this] { model_.Label5Click(); });
-    choice("Label6", LondonDlg::Label6Caption, 272, colors::Yellow,
-           [this] { model_.Label6Click(); });
-    Label9 = choice("Label9", LondonDlg::Label9Caption, KeepPictureLeft, colors::White,
-                    [this] { keepJourneyPicture(); });
+    Label5 = choice("Label5", 148, colors::White, [this] { model_.Label5Click(); });
+    Label6 = choice("Label6", 272, colors::Yellow, [this] { model_.Label6Click(); });
+    Label9 = choice("Label9", KeepPictureLeft, colors::White, [this] { keepJourneyPicture(); });
 }
 
 // The player chooses where to keep the picture, starting in the pictures
@@ -142,10 +158,9 @@ void TLondonDlg::keepJourneyPicture()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    const QString path =
-        QFileDialog::getSaveFileName(this, qtext(LondonDlg::Label9Caption),
-                                     folder + QLatin1Char('/') + qtext(LondonDlg::PictureFileName),
-                                     QStringLiteral("PNG (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(
+        this, qtr(LondonDlg::Label9Caption),
+        folder + QLatin1Char('/') + qtr(LondonDlg::PictureFileName), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     model_.journeyPictureSaved(path.toStdString(), saveJourneyPicture(game_, path));

@@ -25,6 +25,7 @@ public:
     explicit TLondonDlg(Game& game);
 
     void sync() override;
+    void retranslate() override;
 
 protected:
     QPoint frameSpot() override { return {0, 0}; }
@@ -36,6 +37,7 @@ private:
     QLabel* word(const char* name, std::string_view caption, int pixels, QRgb colour);
     void buildBar();
     void sizeTexts();
+    void sizeChoices();
     void keepJourneyPicture();
 
     LondonDlg& model_;
@@ -46,6 +48,8 @@ private:
     std::array<QLabel*, 4> words_{};  // Label1 .. Label4
     QLabel* Label7;
     QLabel* Label8;
+    QLabel* Label5;                          // もう一度
+    QLabel* Label6;                          // 終了
     QLabel* Label9;                          // 旅の地図を保存
     std::array<std::string, 2> shownLines_;  // what Label7 and Label8 show
 

@@ -64,9 +64,9 @@ Result<std::string> diaryFileBytes(const std::filesystem::path& path,
     std::size_t badLine = 0;
     std::optional<std::string> encoded = encodeDiaryLines(lines, &badLine);
     if (!encoded) {
-        return Failure{"日記の" + std::to_string(badLine + 1) +
-                       "行目にShift-JISで書けない文字があるため、" + quotedPath(path) +
-                       "を保存できませんでした。"};
+        return Failure{
+            fill(tr("日記の%1行目にShift-JISで書けない文字があるため、%2を保存できませんでした。"),
+                 badLine + 1, quotedPath(path))};
     }
     return std::move(*encoded);
 }
@@ -78,7 +78,7 @@ Result<> saveDiaryFile(const std::filesystem::path& path, std::span<const std::s
         return Failure{bytes.message()};
     const std::optional<FolderLock> held = FolderLock::take(path.parent_path());
     if (!held)
-        return Failure{folderInUseMessage(path.parent_path(), "保存できませんでした。")};
+        return Failure{folderInUseMessage(path.parent_path(), NotSavedInUse)};
     if (!writeFileAtomically(path, *bytes))
         return Failure{cannotWriteMessage(path)};
     return {};
@@ -91,7 +91,11 @@ ReadFault readDiaryBytes(const std::filesystem::path& path, std::string& bytes)
 
 std::string diaryReadMessage(ReadFault fault, const std::filesystem::path& path)
 {
-    return readFaultMessage(fault, "日記ファイル", path, "日記");
+    return readFaultMessage(fault,
+                            {.notAFile = "日記ファイル%1は普通のファイルではないため読めません。",
+                             .tooLarge = "日記ファイル%1は日記ではありません（大きすぎます）。",
+                             .unreadable = "日記ファイル%1が読めません。"},
+                            path);
 }
 
 Result<std::vector<std::string>> diaryFromBytes(const std::filesystem::path& path,
@@ -101,8 +105,8 @@ Result<std::vector<std::string>> diaryFromBytes(const std::filesystem::path& pat
     std::optional<std::vector<std::string>> decoded =
         decodeDiaryLines(bytes, &badLine, Diary::LineCount);
     if (!decoded) {
-        return Failure{"日記ファイル" + quotedPath(path) + "は壊れています（" +
-                       std::to_string(badLine + 1) + "行目が読めません）。"};
+        return Failure{fill(tr("日記ファイル%1は壊れています（%2行目が読めません）。"),
+                            quotedPath(path), badLine + 1)};
     }
     return std::move(*decoded);
 }

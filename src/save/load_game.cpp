@@ -35,22 +35,22 @@ struct SavedGame {
 };
 
 // The files as the unit holds them, read while no other copy of the game
-// can change them; NoSavedGameMessage when there is no saved game.
-Result<SaveBytes> readSaveBytes(const SaveFiles& files)
+// can change them; nothing when there is no saved game.
+Result<std::optional<SaveBytes>> readSaveBytes(const SaveFiles& files)
 {
     const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return Failure{folderInUseMessage(unit.folder(), "読み込めませんでした。")};
+        return Failure{folderInUseMessage(unit.folder(), NotLoadedInUse)};
     // A first save killed while renaming has its INI file only in its journal.
     if (Result<> settled = unit.settle(*held); !settled)
         return Failure{settled.message()};
     SaveBytes bytes;
     ReadFault fault = readRegularFile(files.ini, LargestSaveFile, bytes.ini);
     if (fault == ReadFault::Missing)
-        return Failure{std::string(NoSavedGameMessage)};
+        return std::optional<SaveBytes>();
     if (fault != ReadFault::None)
-        return Failure{readFaultMessage(fault, "保存ファイル", files.ini, "保存したゲーム")};
+        return Failure{savedGameReadMessage(fault, files.ini)};
     const std::filesystem::path savedDiary = savedDiaryPath(files);
     fault = readDiaryBytes(savedDiary, bytes.savedDiary.emplace());
     if (fault == ReadFault::Missing)
@@ -65,7 +65,7 @@ Result<SaveBytes> readSaveBytes(const SaveFiles& files)
             return Failure{diaryReadMessage(fault, files.diary)};
     }
     bytes.trail = readTrailBytes(files.trail);
-    return bytes;
+    return std::optional(std::move(bytes));
 }
 
 // The diary a load resumes with: the save's own, or Nikki.txt beside a game
@@ -84,8 +84,8 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
     SavedGame saved;
     saved.section = IniSection::parse(bytes.ini, SavedGameSection);
     if (!saved.section) {
-        return Failure{"保存ファイル" + quotedPath(files.ini) + "は壊れています（[" +
-                       std::string(SavedGameSection) + "]がありません）。"};
+        return Failure{fill(tr("保存ファイル%1は壊れています（[%2]がありません）。"),
+                            quotedPath(files.ini), SavedGameSection)};
     }
     for (const SavedField& field : savedFields(game)) {
         const auto value = saved.section->value(field.key);
@@ -93,8 +93,8 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
             continue;
         std::optional<std::string> text = fromCp932(profileText(*value));
         if (!text) {
-            return Failure{"保存ファイル" + quotedPath(files.ini) + "は壊れています（「" +
-                           field.key + "」が読めません）。"};
+            return Failure{fill(tr("保存ファイル%1は壊れています（「%2」が読めません）。"),
+                                quotedPath(files.ini), field.key)};
         }
         saved.texts.emplace(field.key, std::move(*text));
     }
@@ -102,8 +102,8 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
     // the game resumes on its capital screen.
     const auto toshi = saved.texts.find("toshi");
     if (toshi == saved.texts.end() || !findCity(toshi->second)) {
-        return Failure{"保存ファイル" + quotedPath(files.ini) +
-                       "は壊れています（再開する都市がわかりません）。"};
+        return Failure{fill(tr("保存ファイル%1は壊れています（再開する都市がわかりません）。"),
+                            quotedPath(files.ini))};
     }
     Result<std::vector<std::string>> diary = readDiary(files, bytes);
     if (!diary)
@@ -238,22 +238,20 @@ void loadGame(Game& game)
 
 void loadGame(Game& game, const SaveFiles& files)
 {
-    const Result<SaveBytes> bytes = readSaveBytes(files);
-    if (!bytes) {
-        if (bytes.message() == NoSavedGameMessage)
-            game.ui.message(NoSavedGameMessage);
-        else
-            game.ui.warning(bytes.message() + std::string(NothingChanged));
-        return;
-    }
-    loadGame(game, files, *bytes);
+    const Result<std::optional<SaveBytes>> bytes = readSaveBytes(files);
+    if (!bytes)
+        game.ui.warning(bytes.message() + std::string(tr(NothingChanged)));
+    else if (!*bytes)
+        game.ui.message(tr(NoSavedGameMessage));
+    else
+        loadGame(game, files, **bytes);
 }
 
 void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
 {
     const Result<SavedGame> saved = readSavedGame(game, files, bytes);
     if (!saved) {
-        game.ui.warning(saved.message() + std::string(NothingChanged));
+        game.ui.warning(saved.message() + std::string(tr(NothingChanged)));
         return;
     }
     resume(game, *saved);
@@ -262,10 +260,21 @@ void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
         game.ui.message(foreignDiaryMessage(files.diary));
 }
 
+std::string savedGameReadMessage(ReadFault fault, const std::filesystem::path& ini)
+{
+    return readFaultMessage(
+        fault,
+        {.notAFile = "保存ファイル%1は普通のファイルではないため読めません。",
+         .tooLarge = "保存ファイル%1は保存したゲームではありません（大きすぎます）。",
+         .unreadable = "保存ファイル%1が読めません。"},
+        ini);
+}
+
 std::string foreignDiaryMessage(const std::filesystem::path& diary)
 {
-    return "日記ファイル" + quotedPath(diary) +
-           "は保存したときの日記から始まっていません。\n日記は保存したときのものを読み込みました。";
+    return fill(tr("日記ファイル%1は保存したときの日記から始まっていません。\n"
+                   "日記は保存したときのものを読み込みました。"),
+                quotedPath(diary));
 }
 
 }  // namespace korvalin

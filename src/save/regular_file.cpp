@@ -56,18 +56,13 @@ ReadFault readRegularFile(const std::filesystem::path& path, std::uintmax_t limi
     return fault;
 }
 
-std::string readFaultMessage(ReadFault fault, std::string_view what,
-                             const std::filesystem::path& path, std::string_view tooLarge)
+std::string readFaultMessage(ReadFault fault, const ReadFaultTexts& texts,
+                             const std::filesystem::path& path)
 {
-    const std::string file = std::string(what) + quotedPath(path);
-    switch (fault) {
-        case ReadFault::NotAFile:
-            return file + "は普通のファイルではないため読めません。";
-        case ReadFault::TooLarge:
-            return file + "は" + std::string(tooLarge) + "ではありません（大きすぎます）。";
-        default:
-            return file + "が読めません。";
-    }
+    const std::string_view text = fault == ReadFault::NotAFile   ? texts.notAFile
+                                  : fault == ReadFault::TooLarge ? texts.tooLarge
+                                                                 : texts.unreadable;
+    return fill(tr(text), quotedPath(path));
 }
 
 }  // namespace korvalin

@@ -16,9 +16,17 @@ enum class ReadFault { None, Missing, NotAFile, TooLarge, Unreadable };
 ReadFault readRegularFile(const std::filesystem::path& path, std::uintmax_t limit,
                           std::string& bytes);
 
-// The player's message for a fault of the file `what` (e.g. "保存ファイル")
-// at `path`; `tooLarge` says what a file of that size cannot be.
-std::string readFaultMessage(ReadFault fault, std::string_view what,
-                             const std::filesystem::path& path, std::string_view tooLarge);
+// What the player is told of a kind of file that cannot be read: templates
+// whose %1 is the file's quoted path.
+struct ReadFaultTexts {
+    std::string_view notAFile;
+    std::string_view tooLarge;
+    std::string_view unreadable;
+};
+
+// The player's message for a fault of the file at `path`, in the language
+// of play.
+std::string readFaultMessage(ReadFault fault, const ReadFaultTexts& texts,
+                             const std::filesystem::path& path);
 
 }  // namespace korvalin

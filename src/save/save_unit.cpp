@@ -71,7 +71,7 @@ Result<> SaveUnit::settle(const FolderLock&) const
         case ReadFault::Missing:
             break;
         case ReadFault::Unreadable:
-            return Failure{quotedPath(journal_) + "が読めません。"};
+            return Failure{fill(tr("%1が読めません。"), quotedPath(journal_))};
         case ReadFault::None:
             if (const auto temporaries = temporariesIn(journal)) {
                 if (Result<> finished = finish(*temporaries); !finished)

@@ -43,8 +43,9 @@ Result<std::string> savedGameBytes(Game& game, const std::filesystem::path& path
     for (const SavedField& field : fields) {
         std::optional<std::string> value = savedValue(field);
         if (!value) {
-            return Failure{"「" + field.key + "」にShift-JISで書けない文字があるため、" +
-                           quotedPath(path) + "を保存できませんでした。"};
+            return Failure{
+                fill(tr("「%1」にShift-JISで書けない文字があるため、%2を保存できませんでした。"),
+                     field.key, quotedPath(path))};
         }
         values.push_back(std::move(*value));
     }
@@ -79,7 +80,7 @@ Result<> replaceSavedFiles(Game& game, const SaveFiles& files, bool diaryOnly)
     const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return Failure{folderInUseMessage(unit.folder(), "保存できませんでした。")};
+        return Failure{folderInUseMessage(unit.folder(), NotSavedInUse)};
     return unit.replace(*held, contents);
 }
 
@@ -114,8 +115,7 @@ Result<> settleSavedGame(const SaveFiles& files)
     const SaveUnit unit = saveUnit(files);
     const std::optional<FolderLock> held = unit.lock();
     if (!held)
-        return Failure{
-            folderInUseMessage(unit.folder(), "保存したゲームを確かめられませんでした。")};
+        return Failure{folderInUseMessage(unit.folder(), NotCheckedInUse)};
     return unit.settle(*held);
 }
 
@@ -129,11 +129,11 @@ void saveGame(Game& game, const SaveFiles& files)
     game.state.toshi = game.CapitalDlg.Caption;
     const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
     if (diaryOnly)
-        game.ui.message(VisaFirstMessage);
+        game.ui.message(tr(VisaFirstMessage));
     if (const Result<> saved = replaceSavedFiles(game, files, diaryOnly); !saved)
         game.ui.warning(saved.message());
     else
-        game.ui.message(diaryOnly ? DiaryOnlySavedMessage : SavedMessage);
+        game.ui.message(tr(diaryOnly ? DiaryOnlySavedMessage : SavedMessage));
 }
 
 }  // namespace korvalin

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "game/result.h"
+#include "save/regular_file.h"
 #include "save/save_unit.h"
 #include "save/trail_file.h"
 
@@ -62,6 +63,9 @@ inline constexpr std::string_view NoSavedGameMessage =
 // A load shows this after `diary` when Nikki.txt does not begin with the
 // saved game's own lines.
 std::string foreignDiaryMessage(const std::filesystem::path& diary);
+
+// What a load says of the INI file at `ini` that it cannot read.
+std::string savedGameReadMessage(ReadFault fault, const std::filesystem::path& ini);
 
 // What the start runs first, and a load and a save too: a save that a kill
 // interrupted is finished or dropped as a whole, and temporary files earlier

@@ -109,7 +109,7 @@ TrailBytes readTrailBytes(const std::filesystem::path& path)
 
 std::string trailDroppedMessage(const std::filesystem::path& path)
 {
-    return "旅の軌跡" + quotedPath(path) + "が壊れていたので、地図の軌跡は消えました。";
+    return fill(tr("旅の軌跡%1が壊れていたので、地図の軌跡は消えました。"), quotedPath(path));
 }
 
 }  // namespace korvalin

@@ -8,6 +8,8 @@
 #include "save/diary_file.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/golden_file.h"
+#include "support/in_english.h"
 #include "support/temp_dir.h"
 
 namespace korvalin {
@@ -121,6 +123,47 @@ TEST_F(EndingsTest, ThePictureNamesTheTravellerCourseDaysAndEachCapitalOnce)
     const JourneyPictureTexts texts = journeyPictureTexts(game);
     EXPECT_EQ(texts.headline, "虹子さんの旅　貧民コース　171日でロンドン到着");
     EXPECT_EQ(texts.capitals, "通った首都：東京・ソウル");
+}
+
+// What the endings say in English, kept byte for byte in english.golden
+// beside this file (rewritten with KORVALIN_UPDATE_GOLDEN=1): the London
+// judgements on every course and a day late, the out-of-money window and
+// its diary line, and the journey picture's words through Kuwait City.
+TEST_F(EndingsTest, InEnglishTheEndingsSayWhatTheGoldenFileHolds)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    std::string said;
+    for (bool* course : {&s.Level1, &s.Level2, &s.Level3}) {
+        *course = true;
+        arriveInLondon(190 * MinutesPerDay);
+        tick(108);
+        said += london.Label7.Caption + "\n" + london.Label8.Caption + "\n";
+        *course = false;
+    }
+    arriveInLondon(190 * MinutesPerDay + 1);
+    tick(108);
+    said += london.Label7.Caption + "\n";
+
+    for (std::string_view line : EndDlg::Lines)
+        said += std::string(tr(line)) + "\n";
+    said +=
+        std::string(tr(EndDlg::OkCaption)) + " / " + std::string(tr(EndDlg::CancelCaption)) + "\n";
+    testing::TempDir here;
+    game.saveFiles.diary = here / "Nikki.txt";
+    game.EndDlg.CancelBtnClick();
+    said += game.diary.get(s.dd) + "\n";
+
+    s.Namae = "Hiro";
+    s.Level3 = true;
+    s.day = 171 * MinutesPerDay;
+    // Beside Tokyo, Seoul, Kuwait City and Baghdad.
+    for (const auto& [x, y] : {std::pair{244, 118}, {223, 126}, {67, 142}, {66, 128}})
+        game.trail.enter(1, x, y);
+    const JourneyPictureTexts picture = journeyPictureTexts(game);
+    said += picture.headline + "\n" + picture.capitals + "\n";
+
+    EXPECT_EQ(said, testing::goldenBytes("endings/english.golden", said));
 }
 
 TEST_F(EndingsTest, OneMinuteMoreMissesTheRecord)

@@ -4,14 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "journey/borders_and_arrivals.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
+#include "save/folder_lock.h"
 #include "save/trail_file.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/in_english.h"
 #include "support/temp_dir.h"
 
 namespace korvalin {
@@ -58,6 +63,18 @@ protected:
         g.CapitalDlg.RadioButtons[2].Checked = true;
         g.diary.put(57, "　　ソウルに到着。");
         g.diary.put(58, "end");
+    }
+
+    // The same journey come to Seoul's capital screen the way the game
+    // brings it there, the status bar and the screen naming the place.
+    void arriveInSeoul(Game& g)
+    {
+        playToSeoul(g);
+        g.state.MapX = 223 - 15;  // on Seoul's north side
+        g.state.MapY = 126 - 14;
+        g.world.build();
+        updateCountryCaption(g);
+        g.CapitalDlg.FormShow();
     }
 
     // Loads the game saved in Seoul from an INI text (Shift-JIS bytes)
@@ -347,6 +364,74 @@ TEST_F(SavedGameTest, AMissingDiaryStopsTheLoadBeforeAnythingChanges)
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "warning");
     EXPECT_NE(ui.calls[0].detail.find("Nikki.txt"), std::string::npos);
+}
+
+// Whatever the language of play the saved game holds the canonical
+// Japanese values, and a diary begun in Japanese and continued in English
+// is loaded and written back as it was written.
+TEST_F(SavedGameTest, InEnglishTheSameIniIsWrittenAndAMixedDiaryIsKeptAsWritten)
+{
+    arriveInSeoul(game);
+    saveGame(game, files);
+    const std::string japanese = readBytes(files.ini);
+    ASSERT_NE(japanese.find("toshi=" + *toCp932(Seoul) + "\r\n"), std::string::npos);
+    ASSERT_NE(japanese.find("Label5.Caption=" + *toCp932("韓国") + "\r\n"), std::string::npos);
+
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    testing::FakeUi englishUi;
+    Game inEnglish{englishUi, clock};
+    arriveInSeoul(inEnglish);
+    const SaveFiles other{dir / "english.ini", dir / "english.txt", dir / "english.kiseki"};
+    saveGame(inEnglish, other);
+    EXPECT_EQ(readBytes(other.ini), japanese);
+
+    Game resumed{englishUi, clock};
+    loadGame(resumed, files);
+    ASSERT_TRUE(std::ranges::equal(resumed.diary.lines(), game.diary.lines()));
+    resumed.appendDiaryLine("    Arrived in Seoul, and the diary goes on in English.");
+    saveGame(resumed, files);
+    const std::string mixed = readBytes(files.diary);
+    ASSERT_NE(mixed.find(*toCp932("　　ソウルに到着。")), std::string::npos);
+    Game again{englishUi, clock};
+    loadGame(again, files);
+    EXPECT_TRUE(std::ranges::equal(again.diary.lines(), resumed.diary.lines()));
+    saveGame(again, files);
+    EXPECT_EQ(readBytes(files.diary), mixed);
+    EXPECT_EQ(readBytes(dir / "korvalin.nikki"), mixed);
+    EXPECT_EQ(englishUi.count("warning"), 0);
+}
+
+// The player is told what went wrong in his language: here another copy of
+// the game holding the folder, and a saved game without its section.
+TEST_F(SavedGameTest, InEnglishAFailedSaveOrLoadSaysWhyInEnglish)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    playToSeoul(game);
+    {
+        const std::optional<FolderLock> otherCopy = FolderLock::take(dir.path());
+        ASSERT_TRUE(otherCopy);
+        saveGame(game, files);
+        loadGame(game, files);
+    }
+    writeBytes(files.ini, "[Other]\r\n");
+    writeBytes(files.diary, "end\r\n");
+    loadGame(game, files);
+    std::string said;
+    for (const auto& call : ui.calls)
+        said += call.what + ": " + call.detail + "\n";
+    const std::string folder = '"' + dir.path().string() + '"';
+    EXPECT_EQ(said, "warning: Another copy of the game is using " + folder +
+                        ", so nothing was saved.\n"
+                        "warning: Another copy of the game is using " +
+                        folder +
+                        ", so nothing was loaded.\n"
+                        "The game is just as it was before loading.\n"
+                        "warning: The saved game \"" +
+                        files.ini.string() +
+                        "\" is damaged (it has no [State] section).\n"
+                        "The game is just as it was before loading.\n");
 }
 
 }  // namespace

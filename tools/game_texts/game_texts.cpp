@@ -322,9 +322,9 @@ void endings(Walk& walk)
                 std::initializer_list<std::string_view>{
                     LondonDlg::Label1Caption, LondonDlg::Label2Caption, LondonDlg::Label3Caption,
                     LondonDlg::Label4Caption, LondonDlg::Label5Caption, LondonDlg::Label6Caption,
-                    LondonDlg::ArrivedPrefix, LondonDlg::ArrivedSuffix, LondonDlg::AlmostLine,
-                    LondonDlg::Level1Line, LondonDlg::Level2Line, LondonDlg::Level3Line,
-                    LondonDlg::Label9Caption, LondonDlg::PictureFileName});
+                    LondonDlg::ArrivedLine, LondonDlg::AlmostLine, LondonDlg::Level1Line,
+                    LondonDlg::Level2Line, LondonDlg::Level3Line, LondonDlg::Label9Caption,
+                    LondonDlg::PictureFileName});
 }
 
 void files(Walk& walk)
@@ -335,9 +335,13 @@ void files(Walk& walk)
     walk.add("save", foreignDiaryMessage("Nikki.txt"));
     walk.add("save", trailDroppedMessage("Kiseki.txt"));
     walk.add("save", cannotWriteMessage("korvalin.ini"));
+    for (std::string_view refusal : {NotLoadedInUse, NotSavedInUse, NotCheckedInUse})
+        walk.add("save", folderInUseMessage("saves", refusal));
     for (ReadFault fault :
-         {ReadFault::Missing, ReadFault::NotAFile, ReadFault::TooLarge, ReadFault::Unreadable})
+         {ReadFault::Missing, ReadFault::NotAFile, ReadFault::TooLarge, ReadFault::Unreadable}) {
+        walk.add("save/ini", savedGameReadMessage(fault, "korvalin.ini"));
         walk.add("save/diary", diaryReadMessage(fault, "Nikki.txt"));
+    }
     walk.add("start", TileSheet::missingFileMessage({"Map25.BMP"}));
     walk.add("start", TileSheet::unreadableFileMessage("Map25.BMP"));
     walk.add("start", TileSheet::brokenFileMessage("Map25.BMP"));
