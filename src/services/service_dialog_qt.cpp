@@ -72,10 +72,14 @@ void ServiceDialog::showEvent(QShowEvent* event)
     activateWindow();
 }
 
+// A new language is looked at as a new activation: the model computes its
+// texts again before the window shows them.
 void ServiceDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
         run([this] { formActivate(); });
+    if (event->type() == QEvent::LanguageChange && isVisible())
+        formActivate();
     FixedTextsDialog::changeEvent(event);
 }
 
