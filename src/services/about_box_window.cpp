@@ -8,7 +8,6 @@
 
 #include "session/game.h"
 #include "widgets/program_icon_qt.h"
-#include "widgets/text_qt.h"
 
 namespace korvalin {
 
@@ -18,7 +17,7 @@ constexpr int IconSize = 32;
 
 }  // namespace
 
-TAboutBox::TAboutBox(Game& game) : GameDialog(game, WindowId::AboutBox)
+TAboutBox::TAboutBox(Game& game) : FixedTextsDialog(game, WindowId::AboutBox)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
 
@@ -29,8 +28,10 @@ TAboutBox::TAboutBox(Game& game) : GameDialog(game, WindowId::AboutBox)
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setPixmap(programIcon(IconSize));
     icon->setFixedSize(IconSize, IconSize);
-    auto* name = new QLabel(qtext(AboutBox::ProductName), panel);
-    auto* date = new QLabel(qtext(AboutBox::ReleaseDate), panel);
+    auto* name = new QLabel(panel);
+    setFixedText(name, AboutBox::ProductName);
+    auto* date = new QLabel(panel);
+    setFixedText(date, AboutBox::ReleaseDate);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(12, 12, 24, 12);
     grid->setHorizontalSpacing(16);
@@ -38,7 +39,8 @@ TAboutBox::TAboutBox(Game& game) : GameDialog(game, WindowId::AboutBox)
     grid->addWidget(name, 0, 1);
     grid->addWidget(date, 1, 1);
 
-    auto* ok = new QPushButton(qtext(AboutBox::OkCaption), this);
+    auto* ok = new QPushButton(this);
+    setFixedText(ok, AboutBox::OkCaption);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { game_.AboutBox.OKButtonClick(); });
@@ -48,6 +50,7 @@ TAboutBox::TAboutBox(Game& game) : GameDialog(game, WindowId::AboutBox)
     layout->addWidget(panel);
     layout->addWidget(ok);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslate();
 }
 
 }  // namespace korvalin

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
 // The version window: the program icon, name, date and OK.
-class TAboutBox : public GameDialog {
+class TAboutBox : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TAboutBox(Game& game);

@@ -6,9 +6,11 @@
 
 #include "game/clamped_sum.h"
 #include "game/game_clock.h"
+#include "game/language.h"
 #include "journey/diary_entries.h"
 #include "services/arbeit_jobs.h"
 #include "services/jusin_dlg.h"
+#include "services/yen_template.h"
 #include "session/game.h"
 
 namespace korvalin {
@@ -37,7 +39,7 @@ void ArbeitDlg::FormShow()
 void ArbeitDlg::FormActivate()
 {
     Edit1Text.clear();
-    Label1Caption = arbeitJob(game_.state).caption;
+    Label1Caption = tr(arbeitJob(game_.state).caption);
 }
 
 std::optional<int> ArbeitDlg::readDays()
@@ -46,14 +48,14 @@ std::optional<int> ArbeitDlg::readDays()
     std::int64_t days = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), days);
     if (text.empty())
-        game_.ui.message(NoDaysMessage);
+        game_.ui.message(tr(NoDaysMessage));
     else if (error == std::errc::invalid_argument || end != text.data() + text.size())
-        game_.ui.message(NotANumberMessage);
+        game_.ui.message(tr(NotANumberMessage));
     else if (error == std::errc::result_out_of_range || days > std::numeric_limits<int>::max())
-        game_.ui.message(TooManyDaysMessage);
+        game_.ui.message(tr(TooManyDaysMessage));
     // The calendar never runs backwards.
     else if (days < 1)
-        game_.ui.message(NoDaysMessage);
+        game_.ui.message(tr(NoDaysMessage));
     else
         return static_cast<int>(days);
     return std::nullopt;
@@ -69,13 +71,13 @@ void ArbeitDlg::Button1Click()
     if (!days)
         return;
     if (*days >= DayLimit && !game_.state.lostf) {
-        game_.ui.message(TenDaysMessage);
+        game_.ui.message(tr(TenDaysMessage));
         Edit1Text.clear();
         return;
     }
     // Without a passport there is no day limit, but the calendar has an end.
     if (game_.state.day + workMinutes(*days) > LatestMinute) {
-        game_.ui.message(TooManyDaysMessage);
+        game_.ui.message(tr(TooManyDaysMessage));
         return;
     }
     workFirstJob(*days);
@@ -98,13 +100,13 @@ void ArbeitDlg::workFirstJob(int days)
     s.aryen = 0;
     addClamped(s.aryen, std::int64_t{days} * job.wage);
     addClamped(s.yen, s.aryen);
-    game_.appendDiaryLine(job.diaryLine);
+    game_.appendDiaryLine(tr(job.diaryLine));
     passMinutes(s, workMinutes(days));
     if (std::int64_t{s.day} >= std::int64_t{s.dayp} + JusinDlg::PassportAnswerDelay)
         s.jusin3 = true;
     s.worked = true;
     if (headStayDay(game_))
-        game_.appendDiaryLine("　　バイト代" + std::to_string(s.aryen) + "円受け取る。");
+        game_.appendDiaryLine(withYen(WagesLine, s.aryen));
     game_.ui.close(WindowId::ArbeitDlg);
 }
 
@@ -119,7 +121,7 @@ void ArbeitDlg::workAgain()
 {
     GameState& s = game_.state;
     if (!(s.lostf && s.yen < RepeatWorkCashLimit && s.jusin3)) {
-        game_.ui.message(NoMoreWorkMessage);
+        game_.ui.message(tr(NoMoreWorkMessage));
         game_.ui.close(WindowId::ArbeitDlg);
         return;
     }

@@ -24,6 +24,8 @@ public:
     static constexpr std::string_view TenDaysMessage = "10日以上の長期アルバイトは出来ません";
     static constexpr std::string_view NoMoreWorkMessage =
         "これ以上アルバイト出来ません\nいったん首都を出てください";
+    // The diary's line for the wages of a first job (a template of withYen).
+    static constexpr std::string_view WagesLine = "　　バイト代%1円受け取る。";
     static constexpr int DayLimit = 10;  // refused from this many days while the passport is held
 
     explicit ArbeitDlg(Game& game) : game_(game) {}

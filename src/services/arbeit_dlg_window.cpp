@@ -46,6 +46,7 @@ TArbeitDlg::TArbeitDlg(Game& game) : ServiceDialog(game, WindowId::ArbeitDlg, On
         model.Button1Click();
     })->setDefault(true);
     button("Button2", ArbeitDlg::CancelCaption, 164, 128, [&model] { model.Button2Click(); });
+    retranslate();
 }
 
 void TArbeitDlg::formShow()

@@ -19,6 +19,7 @@ TBankDlg::TBankDlg(Game& game) : ServiceDialog(game, WindowId::BankDlg, OnTop::Y
         Lines[i]->setAlignment(Qt::AlignCenter);
     }
     okAndCancel(model, 52, 108);
+    retranslate();
 }
 
 void TBankDlg::formActivate()

@@ -5,10 +5,11 @@
 
 namespace korvalin {
 
-TChokkoDlg::TChokkoDlg(Game& game) : GameDialog(game, WindowId::ChokkoDlg)
+TChokkoDlg::TChokkoDlg(Game& game) : FixedTextsDialog(game, WindowId::ChokkoDlg)
 {
     layOutNotice(this, {ChokkoDlg::Text}, ChokkoDlg::OkCaption,
                  [this] { game_.ChokkoDlg.OKBtnClick(); });
+    retranslate();
 }
 
 }  // namespace korvalin

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
 // The notice to go straight to the capital.
-class TChokkoDlg : public GameDialog {
+class TChokkoDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TChokkoDlg(Game& game);

@@ -1,8 +1,15 @@
 #include "services/denpo_dlg.h"
 
+#include "game/language.h"
 #include "session/game.h"
 
 namespace korvalin {
+
+void DenpoDlg::FormActivate()
+{
+    DenpoButtons[0].Caption = tr(ReceiveCaption);
+    DenpoButtons[1].Caption = tr(SendCaption);
+}
 
 void DenpoDlg::OKBtnClick()
 {

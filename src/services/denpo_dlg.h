@@ -21,6 +21,8 @@ public:
 
     explicit DenpoDlg(Game& game) : game_(game) {}
 
+    // The boxes' captions, in the language of play.
+    void FormActivate();
     // A click on DenpoButton k (1, 2).
     void DenpoButtonClick(int k) { checkRadio(DenpoButtons, static_cast<std::size_t>(k - 1)); }
     void OKBtnClick();

@@ -15,6 +15,12 @@ TDenpoDlg::TDenpoDlg(Game& game) : ServiceDialog(game, WindowId::DenpoDlg, OnTop
     DenpoButtons = choiceColumn<QRadioButton, 2>("DenpoButton", QRect(24, 20, 180, 22), 28,
                                                  [&model](int k) { model.DenpoButtonClick(k); });
     okAndCancel(model, 52, 100);
+    retranslate();
+}
+
+void TDenpoDlg::formActivate()
+{
+    game_.DenpoDlg.FormActivate();
 }
 
 void TDenpoDlg::sync()

@@ -14,6 +14,9 @@ public:
 
     void sync() override;
 
+protected:
+    void formActivate() override;
+
 private:
     std::array<QAbstractButton*, 2> DenpoButtons{};
 };

@@ -3,14 +3,13 @@
 #include <cstdint>
 
 #include "game/clamped_sum.h"
+#include "game/language.h"
 #include "services/telegram_replies.h"
 #include "session/game.h"
 
 namespace korvalin {
 
 namespace {
-
-constexpr std::string_view Received = "　　電報局で実家からの電報を受け取った。";
 
 const TelegramReply& drawReply(Game& game, const TelegramReplies& replies)
 {
@@ -28,21 +27,21 @@ void JusinDlg::FormShow()
     if (s.jusin3) {
         s.sosin3 = false;
         reply = &drawReply(game_, PassportReplies);
-        game_.appendDiaryLine(reply->diaryLine);
+        game_.appendDiaryLine(tr(reply->diaryLine));
     } else if (s.jusin1 || s.jusin2) {
-        game_.appendDiaryLine(Received);
+        game_.appendDiaryLine(tr(ReceivedLine));
         reply = &drawReply(game_, s.jusin1 ? GreetingReplies : MoneyReplies);
         if (!reply->diaryLine.empty())
-            game_.appendDiaryLine(reply->diaryLine);
+            game_.appendDiaryLine(tr(reply->diaryLine));
     }
     if (!reply) {
-        Label1Caption = NoneArrived;
+        Label1Caption = tr(NoneArrived);
         Label2Caption.clear();
-        game_.appendDiaryLine("　　電報局に行ったが電報は届いていなかった。");
+        game_.appendDiaryLine(tr(NothingLine));
         return;
     }
-    Label1Caption = Arrived;
-    Label2Caption = reply->text;
+    Label1Caption = tr(Arrived);
+    Label2Caption = tr(reply->text);
     addClamped(s.yokin, reply->money);
     // The answers are read once they are shown, however the window is then
     // closed: showing it again must not credit the same money twice. An

@@ -16,6 +16,9 @@ public:
     static constexpr std::string_view Arrived = "次の電報が届いています。";
     static constexpr std::string_view NoneArrived = "電報は届いていません";
     static constexpr std::string_view OkCaption = "OK";
+    // The diary's lines at the office: an answer read, and nothing there.
+    static constexpr std::string_view ReceivedLine = "　　電報局で実家からの電報を受け取った。";
+    static constexpr std::string_view NothingLine = "　　電報局に行ったが電報は届いていなかった。";
     static constexpr int PassportAnswerDelay = WeekMinutes;
 
     explicit JusinDlg(Game& game) : game_(game) {}

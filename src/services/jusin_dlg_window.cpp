@@ -21,6 +21,7 @@ TJusinDlg::TJusinDlg(Game& game) : ServiceDialog(game, WindowId::JusinDlg, OnTop
     button("OKBtn", JusinDlg::OkCaption, 162, 88, [this] {
         game_.JusinDlg.OKBtnClick();
     })->setDefault(true);
+    retranslate();
 }
 
 void TJusinDlg::formShow()

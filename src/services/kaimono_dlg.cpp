@@ -1,5 +1,6 @@
 #include "services/kaimono_dlg.h"
 
+#include "game/language.h"
 #include "game/loss_divisor.h"
 #include "services/goods.h"
 #include "session/game.h"
@@ -14,8 +15,13 @@ constexpr int BellyBandSafety = 4;
 
 KaimonoDlg::KaimonoDlg(Game& game) : game_(game)
 {
+    showGoods();
+}
+
+void KaimonoDlg::showGoods()
+{
     for (std::size_t i = 0; i < ShopGoods.size(); ++i)
-        KaimonoButtons[i].Caption = ShopGoods[i].good.caption;
+        KaimonoButtons[i].Caption = tr(ShopGoods[i].good.caption);
 }
 
 const Good* KaimonoDlg::goodOfRow(int k) const
@@ -31,10 +37,11 @@ const Good* KaimonoDlg::goodOfRow(int k) const
 void KaimonoDlg::FormActivate()
 {
     const GameState& s = game_.state;
+    showGoods();
     const Good* special = goodOfRow(6);
     KaimonoButton6Visible = special != nullptr;
     if (special)
-        KaimonoButtons[5].Caption = special->caption;
+        KaimonoButtons[5].Caption = tr(special->caption);
     for (std::size_t i = 0; i < ShopGoods.size(); ++i)
         KaimonoButtons[i].Enabled = !(s.*ShopGoods[i].good.owned);
     // The map with the diary includes the map.
@@ -58,7 +65,7 @@ void KaimonoDlg::buy(const Good& good, bool cityGood)
 {
     GameState& s = game_.state;
     if (s.yen < good.price) {
-        game_.ui.message(NoMoneyMessage);
+        game_.ui.message(tr(NoMoneyMessage));
         return;
     }
     s.buy = true;
@@ -68,12 +75,12 @@ void KaimonoDlg::buy(const Good& good, bool cityGood)
         game_.CapitalDlg.speedButton(9).Enabled = true;
     if (good.owned == &GameState::HaveHaramaki)
         s.kk = raisedLossDivisor(s.kk, BellyBandSafety);
-    game_.appendDiaryLine(good.diaryLine);
+    game_.appendDiaryLine(tr(good.diaryLine));
     game_.ui.close(WindowId::KaimonoDlg);
     if (cityGood)
         KaimonoButton6Visible = false;
     if (good.owned == &GameState::HaveUma)
-        game_.ui.message(HorseMessage);
+        game_.ui.message(tr(HorseMessage));
 }
 
 void KaimonoDlg::CancelBtnClick()

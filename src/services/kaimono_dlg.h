@@ -35,6 +35,8 @@ public:
     bool KaimonoButton6Visible = true;
 
 private:
+    // Rows 1 to 5 in the language of play.
+    void showGoods();
     // The good row k (1..6) sells here, or nothing.
     const Good* goodOfRow(int k) const;
     void buy(const Good& good, bool cityGood);

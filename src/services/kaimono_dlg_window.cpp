@@ -2,11 +2,11 @@
 
 #include <QRadioButton>
 
+#include "services/fixed_texts_qt.h"
 #include "services/goods.h"
 #include "services/service_pictures_qt.h"
 #include "session/game.h"
 #include "widgets/palette_qt.h"
-#include "widgets/text_qt.h"
 
 namespace korvalin {
 
@@ -32,9 +32,10 @@ TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg,
         fillBackground(KaimonoButtons[i], QColor(RowColours[i]));
         KaimonoButtons[i]->setBackgroundRole(QPalette::Window);
         if (i < ShopGoods.size())
-            KaimonoButtons[i]->setToolTip(qtext(ShopGoods[i].hint));
+            setFixedHint(KaimonoButtons[i], ShopGoods[i].hint);
     }
     okAndCancel(model, 72, 252);
+    retranslate();
 }
 
 void TKaimonoDlg::formActivate()

@@ -5,11 +5,12 @@
 
 namespace korvalin {
 
-TLostDlg::TLostDlg(Game& game) : GameDialog(game, WindowId::LostDlg)
+TLostDlg::TLostDlg(Game& game) : FixedTextsDialog(game, WindowId::LostDlg)
 {
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     layOutNotice(this, {LostDlg::Lines[0], LostDlg::Lines[1]}, LostDlg::OkCaption,
                  [this] { game_.LostDlg.OKBtnClick(); });
+    retranslate();
 }
 
 }  // namespace korvalin

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
 // The passport-lost notice, kept on top.
-class TLostDlg : public GameDialog {
+class TLostDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TLostDlg(Game& game);

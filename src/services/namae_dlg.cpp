@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "game/language.h"
 #include "game/result.h"
 #include "save/cp932.h"
 #include "save/ini_section.h"
@@ -38,11 +39,11 @@ Result<std::string> keptName(const std::string& typed)
     std::string name(trimmed(inKeptForms(typed)));
     const std::optional<std::string> bytes = toCp932(name);
     if (!bytes || fromCp932(*bytes) != name)
-        return Failure{std::string(NamaeDlg::UnwritableNameMessage)};
+        return Failure{std::string(tr(NamaeDlg::UnwritableNameMessage))};
     if (name.find_first_of("\r\n") != std::string::npos)
-        return Failure{std::string(NamaeDlg::LineBreakMessage)};
+        return Failure{std::string(tr(NamaeDlg::LineBreakMessage))};
     if (profileText(*bytes).size() < bytes->size())
-        return Failure{std::string(NamaeDlg::TooLongMessage)};
+        return Failure{std::string(tr(NamaeDlg::TooLongMessage))};
     return name;
 }
 

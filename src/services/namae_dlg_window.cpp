@@ -10,14 +10,15 @@
 
 namespace korvalin {
 
-TNamaeDlg::TNamaeDlg(Game& game) : GameDialog(game, WindowId::NamaeDlg)
+TNamaeDlg::TNamaeDlg(Game& game) : FixedTextsDialog(game, WindowId::NamaeDlg)
 {
     // There is no cancel: OK, with whatever name, is the only way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     closeOnlyFromHandlers(this, [this] { game_.NamaeDlg.OKBtnClick(); });
     setFixedSize(300, 124);
 
-    auto* prompt = new QLabel(qtext(NamaeDlg::Prompt), this);
+    auto* prompt = new QLabel(this);
+    setFixedText(prompt, NamaeDlg::Prompt);
     prompt->setGeometry(24, 16, 252, 16);
 
     Password = new QLineEdit(this);
@@ -29,12 +30,14 @@ TNamaeDlg::TNamaeDlg(Game& game) : GameDialog(game, WindowId::NamaeDlg)
     connect(Password, &QLineEdit::textEdited, this,
             [this](const QString& text) { game_.NamaeDlg.Password = text.toStdString(); });
 
-    auto* ok = new QPushButton(qtext(NamaeDlg::OkCaption), this);
+    auto* ok = new QPushButton(this);
+    setFixedText(ok, NamaeDlg::OkCaption);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setGeometry(112, 80, 75, 25);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { game_.NamaeDlg.OKBtnClick(); });
+    retranslate();
 }
 
 void TNamaeDlg::sync()

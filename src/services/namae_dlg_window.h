@@ -1,13 +1,13 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 class QLineEdit;
 
 namespace korvalin {
 
 // The name window: a line, the edit box `Password` and OK, nothing else.
-class TNamaeDlg : public GameDialog {
+class TNamaeDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TNamaeDlg(Game& game);

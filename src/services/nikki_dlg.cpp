@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "game/language.h"
 #include "session/game.h"
 
 namespace korvalin {
 
 void NikkiDlg::FormShow(int screenWidth)
 {
-    Caption = game_.state.Namae + std::string(CaptionSuffix);
+    Caption = fill(tr(CaptionTemplate), game_.state.Namae);
     Geometry = {.Left = MainWindowWidth,
                 .Top = 0,
                 .Width = std::max(screenWidth - MainWindowWidth, 0),

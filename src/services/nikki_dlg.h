@@ -13,7 +13,8 @@ class NikkiDlg {
 public:
     static constexpr int MainWindowWidth = 470;
     static constexpr int Height = 480;
-    static constexpr std::string_view CaptionSuffix = "日記";
+    // The window's title: %1 the player's name.
+    static constexpr std::string_view CaptionTemplate = "%1日記";
     static constexpr std::string_view Button1Caption = "日記帳を閉じる";
 
     struct Bounds {

@@ -64,7 +64,7 @@ private:
 
 }  // namespace
 
-TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
+TNikkiDlg::TNikkiDlg(Game& game) : FixedTextsDialog(game, WindowId::NikkiDlg)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     fillBackground(this, GreyishPurple);
@@ -87,7 +87,8 @@ TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
     icon->setObjectName(QStringLiteral("Image1"));
     icon->setFixedSize(IconSize, IconSize);
     icon->setPixmap(programIcon(IconSize));
-    auto* close = new QPushButton(qtext(NikkiDlg::Button1Caption), bar);
+    auto* close = new QPushButton(bar);
+    setFixedText(close, NikkiDlg::Button1Caption);
     close->setObjectName(QStringLiteral("Button1"));
     connect(close, &QPushButton::clicked, this, [this] { game_.NikkiDlg.Button1Click(); });
     auto* barLayout = new QHBoxLayout(bar);
@@ -111,6 +112,7 @@ TNikkiDlg::TNikkiDlg(Game& game) : GameDialog(game, WindowId::NikkiDlg)
             stale_ = true;
         }
     });
+    retranslate();
 }
 
 TNikkiDlg::~TNikkiDlg()
@@ -129,7 +131,7 @@ void TNikkiDlg::setVisible(bool visible)
         const QMargins frame = windowFrame(this);
         resize(g.Width - frame.left() - frame.right(), g.Height - frame.top() - frame.bottom());
     }
-    GameDialog::setVisible(visible);
+    FixedTextsDialog::setVisible(visible);
 }
 
 QPoint TNikkiDlg::frameSpot()
@@ -142,7 +144,7 @@ void TNikkiDlg::showEvent(QShowEvent* event)
 {
     if (stale_)
         showAllLines();
-    GameDialog::showEvent(event);
+    FixedTextsDialog::showEvent(event);
     showNewestLine();
     Memo1->setFocus();
 }
@@ -184,7 +186,7 @@ bool TNikkiDlg::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return GameDialog::eventFilter(watched, event);
+    return FixedTextsDialog::eventFilter(watched, event);
 }
 
 void TNikkiDlg::showAllLines()

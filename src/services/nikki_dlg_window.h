@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 class QPlainTextEdit;
 
@@ -8,7 +8,7 @@ namespace korvalin {
 
 // The diary window: the diary store in a read-only memo beside the main
 // window. While it is open it follows every line the game writes.
-class TNikkiDlg : public GameDialog {
+class TNikkiDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     static constexpr int BarHeight = 27;

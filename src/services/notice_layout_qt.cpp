@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/text_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
@@ -16,12 +16,14 @@ void layOutNotice(QWidget* window, std::initializer_list<std::string_view> lines
     layout->setContentsMargins(24, 18, 24, 14);
     layout->setSpacing(6);
     for (std::string_view line : lines) {
-        auto* label = new QLabel(qtext(line), window);
+        auto* label = new QLabel(window);
+        setFixedText(label, line);
         label->setAlignment(Qt::AlignCenter);
         layout->addWidget(label);
     }
     layout->addSpacing(8);
-    auto* ok = new QPushButton(qtext(okCaption), window);
+    auto* ok = new QPushButton(window);
+    setFixedText(ok, okCaption);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
     ok->setMinimumWidth(75);

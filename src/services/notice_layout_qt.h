@@ -9,7 +9,7 @@ class QWidget;
 namespace korvalin {
 
 // The small notices: centred lines of text above an OK button, the window
-// as small as they allow.
+// as small as they allow. The texts are the window's fixed texts.
 void layOutNotice(QWidget* window, std::initializer_list<std::string_view> lines,
                   std::string_view okCaption, std::function<void()> okClicked);
 

@@ -9,7 +9,7 @@
 
 namespace korvalin {
 
-ServiceDialog::ServiceDialog(Game& game, WindowId id, OnTop onTop) : GameDialog(game, id)
+ServiceDialog::ServiceDialog(Game& game, WindowId id, OnTop onTop) : FixedTextsDialog(game, id)
 {
     if (onTop == OnTop::Yes)
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
@@ -21,18 +21,19 @@ void ServiceDialog::run(const std::function<void()>& handler)
     sync();
 }
 
-QLabel* ServiceDialog::label(std::string_view text, int left, int top)
+QLabel* ServiceDialog::label(std::string_view japanese, int left, int top)
 {
-    auto* l = new QLabel(qtext(text), this);
+    auto* l = new QLabel(this);
     l->move(left, top);
-    l->adjustSize();
+    setFixedText(l, japanese, TextFit::Resized);
     return l;
 }
 
-QPushButton* ServiceDialog::button(const char* name, std::string_view caption, int left, int top,
+QPushButton* ServiceDialog::button(const char* name, std::string_view japanese, int left, int top,
                                    std::function<void()> handler)
 {
-    auto* b = new QPushButton(qtext(caption), this);
+    auto* b = new QPushButton(this);
+    setFixedText(b, japanese);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(left, top, 75, 25);
     connect(b, &QPushButton::clicked, this, [this, handler = std::move(handler)] { run(handler); });
@@ -67,15 +68,19 @@ void ServiceDialog::showEvent(QShowEvent* event)
         formShow();
         formActivate();
     }
-    GameDialog::showEvent(event);
+    FixedTextsDialog::showEvent(event);
     activateWindow();
 }
 
+// A new language is looked at as a new activation: the model computes its
+// texts again before the window shows them.
 void ServiceDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
         run([this] { formActivate(); });
-    GameDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && isVisible())
+        formActivate();
+    FixedTextsDialog::changeEvent(event);
 }
 
 }  // namespace korvalin

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "services/choice.h"
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
@@ -17,7 +17,7 @@ namespace korvalin {
 // most kept on top. The model's show and activation handlers run as the
 // window is shown and whenever it becomes active again; every click runs
 // its handler and then redraws the window from the model.
-class ServiceDialog : public GameDialog {
+class ServiceDialog : public FixedTextsDialog {
     Q_OBJECT
 public:
     enum class OnTop { Yes, No };
@@ -32,8 +32,10 @@ protected:
     // Runs a handler of the model, then shows its state.
     void run(const std::function<void()>& handler);
 
-    QLabel* label(std::string_view text, int left, int top);
-    QPushButton* button(const char* name, std::string_view caption, int left, int top,
+    // A fixed label as wide as its text, and a fixed button; both take
+    // their Japanese text and show it in the language of play.
+    QLabel* label(std::string_view japanese, int left, int top);
+    QPushButton* button(const char* name, std::string_view japanese, int left, int top,
                         std::function<void()> handler);
     // OK, the default button, and Cancel 100 pixels to its right, running
     // the model's OKBtnClick and CancelBtnClick.

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "widgets/text_qt.h"
+
 namespace korvalin {
 
 namespace {
@@ -38,7 +40,8 @@ void drawShop(QPainter& p)
     p.drawEllipse(18, 22, 12, 12);
 }
 
-// The pawnbroker's sign: the character 質 on a hanging board.
+// The pawnbroker's sign: the character 質, in English a P, on a hanging
+// board.
 void drawPawn(QPainter& p)
 {
     p.setPen(QPen(Qt::black, 2));
@@ -52,7 +55,7 @@ void drawPawn(QPainter& p)
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(8, 10, 32, 34), Qt::AlignCenter, QStringLiteral("質"));
+    p.drawText(QRect(8, 10, 32, 34), Qt::AlignCenter, qtr("質"));
 }
 
 // A telegraph pole with its wires, and a telegram form.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "game/language.h"
 #include "save/diary_file.h"
 #include "session/game.h"
 
@@ -10,13 +11,13 @@ namespace korvalin {
 
 void ShuppanDlg::FormShow()
 {
-    Caption = game_.state.Namae + std::string(CaptionSuffix);
-    Text = game_.state.Namae + std::string(OfferSuffix);
+    Caption = fill(tr(CaptionTemplate), game_.state.Namae);
+    Text = fill(tr(OfferTemplate), game_.state.Namae);
 }
 
 void ShuppanDlg::OKBtnClick()
 {
-    Text = Preparing;
+    Text = tr(Preparing);
     const auto& lines = game_.diary.lines();
     if (const Result<> saved = saveDiaryFile(game_.saveFiles.diary, lines); !saved) {
         // The diary is still whole in memory: the player may try again or cancel.

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "services/nikki_dlg.h"
+
 namespace korvalin {
 
 class Game;
@@ -10,8 +12,9 @@ class Game;
 // The offer to publish (print) the diary after a record arrival in London.
 class ShuppanDlg {
 public:
-    static constexpr std::string_view CaptionSuffix = "日記";
-    static constexpr std::string_view OfferSuffix = "日記を出版（印刷）しますか？";
+    // The window's title and offer: %1 the player's name.
+    static constexpr std::string_view CaptionTemplate = NikkiDlg::CaptionTemplate;
+    static constexpr std::string_view OfferTemplate = "%1日記を出版（印刷）しますか？";
     static constexpr std::string_view Preparing = "出版の準備をしています。";
     static constexpr std::string_view OkCaption = "OK";
     static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";

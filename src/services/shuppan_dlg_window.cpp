@@ -9,7 +9,7 @@
 
 namespace korvalin {
 
-TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
+TShuppanDlg::TShuppanDlg(Game& game) : FixedTextsDialog(game, WindowId::ShuppanDlg)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(316, 115);
@@ -23,7 +23,8 @@ TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
     setTextColour(textLine_, Qt::black);
     textLine_->setGeometry(12, 16, 292, 32);
 
-    auto* ok = new QPushButton(qtext(ShuppanDlg::OkCaption), this);
+    auto* ok = new QPushButton(this);
+    setFixedText(ok, ShuppanDlg::OkCaption);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setGeometry(64, 72, 80, 27);
     ok->setDefault(true);
@@ -31,16 +32,18 @@ TShuppanDlg::TShuppanDlg(Game& game) : GameDialog(game, WindowId::ShuppanDlg)
         game_.ShuppanDlg.OKBtnClick();
         sync();
     });
-    auto* cancel = new QPushButton(qtext(ShuppanDlg::CancelCaption), this);
+    auto* cancel = new QPushButton(this);
+    setFixedText(cancel, ShuppanDlg::CancelCaption);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setGeometry(172, 72, 80, 27);
     connect(cancel, &QPushButton::clicked, this, [this] { game_.ShuppanDlg.CancelBtnClick(); });
+    retranslate();
 }
 
 void TShuppanDlg::showEvent(QShowEvent* event)
 {
     game_.ShuppanDlg.FormShow();
-    GameDialog::showEvent(event);
+    FixedTextsDialog::showEvent(event);
 }
 
 void TShuppanDlg::sync()

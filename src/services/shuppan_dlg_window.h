@@ -1,13 +1,13 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 class QLabel;
 
 namespace korvalin {
 
 // The offer to publish the diary: a borderless red box kept on top.
-class TShuppanDlg : public GameDialog {
+class TShuppanDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TShuppanDlg(Game& game);

@@ -1,6 +1,7 @@
 #include "services/sitiya_dlg.h"
 
 #include "game/clamped_sum.h"
+#include "game/language.h"
 #include "services/goods.h"
 #include "session/game.h"
 
@@ -8,8 +9,13 @@ namespace korvalin {
 
 SitiyaDlg::SitiyaDlg(Game& game) : game_(game)
 {
+    showGoods();
+}
+
+void SitiyaDlg::showGoods()
+{
     for (std::size_t i = 0; i < PawnGoods.size(); ++i)
-        SitiyaButtons[i].Caption = PawnGoods[i].caption;
+        SitiyaButtons[i].Caption = tr(PawnGoods[i].caption);
 }
 
 // The souvenir this city's pawn shop buys, while the hiker owns it.
@@ -23,12 +29,13 @@ const Good* SitiyaDlg::souvenirOfCity() const
 
 void SitiyaDlg::FormActivate()
 {
+    showGoods();
     for (std::size_t i = 0; i < PawnGoods.size(); ++i)
         SitiyaButtons[i].Enabled = game_.state.*PawnGoods[i].owned;
     const Good* souvenir = souvenirOfCity();
     SitiyaButton6Visible = souvenir != nullptr;
     if (souvenir)
-        SitiyaButtons[5].Caption = souvenir->caption;
+        SitiyaButtons[5].Caption = tr(souvenir->caption);
     for (Choice& box : SitiyaButtons)
         box.Checked = false;
 }
@@ -55,7 +62,7 @@ void SitiyaDlg::OKBtnClick()
         addClamped(s.yen, good->price);
         s.*good->owned = false;
         mapSold = mapSold || good->isMap;
-        game_.appendDiaryLine(good->diaryLine);
+        game_.appendDiaryLine(tr(good->diaryLine));
     }
     // The map button follows what is still owned: selling one of two maps
     // leaves the other to look at.

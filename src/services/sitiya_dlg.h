@@ -31,6 +31,8 @@ public:
     bool SitiyaButton6Visible = false;
 
 private:
+    // Rows 1 to 5 in the language of play.
+    void showGoods();
     const Good* souvenirOfCity() const;
 
     Game& game_;

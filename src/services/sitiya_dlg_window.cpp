@@ -18,6 +18,7 @@ TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, On
     SitiyaButtons = choiceColumn<QCheckBox, 6>("SitiyaButton", QRect(16, 64, 288, 24), 30,
                                                [&model](int k) { model.SitiyaButtonClick(k); });
     okAndCancel(model, 72, 252);
+    retranslate();
 }
 
 void TSitiyaDlg::formActivate()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "services/choice.h"
@@ -25,10 +26,21 @@ public:
     void OKBtnClick();
     void CancelBtnClick();
 
+    // The three telegrams: the box's text and the diary's line once sent.
+    struct Telegram {
+        std::string_view caption;
+        std::string_view diaryLine;
+    };
+    static constexpr std::array<Telegram, 3> Telegrams{{
+        {"元気に旅行中", "　　実家に電報を打った。"},
+        {"金送れ", "　　実家に金の無心の電報を打った。"},
+        {"パスポート紛失、金送れ", "　　電報でパスポート代を実家に無心。"},
+    }};
+
     std::array<Choice, 3> SosinButtons{{
-        {"元気に旅行中"},
-        {"金送れ"},
-        {"パスポート紛失、金送れ"},
+        {std::string(Telegrams[0].caption)},
+        {std::string(Telegrams[1].caption)},
+        {std::string(Telegrams[2].caption)},
     }};
 
 private:

@@ -14,6 +14,7 @@ TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop
     SosinButtons = choiceColumn<QRadioButton, 3>("SosinButton", QRect(36, 44, 240, 22), 28,
                                                  [&model](int k) { model.SosinButtonClick(k); });
     okAndCancel(model, 62, 148);
+    retranslate();
 }
 
 void TSosinDlg::formActivate()

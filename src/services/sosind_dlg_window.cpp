@@ -7,10 +7,11 @@ namespace korvalin {
 
 // The notice is shown while the telegram office stays open and on top; kept
 // on top itself, it is not hidden behind the office.
-TSosindDlg::TSosindDlg(Game& game) : GameDialog(game, WindowId::SosindDlg)
+TSosindDlg::TSosindDlg(Game& game) : FixedTextsDialog(game, WindowId::SosindDlg)
 {
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     layOutNotice(this, {DenpoDlg::OnceOnlyNotice}, DenpoDlg::OkCaption, [this] { close(); });
+    retranslate();
 }
 
 }  // namespace korvalin

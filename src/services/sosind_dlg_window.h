@@ -1,11 +1,11 @@
 #pragma once
 
-#include "widgets/game_dialog_qt.h"
+#include "services/fixed_texts_qt.h"
 
 namespace korvalin {
 
 // The telegram office's notice that one telegram per stay is all.
-class TSosindDlg : public GameDialog {
+class TSosindDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
     explicit TSosindDlg(Game& game);

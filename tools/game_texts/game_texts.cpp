@@ -263,24 +263,33 @@ void services(Walk& walk)
 {
     walk.addAll("bank", std::initializer_list<std::string_view>{
                             BankDlg::NothingDeposited, BankDlg::Deposited, BankDlg::Question,
-                            BankDlg::OkCaption, BankDlg::CancelCaption});
-    walk.addAll("telegram",
-                std::initializer_list<std::string_view>{
-                    DenpoDlg::ReceiveCaption, DenpoDlg::SendCaption, DenpoDlg::OkCaption,
-                    DenpoDlg::CancelCaption, DenpoDlg::OnceOnlyNotice, SosinDlg::Prompt,
-                    SosinDlg::OkCaption, SosinDlg::CancelCaption, JusinDlg::Arrived,
-                    JusinDlg::NoneArrived, JusinDlg::OkCaption});
+                            BankDlg::OkCaption, BankDlg::CancelCaption, BankDlg::SumLine,
+                            BankDlg::ReceiptLine});
+    for (const BankDlg::CourseMoneyRemark& remark : BankDlg::CourseMoneyRemarks)
+        walk.add("bank", remark.line);
+    walk.addAll(
+        "telegram",
+        std::initializer_list<std::string_view>{
+            DenpoDlg::ReceiveCaption, DenpoDlg::SendCaption, DenpoDlg::OkCaption,
+            DenpoDlg::CancelCaption, DenpoDlg::OnceOnlyNotice, SosinDlg::Prompt,
+            SosinDlg::OkCaption, SosinDlg::CancelCaption, JusinDlg::Arrived, JusinDlg::NoneArrived,
+            JusinDlg::OkCaption, JusinDlg::ReceivedLine, JusinDlg::NothingLine});
+    for (const SosinDlg::Telegram& telegram : SosinDlg::Telegrams) {
+        walk.add("telegram/send", telegram.caption);
+        walk.add("telegram/send", telegram.diaryLine);
+    }
     for (const auto* replies : {&PassportReplies, &GreetingReplies, &MoneyReplies}) {
         for (const TelegramReply& reply : *replies) {
             walk.add("telegram/reply", reply.text);
             walk.add("telegram/reply", reply.diaryLine);
         }
     }
-    walk.addAll("job", std::initializer_list<std::string_view>{
-                           ArbeitDlg::Question, ArbeitDlg::DaysUnit, ArbeitDlg::OkCaption,
-                           ArbeitDlg::CancelCaption, ArbeitDlg::NoDaysMessage,
-                           ArbeitDlg::NotANumberMessage, ArbeitDlg::TooManyDaysMessage,
-                           ArbeitDlg::TenDaysMessage, ArbeitDlg::NoMoreWorkMessage});
+    walk.addAll(
+        "job", std::initializer_list<std::string_view>{
+                   ArbeitDlg::Question, ArbeitDlg::DaysUnit, ArbeitDlg::OkCaption,
+                   ArbeitDlg::CancelCaption, ArbeitDlg::NoDaysMessage, ArbeitDlg::NotANumberMessage,
+                   ArbeitDlg::TooManyDaysMessage, ArbeitDlg::TenDaysMessage,
+                   ArbeitDlg::NoMoreWorkMessage, ArbeitDlg::WagesLine});
     GameState state;
     for (bool clothes : {false, true}) {
         state.HaveHuku = clothes;
@@ -301,11 +310,11 @@ void services(Walk& walk)
     walk.addAll("name", std::initializer_list<std::string_view>{
                             NamaeDlg::Prompt, NamaeDlg::OkCaption, NamaeDlg::UnwritableNameMessage,
                             NamaeDlg::LineBreakMessage, NamaeDlg::TooLongMessage});
-    walk.add("diary/window", NikkiDlg::CaptionSuffix);
+    walk.add("diary/window", NikkiDlg::CaptionTemplate);
     walk.add("diary/window", NikkiDlg::Button1Caption);
     walk.addAll("publish",
                 std::initializer_list<std::string_view>{
-                    ShuppanDlg::CaptionSuffix, ShuppanDlg::OfferSuffix, ShuppanDlg::Preparing,
+                    ShuppanDlg::CaptionTemplate, ShuppanDlg::OfferTemplate, ShuppanDlg::Preparing,
                     ShuppanDlg::OkCaption, ShuppanDlg::CancelCaption});
     walk.addAll("lost", LostDlg::Lines);
     walk.add("lost", LostDlg::OkCaption);

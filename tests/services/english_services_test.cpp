@@ -1,0 +1,331 @@
+// The services in English: what each window shows and every line they
+// write in the diary. The listing is kept byte for byte in
+// english_services.golden beside this file (rewrite it with
+// KORVALIN_UPDATE_GOLDEN=1 after a deliberate change, and read the diff).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "services/about_box.h"
+#include "services/arbeit_jobs.h"
+#include "services/goods.h"
+#include "services/services_fixture.h"
+#include "services/telegram_replies.h"
+#include "services/yen_template.h"
+#include "support/in_english.h"
+#include "support/shift_jis.h"
+
+namespace korvalin {
+namespace {
+
+using testing::Japan;
+
+class EnglishServices : public testing::ServicesTest {
+protected:
+    void window(std::string_view name) { listing_ += "\n[" + std::string(name) + "]\n"; }
+
+    void put(std::string_view text)
+    {
+        for (char c : text)
+            listing_ += c == '\n' ? std::string("\\n") : std::string(1, c);
+        listing_ += '\n';
+    }
+
+    void fixed(std::initializer_list<std::string_view> japanese)
+    {
+        for (std::string_view text : japanese)
+            put(tr(text));
+    }
+
+    template <std::size_t N>
+    void boxes(const std::array<Choice, N>& choices, bool lastVisible = true)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (i + 1 < N || lastVisible)
+                put(choices[i].Caption);
+        }
+    }
+
+    // The diary lines and boxes of the handlers run since the last call.
+    void written()
+    {
+        for (; linesSeen_ < s.dd; ++linesSeen_)
+            put("diary: " + line(linesSeen_ + 1));
+        for (; callsSeen_ < ui.calls.size(); ++callsSeen_) {
+            const auto& call = ui.calls[callsSeen_];
+            if (call.what == "message" || call.what == "warning")
+                put(call.what + ": " + call.detail);
+        }
+    }
+
+    void bank()
+    {
+        window("TBankDlg");
+        fixed({BankDlg::OkCaption, BankDlg::CancelCaption});
+        s.yokin = 0;
+        game.BankDlg.FormActivate();
+        for (const std::string& text : game.BankDlg.Lines)
+            put(text);
+        useMap(testing::TestMap().set(239, 119, Japan));
+        for (const BankDlg::CourseMoneyRemark& remark : BankDlg::CourseMoneyRemarks) {
+            s.yokin = remark.amount;
+            game.BankDlg.FormActivate();
+            for (const std::string& text : game.BankDlg.Lines)
+                put(text);
+            game.BankDlg.OKBtnClick();
+            written();
+        }
+    }
+
+    void telegrams()
+    {
+        window("TDenpoDlg");
+        fixed({DenpoDlg::OkCaption, DenpoDlg::CancelCaption});
+        game.DenpoDlg.FormActivate();
+        boxes(game.DenpoDlg.DenpoButtons);
+        window("TSosindDlg");
+        fixed({DenpoDlg::OnceOnlyNotice, DenpoDlg::OkCaption});
+
+        window("TSosinDlg");
+        fixed({SosinDlg::Prompt, SosinDlg::OkCaption, SosinDlg::CancelCaption});
+        s.lostf = true;
+        for (int k = 1; k <= 3; ++k) {
+            game.SosinDlg.FormActivate();
+            if (k == 1)
+                boxes(game.SosinDlg.SosinButtons);
+            game.SosinDlg.SosinButtonClick(k);
+            game.SosinDlg.OKBtnClick();
+            written();
+        }
+
+        window("TJusinDlg");
+        fixed({JusinDlg::OkCaption});
+        s.sosin3 = false;
+        game.JusinDlg.FormShow();
+        answer();
+        for (int table = 0; table < 3; ++table) {
+            for (std::uint32_t draw = 0; draw < 10; ++draw) {
+                s.jusin1 = table == 0;
+                s.jusin2 = table == 1;
+                s.sosin3 = table == 2;
+                s.dayp = s.day - JusinDlg::PassportAnswerDelay;
+                nextDraw(10, draw);
+                game.JusinDlg.FormShow();
+                answer();
+            }
+        }
+    }
+
+    void answer()
+    {
+        put(game.JusinDlg.Label1Caption);
+        put(game.JusinDlg.Label2Caption);
+        written();
+    }
+
+    void job()
+    {
+        window("TArbeitDlg");
+        fixed({ArbeitDlg::Question, ArbeitDlg::DaysUnit, ArbeitDlg::OkCaption,
+               ArbeitDlg::CancelCaption});
+        s.lostf = false;
+        for (bool clothes : {false, true}) {
+            s.HaveHuku = clothes;
+            for (std::uint8_t job = 0; job < 10; ++job) {
+                s.arbeitno = job;
+                game.ArbeitDlg.FormActivate();
+                put(game.ArbeitDlg.Label1Caption);
+            }
+        }
+        for (const char* days : {"", "x", "99999999999", "10"}) {
+            game.ArbeitDlg.Edit1Text = days;
+            game.ArbeitDlg.Button1Click();
+            written();
+        }
+        game.ArbeitDlg.Edit1Text = "3";
+        game.ArbeitDlg.Button1Click();
+        // The job's line, then the wages under the new day's heading, which
+        // is the journey's.
+        put("diary: " + line(linesSeen_ + 1));
+        put("diary: " + lastLine());
+        linesSeen_ = s.dd;
+        game.ArbeitDlg.Button1Click();
+        written();
+    }
+
+    void shop()
+    {
+        window("TKaimonoDlg");
+        fixed({KaimonoDlg::Question, KaimonoDlg::OneOnly, KaimonoDlg::OkCaption,
+               KaimonoDlg::CancelCaption});
+        for (const ShopGood& good : ShopGoods) {
+            if (!good.hint.empty())
+                put("hint: " + std::string(tr(good.hint)));
+        }
+        s.yen = 0;
+        buy(1);
+        for (const CityGood& city : ShopCityGoods) {
+            inCity(city.city.data());
+            game.KaimonoDlg.FormActivate();
+            boxes(game.KaimonoDlg.KaimonoButtons, game.KaimonoDlg.KaimonoButton6Visible);
+            s.yen = 100000;
+            buy(6);
+        }
+        for (int row = 1; row <= 5; ++row)
+            buy(row);
+    }
+
+    void buy(int row)
+    {
+        game.KaimonoDlg.FormActivate();
+        game.KaimonoDlg.KaimonoButtonClick(row);
+        game.KaimonoDlg.OKBtnClick();
+        written();
+    }
+
+    void pawnShop()
+    {
+        window("TSitiyaDlg");
+        fixed({SitiyaDlg::Question, SitiyaDlg::AnyNumber, SitiyaDlg::OkCaption,
+               SitiyaDlg::CancelCaption});
+        for (const CityGood& city : PawnCityGoods) {
+            inCity(city.city.data());
+            game.SitiyaDlg.FormActivate();
+            boxes(game.SitiyaDlg.SitiyaButtons, game.SitiyaDlg.SitiyaButton6Visible);
+            game.SitiyaDlg.SitiyaButtonClick(6);
+            game.SitiyaDlg.OKBtnClick();
+            written();
+        }
+        s.HaveMap = s.HaveKutu = s.HaveHuku = s.HaveCard = s.Nikki = true;
+        game.SitiyaDlg.FormActivate();
+        for (int row = 1; row <= 5; ++row)
+            game.SitiyaDlg.SitiyaButtonClick(row);
+        game.SitiyaDlg.OKBtnClick();
+        written();
+    }
+
+    void nameAndDiary()
+    {
+        window("TNamaeDlg");
+        fixed({NamaeDlg::Prompt, NamaeDlg::OkCaption});
+        for (const std::string& name :
+             {std::string("a\nb"), std::string(1024, 'a'), std::string("\xF0\x9F\x98\x80")}) {
+            game.NamaeDlg.Password = name;
+            game.NamaeDlg.OKBtnClick();
+            written();
+        }
+        s.Namae = "Hitch";
+        window("TNikkiDlg");
+        fixed({NikkiDlg::Button1Caption});
+        game.NikkiDlg.FormShow(1024);
+        put(game.NikkiDlg.Caption);
+        window("TShuppanDlg");
+        fixed({ShuppanDlg::Preparing, ShuppanDlg::OkCaption, ShuppanDlg::CancelCaption});
+        game.ShuppanDlg.FormShow();
+        put(game.ShuppanDlg.Caption);
+        put(game.ShuppanDlg.Text);
+    }
+
+    void notices()
+    {
+        window("TLostDlg");
+        fixed({LostDlg::Lines[0], LostDlg::Lines[1], LostDlg::OkCaption});
+        window("TChokkoDlg");
+        fixed({ChokkoDlg::Text, ChokkoDlg::OkCaption});
+        window("TAboutBox");
+        fixed({AboutBox::ProductName, AboutBox::ReleaseDate, AboutBox::OkCaption});
+    }
+
+    std::string listing_;
+    int linesSeen_ = game.state.dd;
+    std::size_t callsSeen_ = 0;
+};
+
+TEST_F(EnglishServices, WindowsAndDiaryLinesMatchTheGoldenListing)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    bank();
+    telegrams();
+    job();
+    shop();
+    pawnShop();
+    nameAndDiary();
+    notices();
+
+    const auto golden =
+        std::filesystem::path(KORVALIN_TESTS_DIR) / "services/english_services.golden";
+    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
+        std::ofstream(golden, std::ios::binary) << listing_;
+    std::ifstream in(golden, std::ios::binary);
+    ASSERT_TRUE(in) << golden;
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(listing_, expected.str());
+}
+
+// The diary file is Shift-JIS: an English line must be plain ASCII.
+TEST(EnglishServiceLines, EveryDiaryLineIsPlainAscii)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    std::vector<std::string> lines = {
+        withYen(BankDlg::ReceiptLine, 2147483647), withYen(ArbeitDlg::WagesLine, 2147483647),
+        std::string(tr(JusinDlg::ReceivedLine)), std::string(tr(JusinDlg::NothingLine))};
+    const auto add = [&lines](std::string_view japanese) {
+        if (!japanese.empty())
+            lines.emplace_back(tr(japanese));
+    };
+    for (const BankDlg::CourseMoneyRemark& remark : BankDlg::CourseMoneyRemarks)
+        add(remark.line);
+    for (const SosinDlg::Telegram& telegram : SosinDlg::Telegrams)
+        add(telegram.diaryLine);
+    for (const auto* replies : {&PassportReplies, &GreetingReplies, &MoneyReplies}) {
+        for (const TelegramReply& reply : *replies)
+            add(reply.diaryLine);
+    }
+    GameState state;
+    for (bool clothes : {false, true}) {
+        state.HaveHuku = clothes;
+        for (std::uint8_t job = 0; job < 10; ++job) {
+            state.arbeitno = job;
+            add(arbeitJob(state).diaryLine);
+        }
+    }
+    for (const ShopGood& good : ShopGoods)
+        add(good.good.diaryLine);
+    for (const CityGood& good : ShopCityGoods)
+        add(good.good.diaryLine);
+    for (const Good& good : PawnGoods)
+        add(good.diaryLine);
+    for (const CityGood& good : PawnCityGoods)
+        add(good.good.diaryLine);
+
+    for (const std::string& line : lines) {
+        EXPECT_TRUE(line.starts_with("    ")) << line;
+        EXPECT_TRUE(std::ranges::all_of(line, [](char c) { return c >= ' ' && c <= '~'; })) << line;
+        expectShiftJisRoundTrip(line);
+    }
+}
+
+TEST_F(EnglishServices, TheBankPutsTheSumWhereEnglishWritesIt)
+{
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    s.yokin = 1234567;
+    game.BankDlg.FormActivate();
+    EXPECT_EQ(game.BankDlg.Lines[1], "1,234,567 yen");
+    game.BankDlg.OKBtnClick();
+    EXPECT_EQ(lastLine(), "    Collected 1,234,567 yen at the bank.");
+}
+
+}  // namespace
+}  // namespace korvalin
