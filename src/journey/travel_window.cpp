@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "game/language.h"
 #include "maps/place_names.h"
 #include "session/game.h"
 #include "widgets/bitmap_qt.h"
@@ -61,6 +62,13 @@ QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, boo
     label->move(left, 4);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+// A place name with the room a Japanese name has beside it in its panel.
+int fittingWidth(const QFontMetrics& metrics, const QString& text)
+{
+    constexpr int Margin = 8;
+    return metrics.horizontalAdvance(text) + Margin;
 }
 
 // The tick runs every 10 ms at rest: a label is touched only when the model
@@ -144,7 +152,6 @@ public:
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         fillBackground(this, QColor(colors::Navy));
-        setToolTip(qtext(Travel::Panel1Hint));
     }
 
 protected:
@@ -229,7 +236,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Label2 = statusLabel(Panel1, "Label2", DayLeft, 13, true);
     Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
-    Label6->setToolTip(qtext(Travel::Label6Hint));
     // Under the pointer itself, so that its own hint shows rather than the
     // panel's; a label takes no click, so its clicks still reach the panel.
     Label6->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -254,7 +260,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
     game_.Travel.FormCreate();
-    sync();
+    retranslate();
     pace_.start();
     scheduleTick(pace_.nsecsElapsed());
 }
@@ -277,7 +283,9 @@ void TTravel::sync()
     }
     changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
     changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
-    changed |= showLabel(Label5, model.Label5, shownLabels_[4]);
+    // The country is the saved game's key, kept in Japanese.
+    changed |= showLabel(Label5, {std::string(korvalin::tr(model.Label5.Caption)), model.Label5.fontColor},
+                         shownLabels_[4]);
     changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
     if (changed)
         emit statusChanged();
@@ -310,8 +318,11 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
         return;
     shownHint_ = hint;
     if (hint.Visible && hint.Width > 0) {
-        HintLabel->setText(qtext(hint.Caption));
-        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, HintPanelHeight);
+        const QString caption = qtext(hint.Caption);
+        const int width = std::max(hint.Width, fittingWidth(HintLabel->fontMetrics(), caption));
+        const int left = hint.EndsAtPointer ? hint.Left + hint.Width - width : hint.Left;
+        HintLabel->setText(caption);
+        HintLabel->setGeometry(left, hint.Top, width, HintPanelHeight);
         HintLabel->show();
     } else {
         HintLabel->hide();
@@ -401,8 +412,18 @@ void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
     sync();
 }
 
+void TTravel::retranslate()
+{
+    Panel1->setToolTip(qtr(Travel::Panel1Hint));
+    Label6->setToolTip(qtr(Travel::Label6Hint));
+    game_.Travel.retranslate();
+    sync();
+}
+
 void TTravel::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
     // A window coming back shows the marquee where it has got to; once the
     // game is active again, the next tick quickens it by itself.
     if (event->type() == QEvent::WindowStateChange && !isMinimized())

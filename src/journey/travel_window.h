@@ -52,6 +52,9 @@ private:
     friend class TravelView;
     friend class StatusPanel;
 
+    // The hints and the status bar in the language of play; the
+    // constructor runs it, and a change of language again.
+    void retranslate();
     void tick();
     void showHint(const Travel::HintPanelState& hint);
     void placeDay();
