@@ -57,7 +57,7 @@ private:
     void retranslate();
     void tick();
     void showHint(const Travel::HintPanelState& hint);
-    void placeDay();
+    void placeLabels();
     void refreshTitle();
     void showTitle();
     // How often the title is shown now, in nanoseconds; 0 for not at all.
