@@ -15,7 +15,6 @@ void Travel::retranslate()
 {
     Label3.retranslate();
     Label6.Caption = tr(HelpMark);
-    showPurseAndDay();
 }
 
 void Travel::ModeLabel::show(TravelMode shown, Direction going)

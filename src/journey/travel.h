@@ -72,9 +72,10 @@ public:
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 
-    // The status bar's texts in the language of play, after a change of
-    // language. The country stays the saved game's key and is translated
-    // where it is shown.
+    // The status bar's fixed texts and the mode in the language of play,
+    // after a change of language; the purse and the day follow with the next
+    // tick. The country stays the saved game's key and is translated where
+    // it is shown.
     void retranslate();
 
     std::string Caption{Title};
@@ -101,8 +102,6 @@ public:
     } HintPanel;
 
 private:
-    void showPurseAndDay();
-
     Game& game_;
 };
 

@@ -63,15 +63,15 @@ void checkMoneyOut(Game& game)
     }
 }
 
-}  // namespace
-
 // The status bar shows the purse and the day as they are, whatever changed
 // them: a step, a key press, the bank, a job, the shop, a load, a restart.
-void Travel::showPurseAndDay()
+void showPurseAndDay(Game& game)
 {
-    Label4.Caption = moneyCaption(game_.state.yen);
-    Label2.Caption = dayCaption(game_.state.day);
+    game.Travel.Label4.Caption = moneyCaption(game.state.yen);
+    game.Travel.Label2.Caption = dayCaption(game.state.day);
 }
+
+}  // namespace
 
 // The interval set last in a tick decides when the next one comes.
 void Travel::Timer1Timer()
@@ -92,7 +92,7 @@ void Travel::Timer1Timer()
     if (standsInLondon(game_) && s.quitf)
         game_.ui.requestMainWindowClose();
     updateCountryCaption(game_);
-    showPurseAndDay();
+    showPurseAndDay(game_);
 }
 
 }  // namespace korvalin

@@ -285,8 +285,9 @@ void TTravel::sync()
     changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
     changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
     // The country is the saved game's key, kept in Japanese.
-    changed |= showLabel(Label5, {std::string(korvalin::tr(model.Label5.Caption)), model.Label5.fontColor},
-                         shownLabels_[4]);
+    changed |=
+        showLabel(Label5, {std::string(korvalin::tr(model.Label5.Caption)), model.Label5.fontColor},
+                  shownLabels_[4]);
     changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
     if (changed) {
         placeLabels();

@@ -146,8 +146,9 @@ TEST(EnglishRoadTest, BothLanguagesWriteTheSameDiaryApartFromTheWords)
     ASSERT_EQ(translated.size(), japanese.size());
     for (std::size_t i = 0; i < japanese.size(); ++i) {
         EXPECT_EQ(translated[i].empty(), japanese[i].empty()) << i;
-        if (tr(japanese[i]) != japanese[i])
+        if (tr(japanese[i]) != japanese[i]) {
             EXPECT_EQ(translated[i], tr(japanese[i])) << i;
+        }
     }
 }
 
