@@ -1,5 +1,7 @@
 #include <bitset>
 
+#include "game/language.h"
+
 #include "journey/arrival_spots.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
@@ -81,8 +83,8 @@ void checkLondonArrival(Game& game)
     s.WantDir = Direction::None;
     s.dd += 3;
     game.diary.put(s.dd - 2, LondonLine1.with(s.Namae));
-    game.diary.put(s.dd - 1, LondonLine2);
-    game.diary.put(s.dd, LondonLine3);
+    game.diary.put(s.dd - 1, tr(LondonLine2));
+    game.diary.put(s.dd, tr(LondonLine3));
     game.diary.put(s.dd + 1, Diary::EndTrailer);
     s.londonf = false;
     game.ui.show(WindowId::LondonDlg);

@@ -2,6 +2,7 @@
 #include <array>
 #include <limits>
 
+#include "game/language.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/country_entry_table.h"
 #include "session/game.h"
@@ -67,7 +68,7 @@ void updateCountryCaption(Game& game)
     if (odds != 0)
         s.hitchOdds = static_cast<std::uint8_t>(odds);
     if (!entry.entryLine.empty() && s.leg.PP == s.leg.PN && s.nyu && !s.lostf) {
-        game.appendDiaryLine(entry.entryLine);
+        game.appendDiaryLine(tr(entry.entryLine));
         s.nyu = false;
     }
 }

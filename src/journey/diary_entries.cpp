@@ -1,6 +1,7 @@
 #include "journey/diary_entries.h"
 
 #include "game/calendar.h"
+#include "game/language.h"
 #include "journey/diary_texts.h"
 #include "session/game.h"
 #include "world/region_table.h"
@@ -32,13 +33,13 @@ void writeQuietDayLine(Game& game, const DayTexts& texts, int newDay)
 {
     if (game.diary.get(game.state.dd) != headingOfDay(game, newDay - 1))
         return;
-    const std::string& mode = game.Travel.Label3.Caption;
-    if (mode == settingsOf(TravelMode::Walking).caption)
-        game.appendDiaryNote(texts.walking.at(game.random.randInt(2)));
-    else if (mode == settingsOf(TravelMode::Horse).caption)
-        game.appendDiaryNote(texts.horse);
-    else if (mode == settingsOf(TravelMode::Camel).caption)
-        game.appendDiaryNote(texts.camel);
+    const std::optional<TravelMode> mode = game.Travel.Label3.mode;
+    if (mode == TravelMode::Walking || mode == TravelMode::ShoeWalking)
+        game.appendDiaryNote(tr(texts.walking.at(game.random.randInt(2))));
+    else if (mode == TravelMode::Horse)
+        game.appendDiaryNote(tr(texts.horse));
+    else if (mode == TravelMode::Camel)
+        game.appendDiaryNote(tr(texts.camel));
 }
 
 void writeHeading(Game& game, int n)
@@ -59,21 +60,28 @@ void writeSpecialDateLine(Game& game, Direction d, DayBranch branch, const DayTe
         case Occasion::ChristmasEve:
             // Turned back northward at the edge of Japan, the hiker is not abroad.
             if (!(d == Direction::North && branch == DayBranch::Refused && japanToTheNorth(game)))
-                game.appendDiaryNote(texts.christmas);
+                game.appendDiaryNote(tr(texts.christmas));
             break;
         case Occasion::NewYear:
-            game.appendDiaryNote(texts.newYear);
+            game.appendDiaryNote(tr(texts.newYear));
             break;
         case Occasion::AprilFirst:
             if (!japanToTheNorth(game))
-                game.appendDiaryNote(special->line);
+                game.appendDiaryNote(tr(special->line));
             break;
         case Occasion::Valentine:
         case Occasion::WhiteDay:
         case Occasion::Tanabata:
-            game.appendDiaryNote(special->line);
+            game.appendDiaryNote(tr(special->line));
             break;
     }
+}
+
+// The passenger-seat line in either language, so that a diary continued in
+// the other language does not say it twice either.
+bool isTruckPassengerLine(std::string_view line)
+{
+    return line == TruckPassengerLine || line == tr(TruckPassengerLine);
 }
 
 // Rides drawn 10..19 are all the same passenger seat, and the diary does
@@ -86,8 +94,8 @@ void announceRide(Game& game, Direction d)
     ++s.dd;
     if (k < 10)
         game.diary.put(s.dd, vehicleLine(d, k, japanToTheNorth(game)));
-    else if (game.diary.get(s.dd - 1) != TruckPassengerLine)
-        game.diary.put(s.dd, TruckPassengerLine);
+    else if (!isTruckPassengerLine(game.diary.get(s.dd - 1)))
+        game.diary.put(s.dd, tr(TruckPassengerLine));
     game.diary.put(s.dd + 1, Diary::NoteTrailer);
 }
 
@@ -109,20 +117,14 @@ bool headStayDay(Game& game)
     s.dayold = n;
     s.dd += 2;
     game.diary.put(s.dd - 1, "");
-    game.diary.put(s.dd, std::to_string(n) + "日目　" + dateAfter(game.clock.today(), n - 1));
+    game.diary.put(s.dd, fill(tr(StayDayHeading), n, dateAfter(game.clock.today(), n - 1)));
     game.diary.put(s.dd + 1, Diary::EndTrailer);
     return true;
 }
 
 std::string dayHeading(int dayNumber, std::string_view date, std::string_view country)
 {
-    std::string heading = std::to_string(dayNumber);
-    heading += "日目　";
-    heading += date;
-    heading += " （";
-    heading += country;
-    heading += "）";
-    return heading;
+    return fill(tr(DayHeading), dayNumber, date, tr(country));
 }
 
 void dayChange(Game& game, Direction d, DayBranch branch)
@@ -142,10 +144,10 @@ void announceMode(Game& game, TravelMode mode, Direction d)
 {
     switch (mode) {
         case TravelMode::Horse:
-            game.appendDiaryNote(HorseMountLine);
+            game.appendDiaryNote(tr(HorseMountLine));
             break;
         case TravelMode::Camel:
-            game.appendDiaryNote(CamelMountLine);
+            game.appendDiaryNote(tr(CamelMountLine));
             break;
         case TravelMode::Ride:
             announceRide(game, d);
@@ -154,7 +156,7 @@ void announceMode(Game& game, TravelMode mode, Direction d)
             announceShip(game, d);
             break;
         case TravelMode::Climbing:
-            game.appendDiaryNote(textsFor(d).climbing);
+            game.appendDiaryNote(tr(textsFor(d).climbing));
             break;
         case TravelMode::Walking:
         case TravelMode::ShoeWalking:

@@ -14,7 +14,13 @@ class Game;
 // refused step also the quiet-day and calendar lines of its own text set.
 enum class DayBranch { Climbing, Normal, Refused };
 
-// "12日目　97/12/24 （中国）"
+// The day headings: day number, date and, on the road, the country of the
+// status bar.
+inline constexpr std::string_view DayHeading = "%1日目　%2 （%3）";
+inline constexpr std::string_view StayDayHeading = "%1日目　%2";
+
+// "12日目　97/12/24 （中国）" in the language of play; `country` is the
+// status bar's caption as the catalogue keys it.
 std::string dayHeading(int dayNumber, std::string_view date, std::string_view country);
 
 // A stay in a city (the embassy, a job) has moved the clock past dayold:

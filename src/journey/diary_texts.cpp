@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/language.h"
+
 namespace korvalin {
 
 namespace {
@@ -172,24 +174,21 @@ const DirectionTexts& textsFor(Direction d)
 
 std::string NamedLine::with(std::string_view namae) const
 {
-    std::string line{beforeName};
-    line += namae;
-    line += afterName;
-    return line;
+    return fill(tr(pattern), namae);
 }
 
 std::string_view vehicleLine(Direction d, int k, bool japanToTheNorth)
 {
     const DirectionTexts& texts = textsFor(d);
     if (k == 7 && japanToTheNorth && !texts.vehicle7BesideJapan.empty())
-        return texts.vehicle7BesideJapan;
-    return texts.vehicle.at(k);
+        return tr(texts.vehicle7BesideJapan);
+    return tr(texts.vehicle.at(k));
 }
 
 std::string shipLine(Direction d, int k, std::string_view namae)
 {
     const std::string_view line = textsFor(d).ship.at(k);
-    return line.empty() ? NamedShipLine.with(namae) : std::string{line};
+    return line.empty() ? NamedShipLine.with(namae) : std::string{tr(line)};
 }
 
 const SpecialDate* specialDateOn(std::string_view date)
@@ -206,7 +205,7 @@ const SpecialDate* specialDateOn(std::string_view date)
 
 std::string_view passportLossLine(bool firstLoss, bool headingAbroad)
 {
-    return PassportLossLines[firstLoss][headingAbroad];
+    return tr(PassportLossLines[firstLoss][headingAbroad]);
 }
 
 }  // namespace korvalin

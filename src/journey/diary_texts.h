@@ -35,16 +35,18 @@ struct DirectionTexts {
 // d is one of North, South, West, East.
 const DirectionTexts& textsFor(Direction d);
 
-// A line with the player's name Namae between its two parts.
+// A line with the player's name Namae in its place %1.
 struct NamedLine {
-    std::string_view beforeName;
-    std::string_view afterName;
+    std::string_view pattern;
 
+    // The line in the language of play.
     std::string with(std::string_view namae) const;
 };
 
-inline constexpr NamedLine NamedShipLine{.beforeName = "　　",
-                                         .afterName = "丸に乗船。名前はいいがボロ船。"};
+inline constexpr NamedLine NamedShipLine{"　　%1丸に乗船。名前はいいがボロ船。"};
+
+// The tables hold the Japanese texts, the catalogue's keys; the lines below
+// are given in the language of play.
 
 // Ride line k (0..9); japanToTheNorth: the cell north of the hiker is Japan.
 std::string_view vehicleLine(Direction d, int k, bool japanToTheNorth);
@@ -79,8 +81,7 @@ const SpecialDate* specialDateOn(std::string_view date);
 std::string_view passportLossLine(bool firstLoss, bool headingAbroad);
 
 inline constexpr NamedLine LondonLine1{
-    .beforeName = "　　ついにロンドン。目の前が涙でかすみ",
-    .afterName = "さん、ユーラシア横断おめでとうの文字がにじんで見える。"};
+    "　　ついにロンドン。目の前が涙でかすみ%1さん、ユーラシア横断おめでとうの文字がにじんで見える。"};
 inline constexpr std::string_view LondonLine2 =
     "　　苦しかったことが、たまらなく懐かしくなった。この旅でどんなにか成長したことだろう。";
 inline constexpr std::string_view LondonLine3 = "　　でも、もうやらない。";

@@ -58,8 +58,7 @@ void applySettings(Game& game, const ModeSettings& mode, Direction d)
     GameState& s = game.state;
     s.travelSpeed = mode.speed;
     s.costRate = mode.costRate;
-    const bool westwardRide = mode.mode == TravelMode::Ride && d == Direction::West;
-    game.Travel.Label3.Caption = westwardRide ? RideCaptionGoingWest : mode.caption;
+    game.Travel.Label3.show(mode.mode, d);
     game.Travel.Timer1Interval = mode.interval;
 }
 

@@ -1,5 +1,6 @@
 #include "journey/travel.h"
 
+#include "game/language.h"
 #include "session/game.h"
 
 namespace korvalin {
@@ -8,6 +9,31 @@ void Travel::FormCreate()
 {
     game_.world.build();
     game_.view.fullRedraw(game_.state.MapX, game_.state.MapY);
+}
+
+void Travel::retranslate()
+{
+    Label3.retranslate();
+    Label6.Caption = tr(HelpMark);
+}
+
+void Travel::ModeLabel::show(TravelMode shown, Direction going)
+{
+    mode = shown;
+    direction = going;
+    retranslate();
+}
+
+void Travel::ModeLabel::clear()
+{
+    mode.reset();
+    Caption.clear();
+}
+
+void Travel::ModeLabel::retranslate()
+{
+    if (mode)
+        Caption = tr(modeCaption(*mode, direction));
 }
 
 }  // namespace korvalin

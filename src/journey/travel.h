@@ -5,8 +5,12 @@
 #include <string>
 #include <string_view>
 
+#include <optional>
+
 #include "game/colors.h"
 #include "game/window_id.h"
+#include "journey/travel_modes.h"
+#include "world/direction.h"
 
 namespace korvalin {
 
@@ -21,10 +25,24 @@ public:
         WindowTable[static_cast<std::size_t>(WindowId::Travel)].caption;
     static constexpr std::string_view Panel1Hint = "右：ﾊﾞｰｼﾞｮﾝ情報、ダブル：WorldMap";
     static constexpr std::string_view Label6Hint = "左：ヘルプ";
+    static constexpr std::string_view HelpMark = "？";
+    static constexpr std::string_view QuitQuestion = "Korvalinを終了しますか？";
 
     struct Label {
         std::string Caption;
         std::uint32_t fontColor;
+    };
+
+    // Label3 tells the mode the hiker moves in; the rules read the mode,
+    // never the caption, which is in the language of play. No mode once a
+    // key is pressed.
+    struct ModeLabel : Label {
+        std::optional<TravelMode> mode;
+        Direction direction = Direction::None;
+
+        void show(TravelMode shown, Direction going);
+        void clear();
+        void retranslate();
     };
 
     explicit Travel(Game& game) : game_(game) {}
@@ -54,22 +72,31 @@ public:
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 
+    // The status bar's fixed texts and the mode in the language of play,
+    // after a change of language; the purse and the day follow with the next
+    // tick. The country stays the saved game's key and is translated where
+    // it is shown.
+    void retranslate();
+
     std::string Caption{Title};
     Label Label1{"PAUSE", colors::White};
     Label Label2{"", colors::Yellow};
-    Label Label3{"", colors::White};
+    ModeLabel Label3{{"", colors::White}, std::nullopt, Direction::None};
     Label Label4{"", colors::White};
     Label Label5{"", colors::Fuchsia};
-    Label Label6{"？", colors::Red};
+    Label Label6{std::string(HelpMark), colors::Red};
     std::uint32_t Shape1Color = colors::Purple;
     int Timer1Interval = 1;
 
-    // The place-name panel of the travel view.
+    // The place-name panel of the travel view. Width is the Japanese name's;
+    // the view widens the panel for a longer name, to the left when the
+    // panel has turned back to end at the pointer.
     struct HintPanelState {
         bool Visible = false;
         int Left = 264;
         int Top = 128;
         int Width = 50;
+        bool EndsAtPointer = false;
         std::string Caption;
         bool operator==(const HintPanelState&) const = default;
     } HintPanel;

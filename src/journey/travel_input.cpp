@@ -1,5 +1,6 @@
 // The main window's keyboard, mouse and status-bar handlers.
 #include "game/clamped_sum.h"
+#include "game/language.h"
 #include "journey/travel.h"
 #include "maps/place_names.h"
 #include "session/game.h"
@@ -35,7 +36,7 @@ void Travel::FormKeyDown(int)
     s.WantDir = Direction::None;
     s.travelSpeed = Walking;
     addClamped(s.yen, -100);
-    Label3.Caption.clear();
+    Label3.clear();
     const std::uint8_t c = game_.hikerCell();
     if (c != WaterTile && c != s.leg.PPA && c != s.leg.PPB && !s.HaveUma && !s.HaveRakuda)
         Shape1Color = colors::Purple;
@@ -97,7 +98,7 @@ void Travel::FormDeactivate()
 // purse brings its own window back instead.
 bool Travel::FormCloseQuery()
 {
-    const bool ending = game_.ui.confirm("Korvalinを終了しますか？", Ui::Buttons::OkCancel);
+    const bool ending = game_.ui.confirm(tr(QuitQuestion), Ui::Buttons::OkCancel);
     if (!ending)
         game_.state.quitf = false;
     return ending;
@@ -120,7 +121,8 @@ void Travel::FormMouseDown(MouseButton, int x, int y)
         HintPanel.Top = y;
         HintPanel.Caption = place->name;
     }
-    if (x > TurnBackAt)
+    HintPanel.EndsAtPointer = x > TurnBackAt;
+    if (HintPanel.EndsAtPointer)
         HintPanel.Left = x - HintPanel.Width;
     if (y > TurnBackAt)
         HintPanel.Top = y - HintPanelHeight;

@@ -7,6 +7,7 @@
 
 #include "game/colors.h"
 #include "game/game_state.h"
+#include "world/direction.h"
 
 namespace korvalin {
 
@@ -45,6 +46,13 @@ inline constexpr std::string_view RideCaptionGoingWest = "　　ヒッチハイ�
 constexpr const ModeSettings& settingsOf(TravelMode mode)
 {
     return TravelModes[static_cast<std::size_t>(mode)];
+}
+
+// Label3's caption for a mode taken going `d`, as the catalogue keys it.
+constexpr std::string_view modeCaption(TravelMode mode, Direction d)
+{
+    return mode == TravelMode::Ride && d == Direction::West ? RideCaptionGoingWest
+                                                            : settingsOf(mode).caption;
 }
 
 constexpr bool modesInOrder()

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "game/language.h"
 #include "maps/place_names.h"
 #include "session/game.h"
 #include "widgets/bitmap_qt.h"
@@ -23,7 +24,10 @@ namespace {
 
 constexpr qint64 NanosecondsPerMs = 1'000'000;
 constexpr qint64 TitleSlack = 5 * NanosecondsPerMs;
-constexpr int DayLeft = 404;  // the day's place in the status bar
+// The places of the country, the mode and the day in the status bar.
+constexpr int CountryLeft = 159;
+constexpr int ModeLeft = 276;
+constexpr int DayLeft = 404;
 
 Travel::MouseButton buttonOf(Qt::MouseButton button)
 {
@@ -59,8 +63,16 @@ QLabel* statusLabel(QWidget* parent, const char* name, int left, int pixels, boo
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(pixels, bold));
     label->move(left, 4);
+    label->adjustSize();
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
+}
+
+// A place name with the room two kanji have beside them in their panel.
+int fittingWidth(const QFontMetrics& metrics, const QString& text)
+{
+    constexpr int Margin = 4;
+    return metrics.horizontalAdvance(text) + Margin;
 }
 
 // The tick runs every 10 ms at rest: a label is touched only when the model
@@ -144,7 +156,6 @@ public:
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         fillBackground(this, QColor(colors::Navy));
-        setToolTip(qtext(Travel::Panel1Hint));
     }
 
 protected:
@@ -224,12 +235,11 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Panel1->setGeometry(0, ClientHeight - 23, ClientWidth, 23);
     Label1 = statusLabel(Panel1, "Label1", 2, 12, true);
     Label4 = statusLabel(Panel1, "Label4", 68, 12, false);
-    Label5 = statusLabel(Panel1, "Label5", 159, 12, false);
-    Label3 = statusLabel(Panel1, "Label3", 276, 12, false);
+    Label5 = statusLabel(Panel1, "Label5", CountryLeft, 12, false);
+    Label3 = statusLabel(Panel1, "Label3", ModeLeft, 12, false);
     Label2 = statusLabel(Panel1, "Label2", DayLeft, 13, true);
     Label6 = statusLabel(Panel1, "Label6", 441, 16, true);
     Label6->move(441, 1);
-    Label6->setToolTip(qtext(Travel::Label6Hint));
     // Under the pointer itself, so that its own hint shows rather than the
     // panel's; a label takes no click, so its clicks still reach the panel.
     Label6->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -254,7 +264,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
     game_.Travel.FormCreate();
-    sync();
+    retranslate();
     pace_.start();
     scheduleTick(pace_.nsecsElapsed());
 }
@@ -271,16 +281,18 @@ void TTravel::sync()
 {
     const Travel& model = game_.Travel;
     bool changed = showLabel(Label1, model.Label1, shownLabels_[0]);
-    if (showLabel(Label2, model.Label2, shownLabels_[1])) {
-        placeDay();
-        changed = true;
-    }
+    changed |= showLabel(Label2, model.Label2, shownLabels_[1]);
     changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
     changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
-    changed |= showLabel(Label5, model.Label5, shownLabels_[4]);
+    // The country is the saved game's key, kept in Japanese.
+    changed |=
+        showLabel(Label5, {std::string(korvalin::tr(model.Label5.Caption)), model.Label5.fontColor},
+                  shownLabels_[4]);
     changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
-    if (changed)
+    if (changed) {
+        placeLabels();
         emit statusChanged();
+    }
     Panel2->setShape1Color(model.Shape1Color);
 
     showHint(model.HintPanel);
@@ -295,11 +307,16 @@ std::vector<std::string> TTravel::statusCaptions() const
     return captions;
 }
 
-// From day 100 the day is wider than the room before the ？: it grows to the
-// left instead, a gap short of it.
-void TTravel::placeDay()
+// A caption wider than its room (a long English country name) pushes the
+// next one to the right, a gap clear of it. From day 100 the day is wider
+// than the room before the ？: it grows to the left instead, a gap short of
+// it.
+void TTravel::placeLabels()
 {
     constexpr int Gap = 4;
+    const auto clearOf = [](const QLabel* label) { return label->x() + label->width() + Gap; };
+    Label5->move(std::max(CountryLeft, clearOf(Label4)), Label5->y());
+    Label3->move(std::max(ModeLeft, clearOf(Label5)), Label3->y());
     Label2->move(std::min(DayLeft, Label6->x() - Gap - Label2->width()), Label2->y());
 }
 
@@ -310,8 +327,11 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
         return;
     shownHint_ = hint;
     if (hint.Visible && hint.Width > 0) {
-        HintLabel->setText(qtext(hint.Caption));
-        HintLabel->setGeometry(hint.Left, hint.Top, hint.Width, HintPanelHeight);
+        const QString caption = qtext(hint.Caption);
+        const int width = std::max(hint.Width, fittingWidth(HintLabel->fontMetrics(), caption));
+        const int left = hint.EndsAtPointer ? hint.Left + hint.Width - width : hint.Left;
+        HintLabel->setText(caption);
+        HintLabel->setGeometry(left, hint.Top, width, HintPanelHeight);
         HintLabel->show();
     } else {
         HintLabel->hide();
@@ -401,8 +421,18 @@ void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
     sync();
 }
 
+void TTravel::retranslate()
+{
+    Panel1->setToolTip(qtr(Travel::Panel1Hint));
+    Label6->setToolTip(qtr(Travel::Label6Hint));
+    game_.Travel.retranslate();
+    sync();
+}
+
 void TTravel::changeEvent(QEvent* event)
 {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
     // A window coming back shows the marquee where it has got to; once the
     // game is active again, the next tick quickens it by itself.
     if (event->type() == QEvent::WindowStateChange && !isMinimized())

@@ -52,9 +52,12 @@ private:
     friend class TravelView;
     friend class StatusPanel;
 
+    // The hints and the status bar in the language of play; the
+    // constructor runs it, and a change of language again.
+    void retranslate();
     void tick();
     void showHint(const Travel::HintPanelState& hint);
-    void placeDay();
+    void placeLabels();
     void refreshTitle();
     void showTitle();
     // How often the title is shown now, in nanoseconds; 0 for not at all.

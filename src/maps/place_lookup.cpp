@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <span>
 
+#include "game/language.h"
 #include "maps/place_names.h"
 #include "world/city_table.h"
 #include "world/region_table.h"
@@ -15,17 +16,27 @@ namespace {
 constexpr int PyreneesLastColumn = 34;
 constexpr PlaceName Pyrenees{"ピレネー山脈", 80};
 
+// The name in the language of play, with the panel width the Japanese name
+// has; the view widens the panel for a longer name.
 std::optional<PlaceName> named(std::string_view name, int width)
 {
     if (name.empty())
         return std::nullopt;
-    return PlaceName{name, width};
+    return PlaceName{tr(name), width};
+}
+
+// A capital that shares its country's name (Kuwait) is told apart in the
+// catalogue.
+std::string_view capitalName(std::string_view capital)
+{
+    const std::string_view asCity = tr("city", capital);
+    return asCity != capital ? asCity : capital;
 }
 
 std::optional<PlaceName> regionPlace(int entry, int cx)
 {
     if (entry == FranceMountainsEntry && cx <= PyreneesLastColumn)
-        return Pyrenees;
+        return named(Pyrenees.name, Pyrenees.width);
     const Region& region = Regions[static_cast<std::size_t>(entry)];
     return named(region.name, region.nameWidth);
 }
@@ -36,15 +47,16 @@ std::optional<PlaceName> capitalPlace(int cx, int cy)
         Regions, [&](const Region& r) { return r.capitalX == cx && r.capitalY == cy; });
     if (it == Regions.end())
         return std::nullopt;
-    return named(it->capital, it->capitalWidth);
+    return named(capitalName(it->capital), it->capitalWidth);
 }
 
-PlaceName waterPlace(int cx, int cy)
+std::optional<PlaceName> waterPlace(int cx, int cy)
 {
     const auto it = std::ranges::find_if(Waters, [&](const WaterBox& w) {
         return w.x0 <= cx && cx <= w.x1 && w.y0 <= cy && cy <= w.y1;
     });
-    return it == Waters.end() ? OpenSea : it->place;
+    const PlaceName& water = it == Waters.end() ? OpenSea : it->place;
+    return named(water.name, water.width);
 }
 
 std::optional<PlaceName> cityPlace(int cx, int cy)
@@ -57,7 +69,7 @@ std::optional<PlaceName> cityPlace(int cx, int cy)
     const auto city = std::ranges::find(CityNames, cityName(*row), &PlaceName::name);
     if (city == CityNames.end())
         return std::nullopt;
-    return *city;
+    return named(city->name, city->width);
 }
 
 }  // namespace

@@ -32,8 +32,9 @@ inline constexpr PlaceName OpenSea{"海", 20};
 // The panel widths of the cities that are not capitals, by the city's name.
 extern const std::array<PlaceName, 23> CityNames;
 
-// The place the lookup names at cell (cx, cy); nothing for a region without
-// a name and for the capital that has none. Coordinates wrap around.
+// The place the lookup names at cell (cx, cy), in the language of play;
+// nothing for a region without a name and for the capital that has none.
+// Coordinates wrap around.
 std::optional<PlaceName> placeNameAt(const WorldGrid& world, int cx, int cy);
 
 }  // namespace korvalin

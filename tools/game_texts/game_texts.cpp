@@ -14,6 +14,7 @@
 #include "game/language.h"
 #include "game/window_id.h"
 #include "journey/country_entry_table.h"
+#include "journey/diary_entries.h"
 #include "journey/diary_texts.h"
 #include "journey/status_captions.h"
 #include "journey/travel.h"
@@ -120,6 +121,8 @@ void travel(Walk& walk)
 {
     walk.add("travel", Travel::Panel1Hint);
     walk.add("travel", Travel::Label6Hint);
+    walk.add("travel", Travel::HelpMark);
+    walk.add("travel", Travel::QuitQuestion);
     walk.add("travel", RideCaptionGoingWest);
     for (int yen : {0, 9999, 10000, 100000, 123456789})
         walk.add("travel/money", moneyCaption(yen));
@@ -223,8 +226,9 @@ void diary(Walk& walk)
         dayTexts(walk, place + "/day", texts.normal);
         dayTexts(walk, place + "/refused", texts.refused);
     }
-    walk.add("diary/ship", NamedShipLine.beforeName);
-    walk.add("diary/ship", NamedShipLine.afterName);
+    walk.add("diary/heading", DayHeading);
+    walk.add("diary/heading", StayDayHeading);
+    walk.add("diary/ship", NamedShipLine.pattern);
     walk.add("diary/ride", TruckPassengerLine);
     walk.add("diary/ride", HorseMountLine);
     walk.add("diary/ride", CamelMountLine);
@@ -234,8 +238,7 @@ void diary(Walk& walk)
         for (bool abroad : {true, false})
             walk.add("diary/passport", passportLossLine(first, abroad));
     }
-    walk.add("diary/london", LondonLine1.beforeName);
-    walk.add("diary/london", LondonLine1.afterName);
+    walk.add("diary/london", LondonLine1.pattern);
     walk.add("diary/london", LondonLine2);
     walk.add("diary/london", LondonLine3);
     walk.add("diary/end", Diary::EndTrailer);
