@@ -1,6 +1,7 @@
 #include "title/help_dlg.h"
 
 #include "game/calendar.h"
+#include "journey/diary_entries.h"
 #include "save/saved_game.h"
 #include "session/game.h"
 #include "title/help_pages.h"
@@ -86,7 +87,7 @@ void HelpDlg::writeFirstDiaryLines(const std::string& today)
     Diary& diary = game_.diary;
     diary.put(1, fill(tr(DiaryTitleLine), game_.state.Namae));
     diary.put(2, "");
-    diary.put(3, fill(tr(FirstDayHeading), 1, today, tr("日本")));
+    diary.put(3, dayHeading(1, today, "日本"));
     diary.put(4, std::string(tr(SetOffLine)));
 }
 

@@ -60,7 +60,6 @@ public:
 
     // The diary's first lines, written when the journey starts.
     static constexpr std::string_view DiaryTitleLine = "　　　%1日記";
-    static constexpr std::string_view FirstDayHeading = "%1日目　%2 （%3）";
     static constexpr std::string_view SetOffLine = "　　金沢出発";
 
     explicit HelpDlg(Game& game) : game_(game) {}

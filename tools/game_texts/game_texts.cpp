@@ -105,7 +105,6 @@ void windowsAndTitle(Walk& walk)
     walk.addUntranslated("title", HelpDlg::ToEnglishCaption);
     walk.addUntranslated("title", HelpDlg::ToJapaneseCaption);
     walk.add("diary/start", HelpDlg::DiaryTitleLine);
-    walk.add("diary/start", HelpDlg::FirstDayHeading);
     walk.add("diary/start", HelpDlg::SetOffLine);
     for (std::size_t page = 0; page < HelpPages.size(); ++page) {
         const std::string place = "help/" + std::to_string(page + 1);
