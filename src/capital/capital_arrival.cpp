@@ -3,6 +3,7 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
+#include "capital/embassy_name.h"
 #include "session/game.h"
 #include "world/city_table.h"
 #include "world/country_table.h"
@@ -64,6 +65,7 @@ void CapitalDlg::FormShow()
 
 void CapitalDlg::arrive(const CityRow& row)
 {
+    city_ = &row;
     Caption = row.caption;
     writeArrivalLines(row);
     leaveAnimalsAtTheGates(row, game_.state);
@@ -85,8 +87,7 @@ void CapitalDlg::showDestinations(const CityRow& row)
         RadioButton& button = RadioButtons[i];
         button.Visible = i < destinations.size();
         if (button.Visible)
-            button.Caption =
-                std::string(destinations[i]) + std::string(capital_texts::EmbassySuffix);
+            button.Caption = embassyName(destinations[i]);
     }
 }
 
