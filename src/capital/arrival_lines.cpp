@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "capital/capital_texts.h"
+#include "capital/shown_names.h"
 #include "game/game_state.h"
 #include "game/language.h"
 #include "world/city_table.h"

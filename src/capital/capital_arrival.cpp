@@ -3,7 +3,7 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
-#include "capital/embassy_name.h"
+#include "capital/shown_names.h"
 #include "session/game.h"
 #include "world/city_table.h"
 #include "world/country_table.h"

@@ -59,23 +59,38 @@ QPoint destinationSpot(int k)
     return QPoint(left, top) - Panel1Origin;
 }
 
-// A value wider than its place (Finland's two languages) is narrowed to
-// fit, as a font's condensed face would be, so that it shows whole.
+// A text wider than its place (Finland's two languages, Bosnia and
+// Herzegovina's embassy) is narrowed to fit, as a font's condensed face
+// would be, so that it shows whole.
+QFont narrowedToFit(QFont font, const QString& text, int width)
+{
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(text);
+    // The glyphs round to whole pixels: narrowed by the ratio, a text may
+    // still stand out by a pixel or two.
+    for (int stretch = 100 * width / std::max(needed, 1);
+         needed > width && QFontMetrics(font).horizontalAdvance(text) > width; --stretch)
+        font.setStretch(stretch);
+    return font;
+}
+
 void showWhole(QLabel* label, const QString& text)
 {
     if (label->text() == text)
         return;
-    QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    const int needed = QFontMetrics(font).horizontalAdvance(text);
-    // The glyphs round to whole pixels: narrowed by the ratio, a value may
-    // still stand out by a pixel or two.
-    for (int stretch = 100 * label->width() / needed;
-         needed > label->width() && QFontMetrics(font).horizontalAdvance(text) > label->width();
-         --stretch)
-        font.setStretch(stretch);
-    label->setFont(font);
+    label->setFont(narrowedToFit(label->font(), text, label->width()));
     label->setText(text);
+}
+
+// A destination's text has the button's width less the room of its mark.
+void showWhole(QRadioButton* button, const QString& text)
+{
+    if (button->text() == text)
+        return;
+    button->setText(text);
+    const int markRoom =
+        button->sizeHint().width() - QFontMetrics(button->font()).horizontalAdvance(text);
+    button->setFont(narrowedToFit(button->font(), text, button->width() - markRoom));
 }
 
 // The flag pictures live in their own window, created after this one.
@@ -138,13 +153,15 @@ TCapitalDlg::TCapitalDlg(Game& game)
 void TCapitalDlg::retranslate()
 {
     for (std::size_t i = 0; i < factCaptions_.size(); ++i)
-        factCaptions_[i]->setText(qtr(capital_texts::FactCaptions[i]));
+        showWhole(factCaptions_[i], qtr(capital_texts::FactCaptions[i]));
     for (std::size_t i = 0; i < speedButtons_.size(); ++i)
         speedButtons_[i]->setToolTip(qtr(capital_texts::Hints[i]));
     Label1->setText(qtr(capital_texts::Heading));
     Button7->setText(qtr(capital_texts::Button7Caption));
     OKBtn->setText(qtr(capital_texts::OkCaption));
     CancelBtn->setText(qtr(capital_texts::CancelCaption));
+    if (picturesDrawn_)
+        drawActionGlyphs();
 }
 
 void TCapitalDlg::buildStrip()
@@ -302,7 +319,7 @@ void TCapitalDlg::sync()
     }
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
-        radioButtons_[i]->setText(qtext(state.Caption));
+        showWhole(radioButtons_[i], qtext(state.Caption));
         radioButtons_[i]->setVisible(state.Visible);
         radioButtons_[i]->setEnabled(state.Enabled);
         radioButtons_[i]->setChecked(state.Checked);
@@ -342,6 +359,11 @@ void TCapitalDlg::drawPictures()
     picturesDrawn_ = true;
     for (std::size_t i = 0; i < footprints_.size(); ++i)
         footprints_[i]->setPixmap(footprintPicture(static_cast<int>(i) + 1));
+    drawActionGlyphs();
+}
+
+void TCapitalDlg::drawActionGlyphs()
+{
     for (std::size_t i = 0; i < speedButtons_.size(); ++i)
         speedButtons_[i]->setIcon(actionGlyph(static_cast<int>(i) + 1));
 }

@@ -48,6 +48,7 @@ private:
     void buildActionBar();
     void buildDestinations();
     void drawPictures();
+    void drawActionGlyphs();
     void applySize();
     void keepUnfoldedOnScreen();
     void syncAnimation();

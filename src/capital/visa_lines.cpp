@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "capital/capital_texts.h"
-#include "capital/embassy_name.h"
+#include "capital/shown_names.h"
 #include "game/language.h"
 #include "world/country_table.h"
 #include "world/region_table.h"

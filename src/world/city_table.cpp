@@ -1,6 +1,5 @@
 #include "world/city_table.h"
 
-#include "game/language.h"
 #include "world/city_rows.h"
 #include "world/country_table.h"
 #include "world/tile_codes.h"
@@ -65,12 +64,6 @@ bool besideCell(const CityRow& row, int hikerX, int hikerY)
 }
 
 }  // namespace
-
-std::string_view shownCityName(std::string_view name)
-{
-    const std::string_view asCity = tr("city", name);
-    return asCity != name ? asCity : tr(name);
-}
 
 const CityRow* findCity(std::string_view caption)
 {

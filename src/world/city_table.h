@@ -64,10 +64,6 @@ constexpr std::string_view cityName(const CityRow& row)
     return at == std::string_view::npos ? row.caption : row.caption.substr(at + mark.size());
 }
 
-// A city's own name (cityName) in the language of play. A city named as its
-// country (Kuwait) is told apart in the catalogue by the context "city".
-std::string_view shownCityName(std::string_view name);
-
 const CityRow* findCity(std::string_view caption);
 
 // The first row whose cell has the hiker's cell on one of its sides.

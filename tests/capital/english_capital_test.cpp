@@ -12,7 +12,7 @@
 
 #include "capital/arrival_lines.h"
 #include "capital/country_facts.h"
-#include "capital/embassy_name.h"
+#include "capital/shown_names.h"
 #include "capital/visa_lines.h"
 #include "capital_fixture.h"
 #include "save/cp932.h"
