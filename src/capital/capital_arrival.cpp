@@ -91,6 +91,17 @@ void CapitalDlg::showDestinations(const CityRow& row)
     }
 }
 
+void CapitalDlg::retranslate()
+{
+    if (city_ != nullptr) {
+        const auto destinations = city_->destinations();
+        for (std::size_t i = 0; i < destinations.size(); ++i)
+            RadioButtons[i].Caption = embassyName(destinations[i]);
+    }
+    if (InfoPanelVisible)
+        Image1Click();
+}
+
 void CapitalDlg::Image1Click()
 {
     if (const CountryFacts* facts = factsByMainCode(game_.state.leg.PP)) {

@@ -75,6 +75,10 @@ public:
     // The pointer over action button k (1..12) presses it and pops the others up.
     void SpeedButtonMouseMove(int k);
 
+    // The language of play changed: the texts the screen computed are
+    // written anew.
+    void retranslate();
+
     // The heights the next unfold or fold passes through, the last one final.
     static std::vector<int> foldHeights(int from);
 

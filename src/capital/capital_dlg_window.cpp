@@ -162,6 +162,7 @@ void TCapitalDlg::retranslate()
     CancelBtn->setText(qtr(capital_texts::CancelCaption));
     if (picturesDrawn_)
         drawActionGlyphs();
+    model_.retranslate();
 }
 
 void TCapitalDlg::buildStrip()

@@ -2,9 +2,9 @@
 // embassy.
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
-#include "game/language.h"
 #include "capital/visa_lines.h"
 #include "game/game_clock.h"
+#include "game/language.h"
 #include "journey/diary_entries.h"
 #include "session/game.h"
 
@@ -84,7 +84,8 @@ bool CapitalDlg::applyForVisa(int k)
         game_.appendDiaryLine(line);
     passMinutes(s, crowded ? WeekMinutes : MinutesPerDay);
     if (headStayDay(game_))
-        game_.appendDiaryLine(tr(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay));
+        game_.appendDiaryLine(
+            tr(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay));
     s.yen -= VisaFee;
     if (crowded)
         s.visaf = true;  // a job taken afterwards counts the week waited

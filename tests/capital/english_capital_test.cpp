@@ -98,11 +98,11 @@ TEST_F(EnglishCapital, ShowsAndWritesTheGoldenTexts)
 {
     ASSERT_TRUE(english.ready());
     s.Namae = "Kenji";
-    const std::string actual = visit(246, 118)     // Tokyo
-                               + visit(203, 128)   // Beijing
-                               + visit(69, 142)    // Kuwait City
-                               + visit(130, 213)   // Sri Jayewardenepura Kotte
-                               + visit(49, 70);    // Zagreb, with the Bosnian embassy
+    const std::string actual = visit(246, 118)    // Tokyo
+                               + visit(203, 128)  // Beijing
+                               + visit(69, 142)   // Kuwait City
+                               + visit(130, 213)  // Sri Jayewardenepura Kotte
+                               + visit(49, 70);   // Zagreb, with the Bosnian embassy
     const auto golden =
         std::filesystem::path(KORVALIN_TESTS_DIR) / "capital/english_capitals.golden";
     if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
@@ -134,7 +134,8 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
         }
         const CountryFacts* facts = factsByMainCode(codeTriple(*findCountry(row.country))[0]);
         ASSERT_NE(facts, nullptr) << row.caption;
-        shown.insert(shown.end(), {facts->area, facts->population, facts->language, facts->currency});
+        shown.insert(shown.end(),
+                     {facts->area, facts->population, facts->language, facts->currency});
         for (const std::string& line : lines)
             EXPECT_TRUE(isAscii(line) && line.starts_with("    ")) << row.caption << ": " << line;
         for (const std::string& text : shown)
@@ -152,6 +153,14 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
     EXPECT_EQ(lastLine(), "    Got the visa.");
     dlg.OKBtnClick();
     EXPECT_EQ(lastLine(), "    Left Tokyo.");
+
+    // The language changed with the screen open: its buttons and facts follow.
+    arriveInTokyo();
+    dlg.Image1Click();
+    ASSERT_TRUE(useLanguage(Language::Japanese, KORVALIN_CATALOGUES));
+    dlg.retranslate();
+    EXPECT_EQ(dlg.radioButton(1).Caption, "韓国大使館");
+    EXPECT_EQ(dlg.InfoValues[4], "円");
 }
 
 TEST_F(EnglishCapital, TheSavedGameKeepsTheJapaneseCity)
