@@ -57,9 +57,9 @@ void lettered(QPainter& p, const QColor& disc, const QString& text, const QColor
     p.drawText(QRect(2, 2, 20, 20), Qt::AlignCenter, text);
 }
 
-void pawnShop(QPainter& p)
+void pawnShop(QPainter& p)  // the pawnbroker's sign, in the language of play
 {
-    lettered(p, Qt::white, QStringLiteral("質"), Qt::black);
+    lettered(p, Qt::white, qtr("質"), Qt::black);
 }
 
 void telegram(QPainter& p)  // an envelope with a flash

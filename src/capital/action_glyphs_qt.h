@@ -6,7 +6,8 @@
 namespace korvalin {
 
 // The picture on action button k (1..12) of the capital screen, drawn in
-// code: up, disabled, pressed and pressed-in-group looks.
+// code: up, disabled, pressed and pressed-in-group looks. The pawnshop's
+// sign is a letter of the language of play.
 QIcon actionGlyph(int k);
 
 // Footprint k (1..4) of the walk across the top strip: right, left, right,

@@ -5,7 +5,9 @@
 #include <utility>
 
 #include "capital/capital_texts.h"
+#include "capital/shown_names.h"
 #include "game/game_state.h"
+#include "game/language.h"
 #include "world/city_table.h"
 
 namespace korvalin {
@@ -52,14 +54,6 @@ constexpr std::array<std::string_view, 2> NoHorses = {Beijing, Moscow};
 constexpr std::array<std::string_view, 3> NoCamels = {Tehran, "クウェート国首都クウェート",
                                                       "トルコ共和国首都アンカラ"};
 
-std::string diaryLine(std::string_view name, std::string_view suffix)
-{
-    std::string line(capital_texts::Indent);
-    line += name;
-    line += suffix;
-    return line;
-}
-
 }  // namespace
 
 std::vector<std::string> arrivalLines(const CityRow& row, GameState& s)
@@ -67,18 +61,18 @@ std::vector<std::string> arrivalLines(const CityRow& row, GameState& s)
     const auto visit = std::ranges::find(FirstVisits, row.caption, &FirstVisit::caption);
     if (visit != FirstVisits.end()) {
         const bool again = std::exchange(s.*visit->visited, true);
-        return {std::string(again ? visit->later : visit->first)};
+        return {std::string(tr(again ? visit->later : visit->first))};
     }
     const auto own = std::ranges::find(OwnArrivals, row.caption, &OwnWords::caption);
     if (own != OwnArrivals.end()) {
         std::vector<std::string> lines;
         for (std::string_view line : own->lines) {
             if (!line.empty())
-                lines.emplace_back(line);
+                lines.emplace_back(tr(line));
         }
         return lines;
     }
-    return {diaryLine(cityName(row), capital_texts::ArrivalSuffix)};
+    return {fill(tr(capital_texts::ArrivalLine), shownCityName(cityName(row)))};
 }
 
 void leaveAnimalsAtTheGates(const CityRow& row, GameState& s)
@@ -93,7 +87,7 @@ std::string departureLine(const CityRow& row)
 {
     // The caption misspells the city; the diary does not.
     const std::string_view name = row.caption == Tehran ? "テヘラン" : cityName(row);
-    return diaryLine(name, capital_texts::DepartureSuffix);
+    return fill(tr(capital_texts::DepartureLine), shownCityName(name));
 }
 
 }  // namespace korvalin

@@ -1,6 +1,7 @@
 // The bar of city actions, and the timer's footprints and colour pulse.
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
+#include "game/language.h"
 #include "save/saved_game.h"
 #include "session/game.h"
 
@@ -15,7 +16,7 @@ void CapitalDlg::SpeedButton2Click()
 void CapitalDlg::SpeedButton3Click()
 {
     if (game_.state.buy) {
-        game_.ui.message(capital_texts::AlreadyShopped);
+        game_.ui.message(tr(capital_texts::AlreadyShopped));
         return;
     }
     game_.ui.show(WindowId::KaimonoDlg);
@@ -30,7 +31,7 @@ void CapitalDlg::SpeedButton4Click()
 void CapitalDlg::SpeedButton5Click()
 {
     if (game_.japanWestOfHiker()) {
-        game_.ui.message(capital_texts::TelegramsAbroadOnly);
+        game_.ui.message(tr(capital_texts::TelegramsAbroadOnly));
         return;
     }
     game_.ui.show(WindowId::DenpoDlg);
@@ -54,7 +55,7 @@ void CapitalDlg::SpeedButton8Click()
 void CapitalDlg::SpeedButton9Click()
 {
     if (game_.random.randInt(3) == 1)
-        game_.appendDiaryLine(capital_texts::MapLine);
+        game_.appendDiaryLine(tr(capital_texts::MapLine));
     game_.ui.show(WindowId::WorldMap);
 }
 

@@ -3,6 +3,7 @@
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
+#include "capital/shown_names.h"
 #include "session/game.h"
 #include "world/city_table.h"
 #include "world/country_table.h"
@@ -64,6 +65,7 @@ void CapitalDlg::FormShow()
 
 void CapitalDlg::arrive(const CityRow& row)
 {
+    city_ = &row;
     Caption = row.caption;
     writeArrivalLines(row);
     leaveAnimalsAtTheGates(row, game_.state);
@@ -85,9 +87,19 @@ void CapitalDlg::showDestinations(const CityRow& row)
         RadioButton& button = RadioButtons[i];
         button.Visible = i < destinations.size();
         if (button.Visible)
-            button.Caption =
-                std::string(destinations[i]) + std::string(capital_texts::EmbassySuffix);
+            button.Caption = embassyName(destinations[i]);
     }
+}
+
+void CapitalDlg::retranslate()
+{
+    if (city_ != nullptr) {
+        const auto destinations = city_->destinations();
+        for (std::size_t i = 0; i < destinations.size(); ++i)
+            RadioButtons[i].Caption = embassyName(destinations[i]);
+    }
+    if (InfoPanelVisible)
+        Image1Click();
 }
 
 void CapitalDlg::Image1Click()

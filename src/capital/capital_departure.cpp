@@ -2,6 +2,7 @@
 #include "capital/arrival_lines.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
+#include "game/language.h"
 #include "session/game.h"
 #include "world/city_table.h"
 
@@ -15,10 +16,9 @@ void CapitalDlg::RadioButtonClick(int k)
         button.Checked = false;
     radioButton(k).Checked = true;
 
-    const CityRow* row = findCity(Caption);
-    if (row == nullptr)
+    if (city_ == nullptr)
         return;
-    if (const auto leg = legCodes(*row, k))
+    if (const auto leg = legCodes(*city_, k))
         game_.state.leg = *leg;
 }
 
@@ -26,11 +26,11 @@ void CapitalDlg::OKBtnClick()
 {
     const GameState& s = game_.state;
     if (s.lostf && s.capitalf) {
-        game_.ui.message(capital_texts::NoPassportToLeave);
+        game_.ui.message(tr(capital_texts::NoPassportToLeave));
         return;
     }
     if (Button7Visible && s.capitalf) {
-        if (game_.ui.confirm(capital_texts::LeaveWithoutVisa))
+        if (game_.ui.confirm(tr(capital_texts::LeaveWithoutVisa)))
             leaveWithoutVisa();
         return;
     }
@@ -60,8 +60,8 @@ void CapitalDlg::depart()
     s.nyu = false;
     s.buy = false;
     game_.ui.setEnabled(WindowId::Travel, true);
-    if (const CityRow* row = findCity(Caption))
-        game_.appendDiaryLine(departureLine(*row));
+    if (city_ != nullptr)
+        game_.appendDiaryLine(departureLine(*city_));
     game_.ui.close(WindowId::CapitalDlg);
 }
 

@@ -75,9 +75,15 @@ public:
     // The pointer over action button k (1..12) presses it and pops the others up.
     void SpeedButtonMouseMove(int k);
 
+    // The language of play changed: the texts the screen computed are
+    // written anew.
+    void retranslate();
+
     // The heights the next unfold or fold passes through, the last one final.
     static std::vector<int> foldHeights(int from);
 
+    // The city's canonical caption: the key the saved game and the shops
+    // keep, and the catalogue's key for the title the window shows.
     std::string Caption;
     int Left = ScreenLeft;
     int Top = 0;
@@ -90,7 +96,7 @@ public:
     std::array<SpeedButton, SpeedButtonCount> SpeedButtons;  // SpeedButton1 .. SpeedButton12
     std::string FlagName;                                    // the flag Image1 shows, e.g. "JP_F"
     bool InfoPanelVisible = false;
-    std::array<std::string, 5> InfoValues;  // Label8 .. Label12
+    std::array<std::string, 5> InfoValues;  // Label8 .. Label12, in the language of play
     std::string Label2Caption;
     std::uint32_t Panel1Color = PulseLow;
     int visibleFootprint = 1;  // Asi1 .. Asi4; 0 none
@@ -124,6 +130,7 @@ private:
     bool applyForVisa(int k);
 
     Game& game_;
+    const CityRow* city_ = nullptr;  // the city of the last arrival
 };
 
 }  // namespace korvalin

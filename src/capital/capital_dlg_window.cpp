@@ -59,23 +59,38 @@ QPoint destinationSpot(int k)
     return QPoint(left, top) - Panel1Origin;
 }
 
-// A value wider than its place (Finland's two languages) is narrowed to
-// fit, as a font's condensed face would be, so that it shows whole.
+// A text wider than its place (Finland's two languages, Bosnia and
+// Herzegovina's embassy) is narrowed to fit, as a font's condensed face
+// would be, so that it shows whole.
+QFont narrowedToFit(QFont font, const QString& text, int width)
+{
+    font.setStretch(QFont::Unstretched);
+    const int needed = QFontMetrics(font).horizontalAdvance(text);
+    // The glyphs round to whole pixels: narrowed by the ratio, a text may
+    // still stand out by a pixel or two.
+    for (int stretch = 100 * width / std::max(needed, 1);
+         needed > width && QFontMetrics(font).horizontalAdvance(text) > width; --stretch)
+        font.setStretch(stretch);
+    return font;
+}
+
 void showWhole(QLabel* label, const QString& text)
 {
     if (label->text() == text)
         return;
-    QFont font = label->font();
-    font.setStretch(QFont::Unstretched);
-    const int needed = QFontMetrics(font).horizontalAdvance(text);
-    // The glyphs round to whole pixels: narrowed by the ratio, a value may
-    // still stand out by a pixel or two.
-    for (int stretch = 100 * label->width() / needed;
-         needed > label->width() && QFontMetrics(font).horizontalAdvance(text) > label->width();
-         --stretch)
-        font.setStretch(stretch);
-    label->setFont(font);
+    label->setFont(narrowedToFit(label->font(), text, label->width()));
     label->setText(text);
+}
+
+// A destination's text has the button's width less the room of its mark.
+void showWhole(QRadioButton* button, const QString& text)
+{
+    if (button->text() == text)
+        return;
+    button->setText(text);
+    const int markRoom =
+        button->sizeHint().width() - QFontMetrics(button->font()).horizontalAdvance(text);
+    button->setFont(narrowedToFit(button->font(), text, button->width() - markRoom));
 }
 
 // The flag pictures live in their own window, created after this one.
@@ -131,7 +146,23 @@ TCapitalDlg::TCapitalDlg(Game& game)
             keepUnfoldedOnScreen();
     };
     model_.FormCreate();
+    retranslate();
     sync();
+}
+
+void TCapitalDlg::retranslate()
+{
+    for (std::size_t i = 0; i < factCaptions_.size(); ++i)
+        showWhole(factCaptions_[i], qtr(capital_texts::FactCaptions[i]));
+    for (std::size_t i = 0; i < speedButtons_.size(); ++i)
+        speedButtons_[i]->setToolTip(qtr(capital_texts::Hints[i]));
+    Label1->setText(qtr(capital_texts::Heading));
+    Button7->setText(qtr(capital_texts::Button7Caption));
+    OKBtn->setText(qtr(capital_texts::OkCaption));
+    CancelBtn->setText(qtr(capital_texts::CancelCaption));
+    if (picturesDrawn_)
+        drawActionGlyphs();
+    model_.retranslate();
 }
 
 void TCapitalDlg::buildStrip()
@@ -164,9 +195,10 @@ void TCapitalDlg::buildInfoPanel()
     InfoPanel->onClick = [this](Qt::MouseButton) { run(&CapitalDlg::InfoPanelClick); };
     for (std::size_t i = 0; i < values_.size(); ++i) {
         const int top = 3 + 15 * static_cast<int>(i);
-        auto* caption = new QLabel(qtext(capital_texts::FactCaptions[i]), InfoPanel);
+        auto* caption = new QLabel(InfoPanel);
         caption->setObjectName(QStringLiteral("Label%1").arg(i + 3));
         caption->setGeometry(6, top, 30, 15);
+        factCaptions_[i] = caption;
         values_[i] = new QLabel(InfoPanel);
         values_[i]->setObjectName(QStringLiteral("Label%1").arg(i + 8));
         values_[i]->setGeometry(38, top, 120, 15);
@@ -193,7 +225,6 @@ void TCapitalDlg::buildActionBar()
         button->setIconSize(QSize(24, 24));
         // Down is the grouped button's lasting pressed look, not a click under way.
         button->setCheckable(true);
-        button->setToolTip(qtext(capital_texts::Hints[i]));
         button->installEventFilter(this);
         connect(button, &QToolButton::clicked, this,
                 [this, click = ButtonClicks[i]] { run(click); });
@@ -208,12 +239,12 @@ void TCapitalDlg::buildDestinations()
     Panel1->setGeometry(QRect(Panel1Origin, QSize(395, 291)));
     fillBackground(Panel1, QColor(model_.Panel1Color));
 
-    auto* heading = new QLabel(qtext(capital_texts::Heading), Panel1);
-    heading->setObjectName(QStringLiteral("Label1"));
-    heading->setAlignment(Qt::AlignCenter);
-    heading->setGeometry(20, 8, 250, 25);
-    fillBackground(heading, Qt::black);
-    setTextColour(heading, Qt::white);
+    Label1 = new QLabel(Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(20, 8, 250, 25);
+    fillBackground(Label1, Qt::black);
+    setTextColour(Label1, Qt::white);
 
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const int k = static_cast<int>(i) + 1;
@@ -237,7 +268,7 @@ void TCapitalDlg::buildDestinations()
         radioButtons_[i] = button;
     }
 
-    Button7 = new QPushButton(qtext(capital_texts::Button7Caption), Panel1);
+    Button7 = new QPushButton(Panel1);
     Button7->setObjectName(QStringLiteral("Button7"));
     Button7->setGeometry(QRect(QPoint(303, 108) - Panel1Origin, QSize(89, 25)));
     connect(Button7, &QPushButton::clicked, this, [this] { run(&CapitalDlg::Button7Click); });
@@ -248,14 +279,14 @@ void TCapitalDlg::buildDestinations()
     setTextColour(Label2, Qt::yellow);
 
     // The form's own OK and Cancel stay hidden; the action bar does their work.
-    auto* ok = new QPushButton(qtext(capital_texts::OkCaption), this);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->hide();
-    connect(ok, &QPushButton::clicked, this, [this] { run(&CapitalDlg::OKBtnClick); });
-    auto* cancel = new QPushButton(qtext(capital_texts::CancelCaption), this);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->hide();
-    connect(cancel, &QPushButton::clicked, this, [this] { run(&CapitalDlg::CancelBtnClick); });
+    OKBtn = new QPushButton(this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->hide();
+    connect(OKBtn, &QPushButton::clicked, this, [this] { run(&CapitalDlg::OKBtnClick); });
+    CancelBtn = new QPushButton(this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->hide();
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { run(&CapitalDlg::CancelBtnClick); });
 }
 
 template <typename Handler>
@@ -277,7 +308,7 @@ void TCapitalDlg::applySize()
 void TCapitalDlg::sync()
 {
     setWindowTitle(model_.Caption.empty() ? windowCaption(WindowId::CapitalDlg)
-                                          : qtext(model_.Caption));
+                                          : qtr(model_.Caption));
     applySize();
     syncFlag();
     InfoPanel->setVisible(model_.InfoPanelVisible);
@@ -289,7 +320,7 @@ void TCapitalDlg::sync()
     }
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
-        radioButtons_[i]->setText(qtext(state.Caption));
+        showWhole(radioButtons_[i], qtext(state.Caption));
         radioButtons_[i]->setVisible(state.Visible);
         radioButtons_[i]->setEnabled(state.Enabled);
         radioButtons_[i]->setChecked(state.Checked);
@@ -329,6 +360,11 @@ void TCapitalDlg::drawPictures()
     picturesDrawn_ = true;
     for (std::size_t i = 0; i < footprints_.size(); ++i)
         footprints_[i]->setPixmap(footprintPicture(static_cast<int>(i) + 1));
+    drawActionGlyphs();
+}
+
+void TCapitalDlg::drawActionGlyphs()
+{
     for (std::size_t i = 0; i < speedButtons_.size(); ++i)
         speedButtons_[i]->setIcon(actionGlyph(static_cast<int>(i) + 1));
 }

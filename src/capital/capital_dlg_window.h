@@ -33,6 +33,7 @@ public:
     explicit TCapitalDlg(Game& game);
 
     void sync() override;
+    void retranslate() override;
 
 protected:
     QPoint frameSpot() override;
@@ -47,6 +48,7 @@ private:
     void buildActionBar();
     void buildDestinations();
     void drawPictures();
+    void drawActionGlyphs();
     void applySize();
     void keepUnfoldedOnScreen();
     void syncAnimation();
@@ -61,11 +63,15 @@ private:
     std::array<QLabel*, 4> footprints_{};  // Asi1 .. Asi4
     std::array<QToolButton*, 12> speedButtons_{};
     ClickLabel* InfoPanel;
-    std::array<QLabel*, 5> values_{};  // Label8 .. Label12
+    std::array<QLabel*, 5> factCaptions_{};  // Label3 .. Label7
+    std::array<QLabel*, 5> values_{};        // Label8 .. Label12
     QWidget* Panel1;
+    QLabel* Label1;
     std::array<QRadioButton*, 18> radioButtons_{};
     QPushButton* Button7;
     QLabel* Label2;
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
     QTimer* C_Timer;
 };
 

@@ -4,6 +4,7 @@
 #include "capital/capital_texts.h"
 #include "capital/visa_lines.h"
 #include "game/game_clock.h"
+#include "game/language.h"
 #include "journey/diary_entries.h"
 #include "session/game.h"
 
@@ -52,11 +53,11 @@ void CapitalDlg::Button7Click()
     const int k = checkedButton();
     if (k == 0) {
         // Only a reminder: either answer leaves everything as it is.
-        game_.ui.confirm(capital_texts::NoSelection);
+        game_.ui.confirm(tr(capital_texts::NoSelection));
         return;
     }
     if (game_.state.lostf) {
-        game_.ui.message(capital_texts::NoPassportForVisa);
+        game_.ui.message(tr(capital_texts::NoPassportForVisa));
         return;
     }
     if (!applyForVisa(k))
@@ -73,17 +74,18 @@ bool CapitalDlg::applyForVisa(int k)
 {
     GameState& s = game_.state;
     const bool crowded = k == s.konzatsuno + 1;
-    if (!game_.ui.confirm(crowded ? capital_texts::CrowdedCounter : capital_texts::IssueVisa))
+    if (!game_.ui.confirm(tr(crowded ? capital_texts::CrowdedCounter : capital_texts::IssueVisa)))
         return false;
     if (s.yen < VisaFee) {
-        game_.ui.warning(capital_texts::FeeShort);
+        game_.ui.warning(tr(capital_texts::FeeShort));
         return false;
     }
     if (const std::string line = visaApplicationLine(s.leg.PN, crowded); !line.empty())
         game_.appendDiaryLine(line);
     passMinutes(s, crowded ? WeekMinutes : MinutesPerDay);
     if (headStayDay(game_))
-        game_.appendDiaryLine(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay);
+        game_.appendDiaryLine(
+            tr(crowded ? capital_texts::VisaAfterWeek : capital_texts::VisaAfterDay));
     s.yen -= VisaFee;
     if (crowded)
         s.visaf = true;  // a job taken afterwards counts the week waited
@@ -94,26 +96,23 @@ void CapitalDlg::SpeedButton12Click()
 {
     GameState& s = game_.state;
     if (!s.lostf) {
-        game_.ui.message(capital_texts::Greeting);
-        std::string line(capital_texts::GreetingLineBefore);
-        line += s.Namae;
-        line += capital_texts::GreetingLineAfter;
-        game_.appendDiaryLine(line);
+        game_.ui.message(tr(capital_texts::Greeting));
+        game_.appendDiaryLine(fill(tr(capital_texts::GreetingLine), s.Namae));
         return;
     }
-    game_.ui.message(capital_texts::Reissue);
-    game_.appendDiaryLine(capital_texts::ReissueVisitLine);
+    game_.ui.message(tr(capital_texts::Reissue));
+    game_.appendDiaryLine(tr(capital_texts::ReissueVisitLine));
     // The fee must leave something over.
     if (s.yen <= ReissueFee) {
-        game_.ui.message(capital_texts::ReissueFeeShort);
-        game_.appendDiaryLine(capital_texts::ReissueNoMoneyLine);
+        game_.ui.message(tr(capital_texts::ReissueFeeShort));
+        game_.appendDiaryLine(tr(capital_texts::ReissueNoMoneyLine));
         return;
     }
     s.lostf = false;
     s.yen -= ReissueFee;
     passMinutes(s, WeekMinutes);
     if (headStayDay(game_))
-        game_.appendDiaryLine(capital_texts::ReissuedLine);
+        game_.appendDiaryLine(tr(capital_texts::ReissuedLine));
 }
 
 }  // namespace korvalin

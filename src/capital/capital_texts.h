@@ -19,10 +19,9 @@ inline constexpr std::array<std::string_view, 12> Hints = {
     "都市を出る", "アルバイト", "買い物",     "質屋",       "電報",   "銀行",
     "日記",       "ヘルプ",     "地図を見る", "ｹﾞｰﾑの保存", "大使館", "日本大使館"};
 
-// Diary line pieces: "　　東京に到着。", "　　東京を出発。".
-inline constexpr std::string_view Indent = "　　";
-inline constexpr std::string_view ArrivalSuffix = "に到着。";
-inline constexpr std::string_view DepartureSuffix = "を出発。";
+// Diary lines of a city: %1 is its name.
+inline constexpr std::string_view ArrivalLine = "　　%1に到着。";
+inline constexpr std::string_view DepartureLine = "　　%1を出発。";
 
 // Leaving.
 inline constexpr std::string_view NoPassportToLeave = "パスポート再交付まで首都を出れません。";
@@ -36,8 +35,10 @@ inline constexpr std::string_view IssueVisa = "ビザを発行します。入国
 inline constexpr std::string_view FeeShort = "手数料が足りません";
 inline constexpr std::string_view VisaAfterWeek = "　　ビザを取得。";
 inline constexpr std::string_view VisaAfterDay = "　　ビザを取得";
-inline constexpr std::string_view ApplicationSuffix = "でビザを申請。";
-inline constexpr std::string_view CrowdedSuffix = "混でて１週間かかるそうだ。";
+// %1 is the embassy.
+inline constexpr std::string_view ApplicationLine = "　　%1でビザを申請。";
+inline constexpr std::string_view CrowdedApplicationLine =
+    "　　%1でビザを申請。混でて１週間かかるそうだ。";
 
 // The Japanese embassy.
 inline constexpr std::string_view Reissue =
@@ -49,9 +50,9 @@ inline constexpr std::string_view ReissueNoMoneyLine = "　　パスポートを
 inline constexpr std::string_view ReissuedLine =
     "　　やっとこさパスポートが再交付された。ヤレヤレ。";
 inline constexpr std::string_view Greeting = "ヒッチハイクですか？\n大変ですね。頑張ってください。";
-inline constexpr std::string_view GreetingLineBefore = "　　日本大使館を覗いてみたら";
-inline constexpr std::string_view GreetingLineAfter =
-    "さん、ヒッチハイクですか、それはそれは、と言われた。";
+// %1 is the player's name.
+inline constexpr std::string_view GreetingLine =
+    "　　日本大使館を覗いてみたら%1さん、ヒッチハイクですか、それはそれは、と言われた。";
 
 // The action bar.
 inline constexpr std::string_view AlreadyShopped = "もう買い物は済んでいます";

@@ -1,8 +1,10 @@
 #include <algorithm>
 #include <array>
+#include <map>
 #include <vector>
 
 #include "capital/country_facts.h"
+#include "game/language.h"
 #include "world/country_table.h"
 
 namespace korvalin {
@@ -116,44 +118,43 @@ std::string digits(std::int64_t n, int width)
     return text;
 }
 
-struct FormattedFacts {
-    std::string area;
-    std::string population;
-};
+// The rows written out in a language, for the panel's labels to show.
+std::vector<CountryFacts> factsIn()
+{
+    std::vector<CountryFacts> all;
+    for (const RawFacts& row : Rows) {
+        all.push_back({.country = row.country,
+                       .area = areaText(row.areaKm2),
+                       .population = populationText(row.population),
+                       .ethnicGroups = {},
+                       .language = std::string(tr(row.language)),
+                       .currency = std::string(tr(row.currency))});
+    }
+    return all;
+}
 
-// The rows written out once, for the panel's labels to show.
+// Written out once for each language the game is played in.
 const std::vector<CountryFacts>& facts()
 {
-    static const std::vector<FormattedFacts> texts = [] {
-        std::vector<FormattedFacts> all;
-        for (const RawFacts& row : Rows)
-            all.push_back({areaText(row.areaKm2), populationText(row.population)});
-        return all;
-    }();
-    static const std::vector<CountryFacts> rows = [] {
-        std::vector<CountryFacts> all;
-        for (std::size_t i = 0; i < Rows.size(); ++i) {
-            all.push_back({.country = Rows[i].country,
-                           .area = texts[i].area,
-                           .population = texts[i].population,
-                           .ethnicGroups = {},
-                           .language = Rows[i].language,
-                           .currency = Rows[i].currency});
-        }
-        return all;
-    }();
-    return rows;
+    static std::map<Language, std::vector<CountryFacts>> languages;
+    auto known = languages.find(languageInUse());
+    if (known == languages.end())
+        known = languages.emplace(languageInUse(), factsIn()).first;
+    return known->second;
 }
 
 }  // namespace
 
+// Japanese groups by 万 and 億, which its templates take as %1 and %2;
+// English groups by thousands, which it takes whole as %3.
 std::string areaText(std::int64_t squareKilometres)
 {
     const std::int64_t man = squareKilometres / 10000;
     const std::int64_t rest = squareKilometres % 10000;
+    const std::string grouped = groupedNumber(squareKilometres);
     if (man == 0)
-        return std::to_string(rest) + "k㎡";
-    return std::to_string(man) + "万" + digits(rest, 4) + "k㎡";
+        return fill(tr("%1k㎡"), rest, "", grouped);
+    return fill(tr("%1万%2k㎡"), man, digits(rest, 4), grouped);
 }
 
 std::string populationText(std::int64_t people)
@@ -161,12 +162,12 @@ std::string populationText(std::int64_t people)
     const std::int64_t man = (people + 5000) / 10000;
     const std::int64_t oku = man / 10000;
     const std::int64_t rest = man % 10000;
-    std::string text;
-    if (oku > 0)
-        text = std::to_string(oku) + "億";
-    if (rest > 0 || oku == 0)
-        text += std::to_string(rest) + "万";
-    return text + "人";
+    const std::string grouped = groupedNumber(man * 10000);
+    if (oku == 0)
+        return fill(tr("%1万人"), rest, "", grouped);
+    if (rest == 0)
+        return fill(tr("%1億人"), oku, "", grouped);
+    return fill(tr("%1億%2万人"), oku, rest, grouped);
 }
 
 const CountryFacts* factsByMainCode(std::uint8_t code)

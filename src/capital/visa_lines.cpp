@@ -5,7 +5,10 @@
 #include <string_view>
 
 #include "capital/capital_texts.h"
+#include "capital/shown_names.h"
+#include "game/language.h"
 #include "world/country_table.h"
+#include "world/region_table.h"
 
 namespace korvalin {
 
@@ -26,7 +29,7 @@ constexpr auto CrowdedLines = std::to_array<CrowdedWords>({
 });
 
 // The diary calls Bosnia and Herzegovina by its short name.
-std::string_view embassyName(std::string_view country)
+std::string_view diaryCountryName(std::string_view country)
 {
     return country == "ボスニア・ヘルツェゴビナ" ? "ボスニア" : country;
 }
@@ -37,20 +40,16 @@ std::string visaApplicationLine(std::uint8_t destination, bool crowded)
 {
     const CountryRow* country = countryByMainCode(destination);
     // No capital lists Japan among its embassies.
-    if (country == nullptr || country->name == "日本")
+    if (country == nullptr || destination == RegionCodes(JapanEntry))
         return {};
     if (crowded) {
         const auto own = std::ranges::find(CrowdedLines, country->name, &CrowdedWords::country);
         if (own != CrowdedLines.end())
-            return std::string(own->line);
+            return std::string(tr(own->line));
     }
-    std::string line(capital_texts::Indent);
-    line += embassyName(country->name);
-    line += capital_texts::EmbassySuffix;
-    line += capital_texts::ApplicationSuffix;
-    if (crowded)
-        line += capital_texts::CrowdedSuffix;
-    return line;
+    const std::string_view line =
+        crowded ? capital_texts::CrowdedApplicationLine : capital_texts::ApplicationLine;
+    return fill(tr(line), embassyName(diaryCountryName(country->name)));
 }
 
 }  // namespace korvalin

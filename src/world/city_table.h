@@ -24,8 +24,10 @@ inline constexpr std::uint8_t All = N | S | W | E;
 // Only the first fourteen destination buttons have a click handler.
 inline constexpr int MaxDestinations = 14;
 
-// A place the capital screen knows. The caption is the key by which every
-// handler of the screen recognises the city.
+// A place the capital screen knows. The caption is the city's canonical
+// Japanese caption: the key the saved game keeps, and the catalogue's key
+// for the caption the window shows. The embassies are the CountryTable names
+// of the destinations, the catalogue's keys for the embassy names shown.
 struct CityRow {
     std::string_view caption;
     std::string_view country{};  // the CountryTable row of a capital; empty for a city

@@ -1,0 +1,21 @@
+#include "capital/shown_names.h"
+
+#include "capital/capital_texts.h"
+#include "game/language.h"
+
+namespace korvalin {
+
+std::string embassyName(std::string_view country)
+{
+    // The catalogue knows each embassy by its whole Japanese name.
+    const std::string japanese = std::string(country) + std::string(capital_texts::EmbassySuffix);
+    return std::string(tr(japanese));
+}
+
+std::string_view shownCityName(std::string_view name)
+{
+    const std::string_view asCity = tr("city", name);
+    return asCity != name ? asCity : tr(name);
+}
+
+}  // namespace korvalin
