@@ -18,7 +18,7 @@ TileSheet loadGameTileSheet()
     TileSheetLoad load = findTileSheet(tileSheetPlaces(
         std::filesystem::current_path(), QApplication::applicationFilePath().toStdString()));
     if (!load.sheet)
-        throw StartupError(load.error);
+        throw StartupError(tileSheetMessage(load.fault, load.places));
     return std::move(*load.sheet);
 }
 

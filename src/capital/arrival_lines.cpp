@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "capital/capital_texts.h"
-#include "capital/shown_names.h"
 #include "game/game_state.h"
 #include "game/language.h"
+#include "maps/place_names.h"
 #include "world/city_table.h"
 
 namespace korvalin {

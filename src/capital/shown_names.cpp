@@ -12,10 +12,4 @@ std::string embassyName(std::string_view country)
     return std::string(tr(japanese));
 }
 
-std::string_view shownCityName(std::string_view name)
-{
-    const std::string_view asCity = tr("city", name);
-    return asCity != name ? asCity : tr(name);
-}
-
 }  // namespace korvalin

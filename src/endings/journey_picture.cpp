@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/language.h"
+#include "maps/place_names.h"
 #include "session/game.h"
 #include "title/help_dlg.h"
 #include "world/city_table.h"
@@ -17,14 +18,6 @@ std::string_view courseCaption(const GameState& s)
            : s.Level2 ? Courses[1].caption
            : s.Level3 ? Courses[2].caption
                       : std::string_view{};
-}
-
-// A capital's name in the language of play; a capital that shares its
-// country's name is told apart by its own entry.
-std::string_view capitalInLanguage(std::string_view name)
-{
-    const std::string_view city = tr("city", name);
-    return city != name ? city : tr(name);
 }
 
 }  // namespace
@@ -52,7 +45,7 @@ JourneyPictureTexts journeyPictureTexts(const Game& game)
     std::string names;
     for (const std::string& name : capitalsPassed(game.trail.cells()))
         names +=
-            (names.empty() ? "" : std::string(tr("・"))) + std::string(capitalInLanguage(name));
+            (names.empty() ? "" : std::string(tr("・"))) + std::string(shownCityName(name));
     texts.capitals = fill(tr("通った首都：%1"), names);
     return texts;
 }

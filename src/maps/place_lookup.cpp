@@ -25,13 +25,6 @@ std::optional<PlaceName> named(std::string_view name, int width)
     return PlaceName{tr(name), width};
 }
 
-// A capital that shares its country's name (Kuwait) is told apart in the
-// catalogue.
-std::string_view capitalName(std::string_view capital)
-{
-    const std::string_view asCity = tr("city", capital);
-    return asCity != capital ? asCity : capital;
-}
 
 std::optional<PlaceName> regionPlace(int entry, int cx)
 {
@@ -47,7 +40,7 @@ std::optional<PlaceName> capitalPlace(int cx, int cy)
         Regions, [&](const Region& r) { return r.capitalX == cx && r.capitalY == cy; });
     if (it == Regions.end())
         return std::nullopt;
-    return named(capitalName(it->capital), it->capitalWidth);
+    return named(shownCityName(it->capital), it->capitalWidth);
 }
 
 std::optional<PlaceName> waterPlace(int cx, int cy)
@@ -73,6 +66,12 @@ std::optional<PlaceName> cityPlace(int cx, int cy)
 }
 
 }  // namespace
+
+std::string_view shownCityName(std::string_view name)
+{
+    const std::string_view asCity = tr("city", name);
+    return asCity != name ? asCity : tr(name);
+}
 
 std::optional<PlaceName> placeNameAt(const WorldGrid& world, int cx, int cy)
 {

@@ -18,6 +18,10 @@ struct PlaceName {
 
 inline constexpr int HintPanelHeight = 20;
 
+// A city's own name in the language of play. A city named as its country
+// (Kuwait) is told apart in the catalogue by the context "city".
+std::string_view shownCityName(std::string_view name);
+
 // A named sea or lake: the water cells inside its box, columns x0-x1 and
 // rows y0-y1, both ends included.
 struct WaterBox {

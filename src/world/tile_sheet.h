@@ -9,6 +9,9 @@
 
 namespace korvalin {
 
+// Why no sheet could be used.
+enum class TileSheetFault { None, Missing, Unreadable, Broken };
+
 // The tile pictures read from Map25.BMP: 16 x 16 tiles of 16 x 16 pixels,
 // the tile of code t at (16 * (t mod 16), 16 * (t div 16)).
 class TileSheet {
@@ -28,12 +31,6 @@ public:
         target.copyRect(pixels_, TileSize * (code % 16), TileSize * (code / 16), TileSize, TileSize,
                         px, py);
     }
-
-    // The messages shown when the sheet cannot be used, naming the file or,
-    // when none was found, every place looked in.
-    static std::string missingFileMessage(const std::vector<std::string>& places);
-    static std::string unreadableFileMessage(const std::string& path);
-    static std::string brokenFileMessage(const std::string& path);
 
 private:
     Bitmap pixels_;

@@ -17,11 +17,11 @@ TileSheetLoad loadTileSheet(const QString& path)
 {
     const std::string shownPath = QFileInfo(path).absoluteFilePath().toStdString();
     if (!QFileInfo(path).isFile())
-        return {std::nullopt, TileSheet::missingFileMessage({shownPath})};
+        return {std::nullopt, TileSheetFault::Missing, {shownPath}};
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, TileSheet::unreadableFileMessage(shownPath)};
+        return {std::nullopt, TileSheetFault::Unreadable, {shownPath}};
     return tileSheetFromBytes(file.readAll(), shownPath);
 }
 
@@ -29,7 +29,7 @@ TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& sho
 {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
     if (!bmpIsComplete({data, static_cast<std::size_t>(bytes.size())}))
-        return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
+        return {std::nullopt, TileSheetFault::Broken, {shownPath}};
 
     // Read as BMP and nothing else: left to guess, Qt would first load every
     // image-format plugin on the system to ask each whether it knows "BMP".
@@ -40,13 +40,13 @@ TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& sho
     const QImage image = reader.read();
     if (image.isNull() || image.width() != TileSheet::SheetSize ||
         image.height() != TileSheet::SheetSize)
-        return {std::nullopt, TileSheet::brokenFileMessage(shownPath)};
+        return {std::nullopt, TileSheetFault::Broken, {shownPath}};
 
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Bitmap pixels(TileSheet::SheetSize, TileSheet::SheetSize);
     for (int y = 0; y < TileSheet::SheetSize; ++y)
         std::memcpy(pixels.row(y), rgb.constScanLine(y), TileSheet::SheetSize * 4);
-    return {TileSheet(std::move(pixels)), {}};
+    return {TileSheet(std::move(pixels))};
 }
 
 TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places)
@@ -56,7 +56,7 @@ TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places)
     std::vector<std::string> shownPlaces;
     for (const std::filesystem::path& place : places)
         shownPlaces.push_back(place.string());
-    return {std::nullopt, TileSheet::missingFileMessage(shownPlaces)};
+    return {std::nullopt, TileSheetFault::Missing, shownPlaces};
 }
 
 }  // namespace korvalin

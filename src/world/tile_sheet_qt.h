@@ -11,21 +11,20 @@
 namespace korvalin {
 
 // Reads Map25.BMP through Qt's image reader. A missing file, a file that is
-// not a picture or a picture of the wrong size gives no sheet and a message
-// naming the file.
+// not a picture or a picture of the wrong size gives no sheet, the fault and
+// the file, or every place looked in when none was found.
 struct TileSheetLoad {
     std::optional<TileSheet> sheet;
-    std::string error;
+    TileSheetFault fault = TileSheetFault::None;
+    std::vector<std::string> places;
 };
 
 TileSheetLoad loadTileSheet(const QString& path);
 
-// The same checks on the file's bytes; `shownPath` names the file in the
-// message.
+// The same checks on the file's bytes; `shownPath` names the file.
 TileSheetLoad tileSheetFromBytes(const QByteArray& bytes, const std::string& shownPath);
 
-// Loads the first sheet found in `places`; when none holds one, the message
-// names every place looked in.
+// Loads the first sheet found in `places`.
 TileSheetLoad findTileSheet(const std::vector<std::filesystem::path>& places);
 
 }  // namespace korvalin

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "save/cp932.h"
-#include "world/tile_sheet.h"
+#include "game/startup_error.h"
 
 namespace korvalin {
 namespace {
@@ -69,9 +69,10 @@ TEST(Cp932Test, EveryTextOfTheShellEncodes)
 TEST(Cp932Test, TheTileSheetMessagesEncode)
 {
     for (const std::string& text :
-         {TileSheet::missingFileMessage({"/home/虹子/Map25.BMP", "/usr/share/korvalin/Map25.BMP"}),
-          TileSheet::unreadableFileMessage("Map25.BMP"),
-          TileSheet::brokenFileMessage("Map25.BMP")}) {
+         {tileSheetMessage(TileSheetFault::Missing,
+                           {"/home/虹子/Map25.BMP", "/usr/share/korvalin/Map25.BMP"}),
+          tileSheetMessage(TileSheetFault::Unreadable, {"Map25.BMP"}),
+          tileSheetMessage(TileSheetFault::Broken, {"Map25.BMP"})}) {
         const auto encoded = toCp932(text);
         ASSERT_TRUE(encoded) << text;
         EXPECT_EQ(fromCp932(*encoded), text);

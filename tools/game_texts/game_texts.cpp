@@ -12,6 +12,7 @@
 #include "game/diary.h"
 #include "game/game_state.h"
 #include "game/language.h"
+#include "game/startup_error.h"
 #include "game/window_id.h"
 #include "journey/country_entry_table.h"
 #include "journey/diary_entries.h"
@@ -356,9 +357,9 @@ void files(Walk& walk)
         walk.add("save/ini", savedGameReadMessage(fault, "korvalin.ini"));
         walk.add("save/diary", diaryReadMessage(fault, "Nikki.txt"));
     }
-    walk.add("start", TileSheet::missingFileMessage({"Map25.BMP"}));
-    walk.add("start", TileSheet::unreadableFileMessage("Map25.BMP"));
-    walk.add("start", TileSheet::brokenFileMessage("Map25.BMP"));
+    for (TileSheetFault fault :
+         {TileSheetFault::Missing, TileSheetFault::Unreadable, TileSheetFault::Broken})
+        walk.add("start", tileSheetMessage(fault, {"Map25.BMP"}));
 }
 
 }  // namespace
