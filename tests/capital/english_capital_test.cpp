@@ -17,6 +17,7 @@
 #include "capital_fixture.h"
 #include "save/cp932.h"
 #include "save/saved_game.h"
+#include "support/golden_file.h"
 #include "support/in_english.h"
 #include "support/temp_dir.h"
 #include "world/country_table.h"
@@ -103,15 +104,7 @@ TEST_F(EnglishCapital, ShowsAndWritesTheGoldenTexts)
                                + visit(69, 142)   // Kuwait City
                                + visit(130, 213)  // Sri Jayewardenepura Kotte
                                + visit(49, 70);   // Zagreb, with the Bosnian embassy
-    const auto golden =
-        std::filesystem::path(KORVALIN_TESTS_DIR) / "capital/english_capitals.golden";
-    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << actual;
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << golden;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str());
+    EXPECT_EQ(actual, testing::goldenBytes("capital/english_capitals.golden", actual));
 }
 
 // Every capital's names and lines are English; the diary's are plain ASCII,

@@ -10,6 +10,7 @@
 #include "headless/headless_driver.h"
 #include "journey/leg_search.h"
 #include "session/game.h"
+#include "support/golden_file.h"
 #include "support/fake_ports.h"
 #include "support/in_english.h"
 #include "support/shift_jis.h"
@@ -106,14 +107,6 @@ private:
     HeadlessDriver driver{game, clock};
 };
 
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -128,10 +121,7 @@ TEST(EnglishRoadTest, TheDiaryFromKanazawaToSeoulMatchesItsGolden)
     InEnglish english;
     ASSERT_TRUE(english.ready());
     const std::string actual = RoadTrip().diary();
-    const auto golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "journey/road_en.golden";
-    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << actual;
-    EXPECT_EQ(actual, readFile(golden));
+    EXPECT_EQ(actual, testing::goldenBytes("journey/road_en.golden", actual));
 }
 
 // The rules read the mode and the country, never their captions: the same

@@ -20,6 +20,7 @@
 #include "services/services_fixture.h"
 #include "services/telegram_replies.h"
 #include "services/yen_template.h"
+#include "support/golden_file.h"
 #include "support/in_english.h"
 #include "support/shift_jis.h"
 
@@ -261,15 +262,7 @@ TEST_F(EnglishServices, WindowsAndDiaryLinesMatchTheGoldenListing)
     nameAndDiary();
     notices();
 
-    const auto golden =
-        std::filesystem::path(KORVALIN_TESTS_DIR) / "services/english_services.golden";
-    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << listing_;
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << golden;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(listing_, expected.str());
+    EXPECT_EQ(listing_, testing::goldenBytes("services/english_services.golden", listing_));
 }
 
 // The diary file is Shift-JIS: an English line must be plain ASCII.

@@ -12,27 +12,12 @@
 #include <sstream>
 
 #include "game_texts.h"
+#include "support/golden_file.h"
 #include "support/in_english.h"
 #include "support/shift_jis.h"
 
 namespace korvalin {
 namespace {
-
-std::string fileText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void expectGolden(const std::string& actual, const std::string& name)
-{
-    const auto golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "texts" / name;
-    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << actual;
-    EXPECT_EQ(actual, fileText(golden)) << golden;
-}
 
 // Whether a text holds a Japanese letter: kana, kanji or full-width forms.
 bool hasJapanese(const std::string& text)
@@ -51,7 +36,8 @@ TEST(CatalogueTest, EveryTextTheEnglishGameShowsIsEnglishAndWritableInCp932)
         if (text.text != "日本語")
             EXPECT_FALSE(hasJapanese(text.text)) << text.place << ": " << text.text;
     }
-    expectGolden(gameTextListing(), "game_texts_en.golden");
+    const std::string listing = gameTextListing();
+    EXPECT_EQ(listing, testing::goldenBytes("texts/game_texts_en.golden", listing));
 }
 
 struct Entry {
@@ -111,7 +97,7 @@ std::set<std::string> placeholders(const std::string& text)
 TEST(CatalogueTest, EveryTranslationKeepsItsTextsValues)
 {
     const auto entries =
-        catalogueEntries(fileText(std::filesystem::path(KORVALIN_TESTS_DIR) / "../po/en.po"));
+        catalogueEntries(testing::readBytes(std::filesystem::path(KORVALIN_TESTS_DIR) / "../po/en.po"));
     ASSERT_GT(entries.size(), 1000u);
     for (const Entry& entry : entries) {
         EXPECT_FALSE(entry.translation.empty()) << entry.id;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "game_texts.h"
+#include "support/golden_file.h"
 #include "support/shift_jis.h"
 
 namespace korvalin {
@@ -21,14 +22,7 @@ TEST(GameTextsTest, AreWritableInCp932AndMatchTheGoldenList)
         expectShiftJisRoundTrip(text.text);
 
     const std::string actual = gameTextListing();
-    const auto golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "texts/game_texts.golden";
-    if (std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr)
-        std::ofstream(golden, std::ios::binary) << actual;
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << golden;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str());
+    EXPECT_EQ(actual, testing::goldenBytes("texts/game_texts.golden", actual));
 }
 
 }  // namespace
