@@ -7,6 +7,7 @@
 
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/in_english.h"
 #include "title/help_pages.h"
 
 namespace korvalin {
@@ -163,6 +164,36 @@ TEST_F(HelpDlgTest, StartAsksTheNameAndWritesTheFirstDiaryLines)
     EXPECT_EQ(game.state.dd, 4);
     EXPECT_FALSE(game.state.TitlePending);
     EXPECT_EQ(game.state.yokin, 100000);
+}
+
+// The title screen's language choice switches at once, the page shown and
+// the captions with it, and its contents still jump; a journey started in
+// English writes its first lines in English.
+TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
+{
+    InEnglish restoresJapanese;
+    useLanguage(Language::Japanese, KORVALIN_CATALOGUES);
+    openTitleScreen(&HelpDlg::K1Click);
+    help.Label13Click();
+    ASSERT_EQ(help.LanguageCaption, "English");
+    help.LanguageClick();
+    EXPECT_EQ(ui.calls.back().what + " " + ui.calls.back().detail, "language en");
+    EXPECT_EQ(help.TitleCaption, "Contents");
+    EXPECT_EQ(help.BodyCaptions[1], "2: Getting Around");
+    EXPECT_EQ(help.Label4Caption + "|" + help.LanguageCaption, "Start|日本語");
+    help.Label3Click();
+    EXPECT_EQ(game.state.helppage, 12);
+
+    help.LanguageClick();
+    EXPECT_EQ(help.LanguageCaption, "English");
+    EXPECT_EQ(help.TitleCaption, HelpPages[11].title);
+
+    help.LanguageClick();
+    typedName = "Kenji";
+    help.Label4Click();
+    EXPECT_EQ(game.diary.get(1), "      Kenji's Diary");
+    EXPECT_EQ(game.diary.get(3), "Day 1 - 97/12/20 (Japan)");
+    EXPECT_EQ(game.diary.get(4), "    Set off from Kanazawa.");
 }
 
 TEST_F(HelpDlgTest, TheDateIsWrittenWithTwoDigitsEach)
