@@ -151,7 +151,9 @@ void TNikkiDlg::showEvent(QShowEvent* event)
 
 void TNikkiDlg::sync()
 {
-    setWindowTitle(qtext(game_.NikkiDlg.Caption));
+    // Titled by the player's name once shown, by the window table before.
+    const std::string& caption = game_.NikkiDlg.Caption;
+    setWindowTitle(caption.empty() ? windowCaption(WindowId::NikkiDlg) : qtext(caption));
 }
 
 // The newest line is the last one written; the lines below it are still

@@ -48,7 +48,8 @@ void TShuppanDlg::showEvent(QShowEvent* event)
 
 void TShuppanDlg::sync()
 {
-    setWindowTitle(qtext(game_.ShuppanDlg.Caption));
+    const std::string& caption = game_.ShuppanDlg.Caption;
+    setWindowTitle(caption.empty() ? windowCaption(WindowId::ShuppanDlg) : qtext(caption));
     textLine_->setText(qtext(game_.ShuppanDlg.Text));
 }
 

@@ -129,6 +129,30 @@ TEST_F(StartupTest, EveryWindowHasItsSize)
               "TFlagDlg 200x100\n");
 }
 
+// A switch reaches every window at once, and Qt's own dialogs follow it
+// from Qt's translations.
+TEST_F(StartupTest, ASwitchOfLanguageRetitlesEveryWindowAndQtsOwnDialogs)
+{
+    writeSheet(256, 256);
+    const auto windows = createWindows(game, ui, [](int) {});
+    const auto titles = [this] {
+        std::string all;
+        for (const WindowInfo& info : WindowTable)
+            all += ui.window(info.id)->windowTitle().toStdString() + "|";
+        return all;
+    };
+    const QString print = QStringLiteral("Print");
+    ASSERT_TRUE(ui.speak(Language::English));
+    EXPECT_EQ(titles(),
+              "Korvalin ver 2.6|Dialog|Korvalin Help|Arrived in London!!|ArbeitDlg|Dialog|About|"
+              "WorldMap|Passport Lost|Shop|Pawnshop|Send Telegram|Telegraph office|"
+              "Incoming Telegram|Bank|Korvalin|Telegram|Diary|Your Name|Diary|FlagDlg|");
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), print);
+    ASSERT_TRUE(ui.speak(Language::Japanese));
+    EXPECT_EQ(ui.window(WindowId::BankDlg)->windowTitle(), QStringLiteral("銀行"));
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), print);
+}
+
 TEST_F(StartupTest, TheMainWindowShowsTheStartPosition)
 {
     writeSheet(256, 256);
