@@ -11,6 +11,7 @@
 
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/in_english.h"
 #include "title/help_pages.h"
 #include "widgets/text_qt.h"
 
@@ -169,6 +170,52 @@ TEST_F(THelpDlgTest, TheWindowManagersCloseAsksToQuitOnTheTitleScreen)
     EXPECT_TRUE(dlg.isVisible());
     ASSERT_FALSE(ui.calls.empty());
     EXPECT_EQ(ui.calls.back().what, "requestMainWindowClose");
+}
+
+// In English, at the game's own font, every page's lines stay inside the
+// dark panel and the bar's captions stand apart; the language choice, in
+// the sky's corner, switches the window at once.
+TEST(THelpDlgEnglishTest, EveryPageFitsItsPanelAndTheBarItsCaptions)
+{
+    const QFont previous = QApplication::font();
+    QFont gothic(QStringLiteral("IPAPGothic"));
+    gothic.setPixelSize(12);
+    QApplication::setFont(gothic);
+    InEnglish restoresJapanese;
+    useLanguage(Language::Japanese, KORVALIN_CATALOGUES);
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    {
+        THelpDlg dlg{game};
+        dlg.show();
+        const auto label = [&dlg](const char* name) {
+            return dlg.findChild<QLabel*>(QString::fromLatin1(name));
+        };
+        click(label("LanguageLabel"));
+        // As the desktop tells every window of the switch.
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&dlg, &change);
+        EXPECT_EQ(label("Label13")->text(), QStringLiteral("Index"));
+        EXPECT_EQ(label("LanguageLabel")->text(), QStringLiteral("日本語"));
+        EXPECT_LE(label("LanguageLabel")->geometry().right(), THelpDlg::ClientSize);
+
+        constexpr int PanelRight = 64 + 408 - 4;
+        for (int page = 1; page <= HelpDlg::LastPage; ++page) {
+            for (QLabel* line : dlg.findChildren<QLabel*>()) {
+                if (line->y() > 140 && line->y() < 332)
+                    EXPECT_LE(line->x() + line->width(), PanelRight)
+                        << "page " << page << ": " << line->text().toStdString();
+            }
+            click(label("Label7"));
+        }
+        int right = 0;
+        for (const char* name : {"Label5", "LevelLabel", "Label4", "Label13", "Label6", "Label7"}) {
+            EXPECT_GT(label(name)->x(), right) << name;
+            right = label(name)->geometry().right();
+        }
+    }
+    QApplication::setFont(previous);
 }
 
 }  // namespace
