@@ -67,7 +67,7 @@ void HelpDlg::Label4Click()
 {
     GameState& s = game_.state;
     if (!s.courseChosen()) {
-        game_.ui.message(NoCourseMessage);
+        game_.ui.message(tr(NoCourseMessage));
         return;
     }
     s.TitlePending = false;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 #include "journey_bot.h"
 #include "support/in_english.h"
@@ -92,6 +93,7 @@ TEST_F(JourneyBotTest, EnglishJourneysWriteAnEnglishDiaryAndTheSameSaveAndTrail)
 {
     InEnglish english;
     ASSERT_TRUE(english.ready());
+    const std::regex japanese("\xE3[\x80-\x83]|[\xE4-\xE9]|\xEF[\xBC-\xBE]");
     const std::filesystem::path golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "bot/golden";
     const bool update = std::getenv("KORVALIN_UPDATE_GOLDEN") != nullptr;
     for (int course = 0; course < 3; ++course) {
@@ -109,6 +111,9 @@ TEST_F(JourneyBotTest, EnglishJourneysWriteAnEnglishDiaryAndTheSameSaveAndTrail)
         for (const auto& file : {files.ini, files.trail})
             EXPECT_EQ(bytesOf(file), bytesOf(expected / file.filename()))
                 << "course " << course + 1 << ": " << file.filename();
+        // Every box on the way spoke English too.
+        for (const std::string& text : bot.said())
+            EXPECT_FALSE(std::regex_search(text, japanese)) << text;
     }
 }
 

@@ -44,6 +44,8 @@ public:
     void saveTo(SaveFiles files) { saveFiles_ = std::move(files); }
 
     Game& game() { return game_; }
+    // What the message boxes said to the player, in order.
+    const std::vector<std::string>& said() const { return ui_.said; }
 
 private:
     void startJourney();
