@@ -71,7 +71,8 @@ int main(int argc, char* argv[])
 
     const StartingLanguage language = startingLanguage(QApplication::arguments());
     if (!language.language) {
-        std::fprintf(stderr, "korvalin: %s\n", qPrintable(language.message));
+        std::fprintf(stderr, "korvalin: %s\nusage: korvalin [--language ja|en]\n",
+                     qPrintable(language.message));
         return 2;
     }
     DesktopUi ui(catalogueFolder(QApplication::applicationDirPath().toStdString()));
