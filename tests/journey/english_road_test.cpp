@@ -9,29 +9,16 @@
 #include "game_texts.h"
 #include "headless/headless_driver.h"
 #include "journey/leg_search.h"
+#include "journey_bot.h"
 #include "session/game.h"
-#include "support/golden_file.h"
 #include "support/fake_ports.h"
+#include "support/golden_file.h"
 #include "support/in_english.h"
 #include "support/shift_jis.h"
 #include "world/city_table.h"
 
 namespace korvalin::testing {
 namespace {
-
-int keyOf(Direction d)
-{
-    switch (d) {
-        case Direction::North:
-            return Travel::VK_UP;
-        case Direction::South:
-            return Travel::VK_DOWN;
-        case Direction::West:
-            return Travel::VK_LEFT;
-        default:
-            return Travel::VK_RIGHT;
-    }
-}
 
 const Spot& capitalSpot(std::string_view name)
 {
@@ -88,10 +75,10 @@ private:
         ASSERT_TRUE(path.has_value()) << goal.name;
         const std::vector<Direction>& steps = path->steps;
         int x = s.hikerX(), y = s.hikerY();
-        game.Travel.FormKeyUp(keyOf(steps[0]));
+        game.Travel.FormKeyUp(virtualKeyOf(steps[0]));
         for (std::size_t i = 0; i < steps.size(); ++i) {
             if (i + 1 < steps.size())
-                game.Travel.FormKeyUp(keyOf(steps[i + 1]));
+                game.Travel.FormKeyUp(virtualKeyOf(steps[i + 1]));
             x += stepOf(steps[i]).dx;
             y += stepOf(steps[i]).dy;
             for (int t = 0; t < 40 && (s.hikerX() != x || s.hikerY() != y); ++t)

@@ -31,6 +31,8 @@ constexpr int FareMargin = 5000;
 // A journey that has stood this many ticks without a step is stuck.
 constexpr long PatienceTicks = 200'000;
 
+}  // namespace
+
 int virtualKeyOf(Direction d)
 {
     switch (d) {
@@ -47,8 +49,6 @@ int virtualKeyOf(Direction d)
     }
     return 0;
 }
-
-}  // namespace
 
 std::string_view endingName(JourneyReport::Ending ending)
 {
