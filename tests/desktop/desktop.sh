@@ -249,6 +249,19 @@ prepareSave() {
         iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"
 }
 
+# Leaves the capital screen whose title matches the regular expression (its
+# door, left on the top strip) and steps back in from the east; prints the
+# screen's id, as it opens anew with its embassies.
+leaveAndStepBackIn() {
+    local capital
+    capital="$(windowNamed "$1")"
+    clickIn "$capital" 196 28
+    waitGone "$1"
+    xdotool windowactivate --sync "$(windowNamed 'Korvalin ver 2\.6')"
+    key Left
+    waitWindow "$1" 20
+}
+
 # Loads the saved game from the title screen's "Load" (left 24 on the bar
 # along its bottom).
 loadFromTitle() {

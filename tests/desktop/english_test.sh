@@ -13,11 +13,7 @@ capital="$(waitWindow '^Tokyo, capital of Japan$')"
 waitFor 5 statusShows '1,500 yen' || fail "status bar after Load: $(statusBar)"
 
 # Leave, then step back into Tokyo, whose embassies open to an arrival.
-clickIn "$capital" 196 28
-waitGone '^Tokyo, capital of Japan$'
-xdotool windowactivate --sync "$(windowNamed 'Korvalin ver 2\.6')"
-key Left
-capital="$(waitWindow '^Tokyo, capital of Japan$' 20)"
+capital="$(leaveAndStepBackIn '^Tokyo, capital of Japan$')"
 
 # Korea's embassy, the visa, yes: too little cash (or the embassy is
 # crowded); each box in English, in front of the capital screen.

@@ -24,11 +24,7 @@ waitFor 5 statusShows '0万1500円' || fail "status bar after Load: $(statusBar)
 
 # Leave, then step back into Tokyo: the screen shows again, with embassies,
 # at the same place.
-clickIn "$capital" 196 28
-waitGone '^日本国首都東京$'
-xdotool windowactivate --sync "$main"
-key Left
-capital="$(waitWindow '^日本国首都東京$' 20)"
+capital="$(leaveAndStepBackIn '^日本国首都東京$')"
 waitFor 5 framedAt "$capital" "43 0" || fail "capital screen moved to $(frameOf "$capital")"
 
 # Every box over the capital screen is in front of it and on the screen.
