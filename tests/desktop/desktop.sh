@@ -18,8 +18,11 @@ finish() {
             cp "$scratch/failed.png" "${KORVALIN_DESKTOP_SHOTS:-/tmp}/$(basename "$0" .sh).png" 2>/dev/null || true
         tail -n5 "$scratch/game.log" "$scratch/desktop.log" >&2 2>/dev/null || true
     fi
+    # Last started, first ended; what has not ended 3 s after being asked
+    # is ended outright, so that the test never outlives its checks.
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         kill "${pids[i]}" 2>/dev/null || true
+        waitFor 3 sh -c "! kill -0 ${pids[i]}" || kill -KILL "${pids[i]}" 2>/dev/null || true
         wait "${pids[i]}" 2>/dev/null || true
     done
     # Settings daemons the desktop's bus started write their files as the
