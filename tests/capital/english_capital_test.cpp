@@ -4,22 +4,15 @@
 // its rules working on rows rather than texts, and the saved game keeping
 // the Japanese city.
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <span>
-#include <sstream>
 
 #include "capital/arrival_lines.h"
 #include "capital/country_facts.h"
 #include "capital/shown_names.h"
 #include "capital/visa_lines.h"
 #include "capital_fixture.h"
-#include "save/cp932.h"
-#include "save/saved_game.h"
 #include "support/golden_file.h"
 #include "support/in_english.h"
-#include "support/temp_dir.h"
 #include "world/country_table.h"
 #include "world/region_table.h"
 
@@ -154,19 +147,6 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
     dlg.retranslate();
     EXPECT_EQ(dlg.radioButton(1).Caption, "韓国大使館");
     EXPECT_EQ(dlg.InfoValues[4], "円");
-}
-
-TEST_F(EnglishCapital, TheSavedGameKeepsTheJapaneseCity)
-{
-    ASSERT_TRUE(english.ready());
-    arriveAt(223, 126);  // Seoul
-    dlg.Button7Visible = false;
-    TempDir dir;
-    const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
-    saveGame(game, files);
-    const std::string ini = readBytes(files.ini);
-    EXPECT_NE(ini.find("\r\ntoshi=" + *toCp932("大韓民国首都ソウル") + "\r\n"), std::string::npos)
-        << ini;
 }
 
 }  // namespace

@@ -31,8 +31,6 @@ constexpr int FareMargin = 5000;
 // A journey that has stood this many ticks without a step is stuck.
 constexpr long PatienceTicks = 200'000;
 
-}  // namespace
-
 int virtualKeyOf(Direction d)
 {
     switch (d) {
@@ -49,6 +47,8 @@ int virtualKeyOf(Direction d)
     }
     return 0;
 }
+
+}  // namespace
 
 std::string_view endingName(JourneyReport::Ending ending)
 {

@@ -27,9 +27,6 @@ struct JourneyReport {
 
 std::string_view endingName(JourneyReport::Ending ending);
 
-// The arrow key a player presses to go `d`.
-int virtualKeyOf(Direction d);
-
 // A player without a display: chooses a course, plays the route leg by leg
 // through the same handlers a player's keys and clicks reach, and answers
 // the message boxes. The watchman checks the game after every tick.
