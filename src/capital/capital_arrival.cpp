@@ -82,22 +82,23 @@ void CapitalDlg::writeArrivalLines(const CityRow& row)
 
 void CapitalDlg::showDestinations(const CityRow& row)
 {
+    const std::size_t count = row.destinations().size();
+    for (std::size_t i = 0; i < RadioButtons.size(); ++i)
+        RadioButtons[i].Visible = i < count;
+    captionDestinations(row);
+}
+
+void CapitalDlg::captionDestinations(const CityRow& row)
+{
     const auto destinations = row.destinations();
-    for (std::size_t i = 0; i < RadioButtons.size(); ++i) {
-        RadioButton& button = RadioButtons[i];
-        button.Visible = i < destinations.size();
-        if (button.Visible)
-            button.Caption = embassyName(destinations[i]);
-    }
+    for (std::size_t i = 0; i < destinations.size(); ++i)
+        RadioButtons[i].Caption = embassyName(destinations[i]);
 }
 
 void CapitalDlg::retranslate()
 {
-    if (city_ != nullptr) {
-        const auto destinations = city_->destinations();
-        for (std::size_t i = 0; i < destinations.size(); ++i)
-            RadioButtons[i].Caption = embassyName(destinations[i]);
-    }
+    if (city_ != nullptr)
+        captionDestinations(*city_);
     if (InfoPanelVisible)
         Image1Click();
 }

@@ -123,6 +123,7 @@ private:
     void arrive(const CityRow& row);
     void writeArrivalLines(const CityRow& row);
     void showDestinations(const CityRow& row);
+    void captionDestinations(const CityRow& row);
     void leaveWithoutVisa();
     void depart();
     // The checked destination button (1..18), or 0.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "services/fixed_texts_qt.h"
+#include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
 

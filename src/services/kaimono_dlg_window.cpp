@@ -2,10 +2,10 @@
 
 #include <QRadioButton>
 
-#include "services/fixed_texts_qt.h"
 #include "services/goods.h"
 #include "services/service_pictures_qt.h"
 #include "session/game.h"
+#include "widgets/fixed_texts_qt.h"
 #include "widgets/palette_qt.h"
 
 namespace korvalin {

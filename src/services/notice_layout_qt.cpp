@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "services/fixed_texts_qt.h"
+#include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
 

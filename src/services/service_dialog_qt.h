@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "services/choice.h"
-#include "services/fixed_texts_qt.h"
+#include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
 

@@ -1,4 +1,4 @@
-#include "services/fixed_texts_qt.h"
+#include "widgets/fixed_texts_qt.h"
 
 #include <QAbstractButton>
 #include <QLabel>
