@@ -74,6 +74,14 @@ void CapitalDlg::arrive(const CityRow& row)
         showDestinations(row);
 }
 
+void CapitalDlg::resumeStay(const CityRow& row)
+{
+    city_ = &row;
+    Caption = row.caption;
+    game_.state.capitalf = isCapitalRow(row);
+    showDestinations(row);
+}
+
 void CapitalDlg::writeArrivalLines(const CityRow& row)
 {
     for (const std::string& line : arrivalLines(row, game_.state))

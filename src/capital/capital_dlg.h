@@ -75,6 +75,11 @@ public:
     // The pointer over action button k (1..12) presses it and pops the others up.
     void SpeedButtonMouseMove(int k);
 
+    // A loaded game stands in its saved city as if it had just arrived:
+    // the screen knows the city it will be left from, with no second
+    // arrival written.
+    void resumeStay(const CityRow& row);
+
     // The language of play changed: the texts the screen computed are
     // written anew.
     void retranslate();

@@ -11,6 +11,17 @@ void Travel::FormCreate()
     game_.view.fullRedraw(game_.state.MapX, game_.state.MapY);
 }
 
+void Travel::stopInCity()
+{
+    GameState& s = game_.state;
+    const GameState still;
+    s.MoveDir = s.WantDir = Direction::None;
+    s.ScrollX = still.ScrollX;
+    s.ScrollY = still.ScrollY;
+    Label3.show(TravelMode::Walking, Direction::None);
+    Shape1Color = settingsOf(TravelMode::Walking).markerColor;
+}
+
 void Travel::retranslate()
 {
     Label3.retranslate();

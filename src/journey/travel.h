@@ -72,6 +72,10 @@ public:
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 
+    // The hiker stands still on his city's cell, on foot, as after an
+    // arrival: where a loaded game resumes.
+    void stopInCity();
+
     // The status bar's fixed texts and the mode in the language of play,
     // after a change of language; the purse and the day follow with the next
     // tick. The country stays the saved game's key and is translated where

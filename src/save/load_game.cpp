@@ -32,6 +32,9 @@ struct SavedGame {
     std::optional<IniSection> section;
     std::map<std::string, std::string, std::less<>> texts;  // UTF-8, by key
     std::vector<std::string> diaryLines;
+    // The diary is Nikki.txt, from a save that did not keep its own: it may
+    // hold lines written after that save.
+    bool diaryMayRunOn = false;
 };
 
 // The files as the unit holds them, read while no other copy of the game
@@ -109,19 +112,18 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
     if (!diary)
         return Failure{diary.message()};
     saved.diaryLines = std::move(*diary);
+    saved.diaryMayRunOn = !bytes.savedDiary;
     return saved;
 }
 
-// A click on a destination button: it alone is selected, and its choice
-// handler sets the leg for the capital the screen shows.
+// The saved choice alone is checked. The leg codes are the file's own:
+// a click would rebuild them from the city the running game last arrived in.
 void selectDestination(Game& game, int k)
 {
     auto& buttons = game.CapitalDlg.RadioButtons;
     for (auto& button : buttons)
         button.Checked = false;
     buttons[static_cast<std::size_t>(k - 1)].Checked = true;
-    if (k <= ChoosableDestinations)
-        game.CapitalDlg.RadioButtonClick(k);
 }
 
 // An integer is read with the field's value as the default and -1 keeps the
@@ -153,6 +155,18 @@ void loadField(Game& game, const SavedField& saved, std::string_view value,
         saved.field);
 }
 
+// Lines 0 to dd are the saved game's; what follows was written after it. A
+// city's entries leave "end" after the last line.
+std::vector<std::string> linesUpTo(const std::vector<std::string>& lines, int dd)
+{
+    const auto written = static_cast<std::size_t>(std::clamp(dd + 1, 0, Diary::LineCount - 1));
+    if (lines.size() <= written)
+        return lines;
+    std::vector<std::string> kept(lines.begin(), lines.begin() + std::ptrdiff_t(written));
+    kept.emplace_back(Diary::EndTrailer);
+    return kept;
+}
+
 // Only the saved choice is left to confirm by leaving.
 void lockSavedDestination(CapitalDlg& capital)
 {
@@ -176,14 +190,17 @@ void resume(Game& game, const SavedGame& saved)
     GameState& s = game.state;
     game.view.fullRedraw(s.MapX, s.MapY);
     game.HelpDlg.Label5Color = colors::Red;
-    game.diary.replaceAll(saved.diaryLines);
+    game.diary.replaceAll(saved.diaryMayRunOn ? linesUpTo(saved.diaryLines, s.dd)
+                                              : saved.diaryLines);
 
     CapitalDlg& capital = game.CapitalDlg;
     capital.Button7Visible = false;
     s.Start = false;
     s.nyukoku = false;
     s.TitlePending = false;
-    capital.Caption = s.toshi;
+    // The game stands in the saved city as if it had just arrived there.
+    game.Travel.stopInCity();
+    capital.resumeStay(*findCity(s.toshi));
     game.ui.show(WindowId::CapitalDlg);
     lockSavedDestination(capital);
     game.ui.close(WindowId::HelpDlg);

@@ -1,0 +1,137 @@
+// A loaded game stands where it was saved: on the saved road, in the saved
+// city, as if it had just arrived there, whatever the running game did
+// before the load.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "save/diary_file.h"
+#include "save/saved_game.h"
+#include "session/game.h"
+#include "support/fake_ports.h"
+#include "support/temp_dir.h"
+#include "world/city_table.h"
+
+namespace korvalin {
+namespace {
+
+constexpr std::string_view Seoul = "大韓民国首都ソウル";
+constexpr std::string_view Tokyo = "日本国首都東京";
+
+class ResumeTest : public ::testing::Test {
+protected:
+    ResumeTest()
+    {
+        game.world.build();
+        game.HelpDlg.FormCreate();
+        s.mNow = "97/12/20";
+        s.Start = false;
+        s.yen = 100000;
+    }
+
+    // The journey's arrival: the screen opens while the hiker stands beside
+    // the city, and the step then ends on its cell.
+    void arriveIn(std::string_view caption)
+    {
+        const CityRow& city = *findCity(caption);
+        standOn(city.x, city.y + 1);
+        ASSERT_EQ(cityAt(s.hikerX(), s.hikerY()), &city);
+        s.capitalf = isCapitalRow(city);
+        game.CapitalDlg.FormShow();
+        standOn(city.x, city.y);
+    }
+
+    void standOn(int x, int y)
+    {
+        s.MapX = static_cast<std::uint8_t>(x - 15);
+        s.MapY = static_cast<std::uint8_t>(y - 14);
+    }
+
+    // Loads, and shows the capital screen as the window does.
+    void load()
+    {
+        loadGame(game, files);
+        game.CapitalDlg.FormShow();
+    }
+
+    testing::FakeUi ui;
+    testing::FakeClock clock;
+    Game game{ui, clock};
+    GameState& s = game.state;
+    testing::TempDir dir;
+    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
+};
+
+// Saved in Seoul with China's visa, loaded after the running game went on
+// to Tokyo and chose Korea there.
+TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
+{
+    arriveIn(Seoul);
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    ASSERT_FALSE(game.CapitalDlg.Button7Visible);
+    saveGame(game, files);
+    const LegCodes saved = s.leg;
+    const int savedDd = s.dd;
+
+    game.CapitalDlg.OKBtnClick();
+    game.Travel.Label3.clear();
+    s.MoveDir = Direction::East;
+    s.ScrollX = 20;
+    arriveIn(Tokyo);
+    game.CapitalDlg.RadioButtonClick(1);
+    ASSERT_NE(s.leg.PN, saved.PN);
+
+    load();
+    EXPECT_EQ(s.leg, saved);
+    EXPECT_EQ(game.CapitalDlg.Caption, Seoul);
+    EXPECT_TRUE(game.CapitalDlg.RadioButtons[0].Checked);
+    EXPECT_EQ(
+        std::ranges::count_if(game.CapitalDlg.RadioButtons, &CapitalDlg::RadioButton::Visible), 1);
+    EXPECT_EQ(s.dd, savedDd) << "no second arrival";
+    EXPECT_EQ(game.Travel.Label3.Caption, "徒歩");
+    EXPECT_EQ(s.MoveDir, Direction::None);
+    EXPECT_EQ(s.ScrollX, 16);
+
+    game.CapitalDlg.OKBtnClick();
+    EXPECT_EQ(game.diary.get(s.dd), "　　ソウルを出発。");
+    EXPECT_EQ(s.leg, saved);
+}
+
+// A plain city has no embassies: loaded over a capital's stay, its screen
+// offers none.
+TEST_F(ResumeTest, ALoadInAPlainCityOffersNoEmbassy)
+{
+    arriveIn("日本国　大阪");
+    saveGame(game, files);
+    arriveIn(Seoul);
+    load();
+    EXPECT_FALSE(s.capitalf);
+    EXPECT_FALSE(game.CapitalDlg.speedButton(11).Enabled);
+    EXPECT_TRUE(
+        std::ranges::none_of(game.CapitalDlg.RadioButtons, &CapitalDlg::RadioButton::Visible));
+}
+
+// A save from before the game kept its own diary resumes with Nikki.txt,
+// but only with the lines written up to that save.
+TEST_F(ResumeTest, AnOlderSaveResumesTheDiaryOnlyUpToItsLastLine)
+{
+    arriveIn(Seoul);
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    saveGame(game, files);
+    const std::vector<std::string> saved(game.diary.lines().begin(), game.diary.lines().end());
+    std::filesystem::remove(dir / "korvalin.nikki");
+    game.CapitalDlg.OKBtnClick();
+    game.appendDiaryLine("　　中国に入国。");
+    ASSERT_TRUE(saveDiaryFile(files.diary, game.diary.lines()));
+
+    load();
+    EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
+}
+
+}  // namespace
+}  // namespace korvalin
