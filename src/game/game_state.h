@@ -93,6 +93,7 @@ struct GameState {
     std::uint8_t rideLimitDraw = 0;
     std::int32_t lossDraw = 0;
     std::uint8_t bounceCount = 0;
+    bool turnedBackTold = false;  // the diary has said why since the last key press
     std::uint8_t climbTicks = 0;
     bool capitalf = false;
     bool TitlePending = true;

@@ -147,6 +147,13 @@ constexpr std::string_view PassportLossLines[2][2] = {
 };
 // clang-format on
 
+// By Barrier.
+constexpr std::string_view TurnedBackLines[] = {
+    "　　海だ。この道筋に船は出ていない。引き返す。",
+    "　　この山は自分の足でしか越えられない。引き返す。",
+    "　　国境で追い返された。この国のビザは持っていない。",
+};
+
 }  // namespace
 
 constexpr std::array<SpecialDate, SpecialDateCount> SpecialDates{{
@@ -206,6 +213,11 @@ const SpecialDate* specialDateOn(std::string_view date)
 std::string_view passportLossLine(bool firstLoss, bool headingAbroad)
 {
     return tr(PassportLossLines[firstLoss][headingAbroad]);
+}
+
+std::string_view turnedBackLine(Barrier barrier)
+{
+    return tr(TurnedBackLines[static_cast<int>(barrier)]);
 }
 
 }  // namespace korvalin

@@ -80,6 +80,13 @@ const SpecialDate* specialDateOn(std::string_view date);
 // hiker was heading for another country.
 std::string_view passportLossLine(bool firstLoss, bool headingAbroad);
 
+// Why the hiker is turned back, told once for each try: the cell ahead is
+// the sea on a leg without a ship, a mountain he cannot climb with what he
+// rides or wears, or land he has no visa for.
+enum class Barrier { Sea, Mountain, Border };
+
+std::string_view turnedBackLine(Barrier barrier);
+
 inline constexpr NamedLine LondonLine1{
     "　　ついにロンドン。目の前が涙でかすみ%1さん、ユーラシア横断おめでとうの文字がにじんで見える。"};
 inline constexpr std::string_view LondonLine2 =

@@ -5,6 +5,7 @@
 #include "game/clamped_sum.h"
 #include "game/game_clock.h"
 #include "journey/diary_entries.h"
+#include "journey/diary_texts.h"
 #include "journey/travel_modes.h"
 #include "session/game.h"
 
@@ -125,9 +126,19 @@ void moveOn(Game& game, Direction d, std::uint8_t ahead)
     chargeCost(game);
 }
 
+Barrier barrierAhead(const GameState& s, std::uint8_t ahead)
+{
+    if (ahead == WaterTile)
+        return Barrier::Sea;
+    if (ahead == s.leg.PPA || ahead == s.leg.PNA)
+        return Barrier::Mountain;
+    return Barrier::Border;
+}
+
 // The hiker is turned back for the rest of the cell; WantDir still asks for
-// the blocked way, so he tries again from the next cell.
-void refuse(Game& game, Direction d)
+// the blocked way, so he tries again from the next cell. The diary says why
+// once a try: the bounces that follow would cost days in silence.
+void refuse(Game& game, Direction d, std::uint8_t ahead)
 {
     GameState& s = game.state;
     if (s.bounceCount < MaxBounces) {
@@ -142,6 +153,10 @@ void refuse(Game& game, Direction d)
     }
     advanceClock(game, d, DayBranch::Refused);
     chargeCost(game);
+    if (!s.turnedBackTold) {
+        s.turnedBackTold = true;
+        game.appendDiaryNote(turnedBackLine(barrierAhead(s, ahead)));
+    }
 }
 
 }  // namespace
@@ -170,7 +185,7 @@ void movementStep(Game& game, Direction d)
     else if (passable(game.state, ahead))
         moveOn(game, d, ahead);
     else
-        refuse(game, d);
+        refuse(game, d, ahead);
 }
 
 }  // namespace korvalin

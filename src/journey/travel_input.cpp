@@ -34,6 +34,7 @@ void Travel::FormKeyDown(int)
 {
     GameState& s = game_.state;
     s.WantDir = Direction::None;
+    s.turnedBackTold = false;
     s.travelSpeed = Walking;
     addClamped(s.yen, -100);
     Label3.clear();

@@ -1,4 +1,6 @@
 // Refused steps: the hiker is turned back, tries again, and gives up after 32.
+#include <algorithm>
+
 #include "journey/diary_texts.h"
 #include "journey_fixture.h"
 
@@ -114,6 +116,41 @@ TEST_F(BounceTest, ADayEndingOnARefusalUsesTheRefusedTexts)
     tick();
     EXPECT_EQ(line(7), "　　１日中人っこ一人見かけず。汗血馬よ走れ。");
     EXPECT_EQ(line(9), "2日目　97/12/21 （日本）");
+}
+
+// The diary says once a try why the hiker is turned back, whatever stands
+// in his way; the bounces that follow add nothing, a new key press does.
+TEST_F(BounceTest, TheDiaryTellsOnceATryWhyTheHikerIsTurnedBack)
+{
+    const struct {
+        std::uint8_t ahead;
+        bool shoes;
+        Barrier barrier;
+    } cases[] = {{WaterTile, false, Barrier::Sea},
+                 {JapanAlps, true, Barrier::Mountain},
+                 {Korea, false, Barrier::Border}};
+    for (const auto& c : cases) {
+        useMap(TestMap().fill(230, 118, 250, 130, Japan).fill(230, 110, 250, 117, c.ahead));
+        s.leg.PPA = JapanAlps;
+        s.HaveKutu = c.shoes;
+        s.MapY = 105;
+        s.MoveDir = s.WantDir = Direction::None;
+        s.ScrollY = 16;
+        s.bounceCount = 0;
+        const auto told = [&] {
+            return std::ranges::count(game.diary.lines(), turnedBackLine(c.barrier));
+        };
+        press(Up);
+        release(Up);
+        tick(9 + 16 * 3);  // refused, back, and refused three times more
+        EXPECT_EQ(s.bounceCount, 4);
+        EXPECT_EQ(told(), 1) << int{c.ahead};
+        press(Up);
+        release(Up);
+        tick(16);
+        EXPECT_EQ(s.bounceCount, 5);
+        EXPECT_EQ(told(), 2) << int{c.ahead};
+    }
 }
 
 }  // namespace

@@ -241,6 +241,8 @@ void diary(Walk& walk)
         for (bool abroad : {true, false})
             walk.add("diary/passport", passportLossLine(first, abroad));
     }
+    for (Barrier barrier : {Barrier::Sea, Barrier::Mountain, Barrier::Border})
+        walk.add("diary/turned-back", turnedBackLine(barrier));
     walk.add("diary/london", LondonLine1.pattern);
     walk.add("diary/london", LondonLine2);
     walk.add("diary/london", LondonLine3);
