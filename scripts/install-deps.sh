@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing the
-# game need, skipping those already present.
+# Installs the Debian 12 packages Korvalin needs, skipping those already
+# present: `play` for building and playing the game, `test` (the default)
+# for that and every test, benchmark and desktop the tests start.
+#
+#   usage: install-deps.sh [play|test]
 set -euo pipefail
 
-packages=(
-    g++ cmake make pkg-config
-    qt6-base-dev libgl-dev libvulkan-dev libxkbcommon-dev qt6-qpa-plugins
+play=(
+    g++ cmake make pkg-config gettext
+    qt6-base-dev libgl-dev libvulkan-dev libxkbcommon-dev qt6-qpa-plugins qt6-wayland
     libfontconfig-dev libx11-dev libxcb1-dev libxcb-xfixes0-dev libxcb-damage0-dev
+    fonts-ipafont-gothic qt6-translations-l10n
+)
+test=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    fonts-ipafont-gothic
     xvfb xauth xdotool imagemagick poppler-utils openbox x11-utils
-    xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 qt6-wayland wmctrl
+    xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 wmctrl
     desktop-file-utils appstream
-    dpkg-dev man-db lintian file gettext qt6-translations-l10n
+    dpkg-dev man-db lintian file
 )
+
+case "${1:-test}" in
+    play) packages=("${play[@]}") ;;
+    test) packages=("${play[@]}" "${test[@]}") ;;
+    *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
