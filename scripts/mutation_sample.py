@@ -4,10 +4,13 @@ builds each into a scratch build folder, runs the quick tests and reports
 which slips they caught.
 
     usage: mutation_sample.py <build folder> [--seed N] [--count N] [--list]
+           mutation_sample.py <build folder> --replay <an earlier report>
 
 The build folder must be configured from this checkout. Each slip is put in
 place, the test programs are rebuilt and run, and the line is put back, so
-the checkout ends as it began. --list only prints the slips drawn.
+the checkout ends as it began. --list only prints the slips drawn. --replay
+tries the slips of an earlier report again, found by their lines' text, so
+that two versions of the code are measured on the same sample.
 
 A slip is one of: a comparison turned round, && for || and back, a negation
 dropped, true for false and back, a number one higher, + for - and back, or
@@ -103,6 +106,25 @@ def draw(seed, count):
         yield path, number, line, what, new
 
 
+def replayed(report):
+    """The slips of a report, where their lines still stand."""
+    for row in Path(report).read_text().splitlines():
+        fields = row.split("\t")
+        if len(fields) < 6 or fields[0] not in ("caught", "SURVIVED"):
+            continue
+        where, what, old, new = fields[1], fields[2], fields[3], fields[4]
+        path = ROOT / where.rsplit(":", 1)[0]
+        lines = path.read_text().splitlines(keepends=True) if path.exists() else []
+        numbers = [n for n, line in enumerate(lines, 1) if line.strip() == old]
+        if not numbers:
+            print(f"GONE\t{where}\t{what}\t{old}", flush=True)
+            continue
+        number = min(numbers, key=lambda n: abs(n - int(where.rsplit(":", 1)[1])))
+        line = lines[number - 1]
+        indent = line[:len(line) - len(line.lstrip())]
+        yield path, number, line, what, indent + new + "\n"
+
+
 def run(command, timeout, env=None):
     try:
         return subprocess.run(command, cwd=ROOT, timeout=timeout, env=env,
@@ -137,12 +159,14 @@ def main():
     parser.add_argument("--seed", type=int, default=20261208)
     parser.add_argument("--count", type=int, default=50)
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--replay")
     args = parser.parse_args()
 
     if not args.list and not build(args.build):
         sys.exit("the unchanged checkout does not build")
     kept = caught_count = 0
-    for path, number, line, what, new in draw(args.seed, 10 * args.count):
+    slips = replayed(args.replay) if args.replay else draw(args.seed, 10 * args.count)
+    for path, number, line, what, new in slips:
         if kept == args.count:
             break
         where = f"{path.relative_to(ROOT)}:{number}"
@@ -161,7 +185,7 @@ def main():
             verdict = caught(args.build)
             caught_count += verdict is not None
             print(f"{'caught' if verdict else 'SURVIVED'}\t{where}\t{what}\t{line.strip()}"
-                  f"\t{verdict or ''}", flush=True)
+                  f"\t{new.strip()}\t{verdict or ''}", flush=True)
         finally:
             path.write_text(original)
     if not args.list:
