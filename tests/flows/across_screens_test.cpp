@@ -1,0 +1,245 @@
+// A journey played from the title screen as a player plays it, screen after
+// screen, on the real world: the course and the name, the road to Tokyo,
+// each of the city's services, the visa, the sea to Korea and Seoul; a save
+// there, the road on, and a load that brings back the save's state, diary,
+// trail and road.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "capital/capital_texts.h"
+#include "game/language.h"
+#include "journey/journey_fixture.h"
+#include "journey/movement_step.h"
+#include "save/saved_game.h"
+#include "session/game.h"
+#include "support/playing_ui.h"
+#include "support/temp_dir.h"
+#include "world/city_table.h"
+
+namespace korvalin::testing {
+namespace {
+
+struct Cell {
+    int x, y;
+    auto operator<=>(const Cell&) const = default;
+};
+
+constexpr std::array<std::pair<int, Cell>, 4> Steps = {
+    {{Up, {0, -1}}, {Down, {0, 1}}, {Left, {-1, 0}}, {Right, {1, 0}}}};
+
+class AcrossScreensTest : public ::testing::Test {
+protected:
+    AcrossScreensTest()
+    {
+        clock.milliseconds = millisecondsWhere(1, [](auto, auto loss) { return loss != 0; });
+        ui.attach(game);
+        game.world.build();
+        game.HelpDlg.FormCreate();
+        game.CapitalDlg.FormCreate();
+        ui.onModal = [this](WindowId window) {
+            if (window == WindowId::HelpDlg) {
+                game.HelpDlg.K1Click();
+                game.HelpDlg.Label4Click();
+            } else if (window == WindowId::NamaeDlg) {
+                game.NamaeDlg.Password = "虹子";
+                game.NamaeDlg.OKBtnClick();
+            }
+        };
+    }
+
+    Cell hiker() const { return {s.hikerX(), s.hikerY()}; }
+
+    // The shortest way the leg lets the hiker walk, from where he stands to
+    // a cell `arrived` accepts, never through another city.
+    std::vector<Cell> wayTo(const std::function<bool(Cell)>& arrived) const
+    {
+        std::map<Cell, Cell> cameFrom{{hiker(), hiker()}};
+        std::deque<Cell> todo{hiker()};
+        while (!todo.empty()) {
+            const Cell here = todo.front();
+            todo.pop_front();
+            if (arrived(here)) {
+                std::vector<Cell> way{here};
+                while (way.back() != hiker())
+                    way.push_back(cameFrom.at(way.back()));
+                return {way.rbegin(), way.rend()};
+            }
+            for (const auto& [key, d] : Steps) {
+                const Cell next{here.x + d.x, here.y + d.y};
+                const std::uint8_t code = game.world.cell(next.x, next.y);
+                if (code != CapitalTile && code != CityTile && passable(s, code) &&
+                    !climbs(s, code) && !cameFrom.contains(next)) {
+                    cameFrom.emplace(next, here);
+                    todo.push_back(next);
+                }
+            }
+        }
+        return {};
+    }
+
+    static int keyFor(Cell from, Cell to)
+    {
+        for (const auto& [key, d] : Steps) {
+            if (from.x + d.x == to.x && from.y + d.y == to.y)
+                return key;
+        }
+        return 0;
+    }
+
+    // Walks the way with the arrow keys, each turn asked for while the step
+    // before it is under way, then lets the last step end.
+    void walk(std::vector<Cell> way)
+    {
+        ASSERT_GE(way.size(), 2u);
+        game.Travel.FormKeyUp(keyFor(way[0], way[1]));
+        for (std::size_t i = 1; i < way.size(); ++i) {
+            if (i + 1 < way.size())
+                game.Travel.FormKeyUp(keyFor(way[i], way[i + 1]));
+            for (int t = 0; t < 200 && hiker() != way[i]; ++t)
+                game.Travel.Timer1Timer();
+            ASSERT_EQ(hiker(), way[i]) << "step " << i;
+        }
+        for (int t = 0; t < 8; ++t)
+            game.Travel.Timer1Timer();
+    }
+
+    // Walks into the city from the first side the way reaches.
+    void arriveIn(std::string_view caption)
+    {
+        const CityRow& city = *findCity(caption);
+        std::vector<Cell> way = wayTo([&](Cell c) { return cityAt(c.x, c.y) == &city; });
+        ASSERT_FALSE(way.empty()) << caption;
+        way.push_back({city.x, city.y});
+        walk(way);
+        ASSERT_TRUE(ui.isOpen(WindowId::CapitalDlg));
+        EXPECT_EQ(hiker(), (Cell{city.x, city.y}));
+    }
+
+    void leave()
+    {
+        game.CapitalDlg.OKBtnClick();
+        ASSERT_FALSE(ui.isOpen(WindowId::CapitalDlg));
+    }
+
+    const std::string& lastLine() const { return game.diary.get(s.dd); }
+    bool diaryHas(std::string_view line) const
+    {
+        return std::ranges::find(game.diary.lines(), line) != game.diary.lines().end();
+    }
+
+    PlayingUi ui;
+    FakeClock clock;
+    TempDir dir;
+    Game game{ui, clock, {dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"}};
+    GameState& s = game.state;
+};
+
+TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
+{
+    game.Travel.FormActivate();
+    ASSERT_EQ(s.Namae, "虹子");
+    EXPECT_EQ(game.diary.get(4), game.HelpDlg.SetOffLine);
+
+    arriveIn("日本国首都東京");
+    EXPECT_EQ(lastLine(), "　　東京に到着。");
+    game.CapitalDlg.SpeedButton6Click();  // the bank
+    ASSERT_TRUE(ui.isOpen(WindowId::BankDlg));
+    game.BankDlg.OKBtnClick();
+    EXPECT_EQ(s.yen, 200000);
+
+    game.CapitalDlg.SpeedButton2Click();  // work
+    ASSERT_TRUE(ui.isOpen(WindowId::ArbeitDlg));
+    game.ArbeitDlg.Edit1Text = "2";
+    const int before = s.day;
+    game.ArbeitDlg.Button1Click();
+    EXPECT_EQ(s.day - before, 2 * MinutesPerDay);
+    EXPECT_GT(s.yen, 200000);
+
+    game.CapitalDlg.SpeedButton3Click();  // the shop: a map
+    ASSERT_TRUE(ui.isOpen(WindowId::KaimonoDlg));
+    game.KaimonoDlg.KaimonoButtonClick(1);
+    game.KaimonoDlg.OKBtnClick();
+    EXPECT_TRUE(s.HaveMap);
+    game.CapitalDlg.SpeedButton3Click();  // once a stay
+    EXPECT_EQ(ui.said.back(), tr(capital_texts::AlreadyShopped));
+
+    game.CapitalDlg.SpeedButton5Click();  // no telegram home from home
+    EXPECT_EQ(ui.said.back(), tr(capital_texts::TelegramsAbroadOnly));
+    EXPECT_FALSE(game.CapitalDlg.speedButton(12).Enabled) << "no Japanese embassy in Japan";
+
+    game.CapitalDlg.SpeedButton11Click();  // the embassies: Korea
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    EXPECT_FALSE(game.CapitalDlg.Button7Visible);
+    leave();
+    EXPECT_EQ(lastLine(), "　　東京を出発。");
+
+    // Over the sea into Korea, and on to Seoul.
+    const std::uint8_t korea = s.leg.PN;
+    walk(wayTo([&](Cell c) { return game.world.cell(c.x, c.y) == korea; }));
+    EXPECT_EQ(s.leg.PP, korea);
+    EXPECT_TRUE(diaryHas("　　韓国に入国。"));
+    arriveIn("大韓民国首都ソウル");
+
+    game.CapitalDlg.SpeedButton4Click();  // the pawn shop takes the map back
+    ASSERT_TRUE(ui.isOpen(WindowId::SitiyaDlg));
+    game.SitiyaDlg.SitiyaButtonClick(1);
+    const int beforePawn = s.yen;
+    game.SitiyaDlg.OKBtnClick();
+    EXPECT_FALSE(s.HaveMap);
+    EXPECT_GT(s.yen, beforePawn);
+
+    game.CapitalDlg.SpeedButton5Click();  // a telegram home, once a stay
+    ASSERT_TRUE(ui.isOpen(WindowId::DenpoDlg));
+    game.DenpoDlg.DenpoButtonClick(2);
+    game.DenpoDlg.OKBtnClick();
+    ASSERT_TRUE(ui.isOpen(WindowId::SosinDlg));
+    game.SosinDlg.SosinButtonClick(1);
+    game.SosinDlg.OKBtnClick();
+    EXPECT_EQ(lastLine(), "　　実家に電報を打った。");
+    EXPECT_TRUE(s.sosin1);
+    game.CapitalDlg.SpeedButton5Click();
+    game.DenpoDlg.DenpoButtonClick(2);
+    game.DenpoDlg.OKBtnClick();
+    EXPECT_TRUE(ui.isOpen(WindowId::SosindDlg));
+
+    game.CapitalDlg.SpeedButton12Click();  // the Japanese embassy greets the hiker
+    EXPECT_EQ(ui.said.back(), tr(capital_texts::Greeting));
+    EXPECT_EQ(lastLine(), fill(tr(capital_texts::GreetingLine), "虹子"));
+
+    game.CapitalDlg.SpeedButton11Click();  // China's visa, then save
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.SpeedButton10Click();
+    ASSERT_EQ(ui.said.back(), tr(SavedMessage));
+    const GameState saved = s;
+    const std::vector<std::string> savedDiary(game.diary.lines().begin(), game.diary.lines().end());
+    const std::vector<TrailCell> savedTrail(game.trail.cells().begin(), game.trail.cells().end());
+
+    // On towards China, then back to the save.
+    leave();
+    walk(wayTo([&](Cell c) { return std::abs(c.x - 223) + std::abs(c.y - 127) == 4; }));
+    ASSERT_NE(s.day, saved.day);
+    game.HelpDlg.Label5Click();
+    EXPECT_TRUE(ui.isOpen(WindowId::CapitalDlg));
+    EXPECT_EQ(game.CapitalDlg.Caption, "大韓民国首都ソウル");
+    EXPECT_EQ(s.leg, saved.leg);
+    EXPECT_EQ(hiker(), (Cell{223, 127}));
+    EXPECT_EQ(s.yen, saved.yen);
+    EXPECT_EQ(s.day, saved.day);
+    EXPECT_EQ(s.dd, saved.dd);
+    EXPECT_EQ(s.sosin1, saved.sosin1);
+    EXPECT_TRUE(std::ranges::equal(game.diary.lines(), savedDiary));
+    EXPECT_TRUE(std::ranges::equal(game.trail.cells(), savedTrail));
+    leave();
+    EXPECT_EQ(lastLine(), "　　ソウルを出発。");
+    EXPECT_EQ(s.leg, saved.leg);
+}
+
+}  // namespace
+}  // namespace korvalin::testing
