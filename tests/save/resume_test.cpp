@@ -133,5 +133,25 @@ TEST_F(ResumeTest, AnOlderSaveResumesTheDiaryOnlyUpToItsLastLine)
     EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
 }
 
+// A text the file cannot hold on one line refuses the save, says which, and
+// leaves the save that was there.
+TEST_F(ResumeTest, ANameThatWouldBreakItsLineRefusesTheSaveAndKeepsTheOldOne)
+{
+    arriveIn(Seoul);
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    saveGame(game, files);
+    const std::string before = testing::readBytes(files.ini);
+    for (const char* name : {"虹\n子", "虹\r子"}) {
+        s.Namae = name;
+        ui.calls.clear();
+        saveGame(game, files);
+        EXPECT_EQ(testing::readBytes(files.ini), before);
+        ASSERT_EQ(ui.count("warning"), 1);
+        EXPECT_NE(ui.calls.back().detail.find("「Namae」"), std::string::npos)
+            << ui.calls.back().detail;
+    }
+}
+
 }  // namespace
 }  // namespace korvalin
