@@ -230,5 +230,52 @@ TEST(PaintedPictures, TheJourneyPicturesTextsReadClearly)
     EXPECT_GE(lines[1], 10) << "the list's letters are too small to read";
 }
 
+// The capital screen flies the flag of the country it is in, each time it
+// opens: China's yellow stars on red, then Japan's red disc on white.
+TEST(PaintedPictures, TheCapitalScreenFliesItsCountrysFlag)
+{
+    const auto red = [](QColor c) { return c.red() > 180 && c.green() < 90 && c.blue() < 90; };
+    const auto white = [](QColor c) { return c.lightness() > 230; };
+    const auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 180 && c.blue() < 90; };
+    struct Capital {
+        const char* city;
+        int hikerX, hikerY;
+        std::uint8_t country;  // its region code
+        std::function<void(const QImage&)> check;
+    };
+    const Capital capitals[] = {
+        {"Beijing", 202, 128, 11,
+         [&](const QImage& flag) {
+             EXPECT_TRUE(red(at(flag, {100, 65})));
+             int stars = 0;
+             for (int y = 0; y < 40; ++y) {
+                 for (int x = 0; x < 60; ++x)
+                     stars += yellow(at(flag, {x, y}));
+             }
+             EXPECT_GT(stars, 50);
+         }},
+        {"Tokyo", 246, 118, 14,
+         [&](const QImage& flag) {
+             EXPECT_TRUE(red(at(flag, {60, 40})));
+             EXPECT_TRUE(white(at(flag, {6, 6})));
+             EXPECT_TRUE(white(at(flag, {113, 73})));
+         }},
+    };
+    testing::PlayedGame played;
+    GameState& s = played.game.state;
+    s.capitalf = true;
+    s.TitlePending = false;
+    for (const Capital& capital : capitals) {
+        SCOPED_TRACE(capital.city);
+        s.MapX = static_cast<std::uint8_t>(capital.hikerX - 15);
+        s.MapY = static_cast<std::uint8_t>(capital.hikerY - 14);
+        s.leg.PP = capital.country;
+        played.ui.show(WindowId::CapitalDlg);
+        QApplication::processEvents();
+        capital.check(played.child<QLabel>(WindowId::CapitalDlg, "Image1")->grab().toImage());
+        played.ui.close(WindowId::CapitalDlg);
+    }
+}
+
 }  // namespace
 }  // namespace korvalin
