@@ -46,10 +46,18 @@ void closeTheHelp(testing::ModalAnswers& answers)
 const std::string LeaveWithoutTheVisa(capital_texts::LeaveWithoutVisa);
 
 const Action Actions[] = {
-    {"SpeedButton1", [](auto& a) { a.nextBox(QMessageBox::No); }, CityOnly, {"QMessageBox"},
-     {LeaveWithoutTheVisa}, {}},
-    {"SpeedButton1", [](auto& a) { a.nextBox(QMessageBox::Yes); }, {}, {"QMessageBox"},
-     {LeaveWithoutTheVisa}, {}},
+    {"SpeedButton1",
+     [](auto& a) { a.nextBox(QMessageBox::No); },
+     CityOnly,
+     {"QMessageBox"},
+     {LeaveWithoutTheVisa},
+     {}},
+    {"SpeedButton1",
+     [](auto& a) { a.nextBox(QMessageBox::Yes); },
+     {},
+     {"QMessageBox"},
+     {LeaveWithoutTheVisa},
+     {}},
     {"SpeedButton2", {}, cityAnd("TArbeitDlg"), {}, {}, {}},
     {"SpeedButton3", {}, cityAnd("TKaimonoDlg"), {}, {}, {}},
     {"SpeedButton4", {}, cityAnd("TSitiyaDlg"), {}, {}, {}},
@@ -58,15 +66,25 @@ const Action Actions[] = {
     {"SpeedButton7", {}, cityAnd("TNikkiDlg"), {}, {}, {}},
     {"SpeedButton8", closeTheHelp, CityOnly, {"THelpDlg"}, {}, {}},
     {"SpeedButton9", {}, cityAnd("TWorldMap"), {}, {}, {}},
-    {"SpeedButton10", [](auto& a) { a.nextBoxes(2); }, CityOnly, {"QMessageBox", "QMessageBox"},
+    {"SpeedButton10",
+     [](auto& a) { a.nextBoxes(2); },
+     CityOnly,
+     {"QMessageBox", "QMessageBox"},
      {std::string(VisaFirstMessage), std::string(DiaryOnlySavedMessage)},
      [](PlayedGame& p) {
          EXPECT_TRUE(std::filesystem::exists(p.game.saveFiles.diary));
          EXPECT_FALSE(std::filesystem::exists(p.game.saveFiles.ini));
      }},
-    {"SpeedButton11", {}, CityOnly, {}, {},
+    {"SpeedButton11",
+     {},
+     CityOnly,
+     {},
+     {},
      [](PlayedGame& p) { EXPECT_EQ(p.window(WindowId::CapitalDlg)->height(), 411); }},
-    {"SpeedButton12", [](auto& a) { a.nextBox(QMessageBox::Ok); }, CityOnly, {"QMessageBox"},
+    {"SpeedButton12",
+     [](auto& a) { a.nextBox(QMessageBox::Ok); },
+     CityOnly,
+     {"QMessageBox"},
      {std::string(capital_texts::Greeting)},
      [](PlayedGame& p) {
          EXPECT_NE(p.game.diary.get(p.game.state.dd).find("Rin"), std::string::npos)

@@ -64,8 +64,7 @@ const Path Paths[] = {
          EXPECT_EQ(answers.texts, std::vector<std::string>{"Korvalinを終了しますか？"});
          EXPECT_TRUE(p.window(WindowId::LondonDlg)->isVisible());
      }},
-    {"London keeps the map where the player chooses, then stops offering it",
-     WindowId::LondonDlg,
+    {"London keeps the map where the player chooses, then stops offering it", WindowId::LondonDlg,
      [](PlayedGame& p) {
          const QString path = QString::fromStdString((p.folder / "journey.png").string());
          testing::ModalAnswers answers;

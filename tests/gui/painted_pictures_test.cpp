@@ -130,7 +130,9 @@ TEST(PaintedPictures, LondonsSkylineStandsAgainstItsSky)
         {"the clock tower's spire", stands({38, 40}, {20, 40})},
         {"the bridge's towers", stands({262, 120}, {282, 124})},
         {"the clock face is lit",
-         [&] { EXPECT_GT(contrast(at(london, {38, 68}), at(london, {38, 85})), 1.5); }},
+         [&] {
+             EXPECT_GT(contrast(at(london, {38, 68}), at(london, {38, 85})), 1.5);
+         }},
         {"the sky is deep at the top and glows at the horizon",
          [&] {
              const QColor top = at(london, {120, 2});
@@ -140,7 +142,9 @@ TEST(PaintedPictures, LondonsSkylineStandsAgainstItsSky)
              EXPECT_GT(contrast(top, horizon), 3.0);
          }},
         {"the river is darker than the sky above it",
-         [&] { EXPECT_LT(luminance(at(london, {4, 200})), luminance(at(london, {4, 150}))); }},
+         [&] {
+             EXPECT_LT(luminance(at(london, {4, 200})), luminance(at(london, {4, 150})));
+         }},
     };
     for (const Look& look : looks) {
         SCOPED_TRACE(look.what);

@@ -35,11 +35,10 @@ struct Way {
 };
 
 const Way WaysOut[] = {
-    {"Cancel",
-     [](PlayedGame& p, const Service& s) {
-         testing::click(p.child<QPushButton>(s.window, s.cancel));
-     }},
-    {"Escape", [](PlayedGame& p, const Service& s) { QTest::keyClick(p.window(s.window), Qt::Key_Escape); }},
+    {"Cancel", [](PlayedGame& p,
+                  const Service& s) { testing::click(p.child<QPushButton>(s.window, s.cancel)); }},
+    {"Escape",
+     [](PlayedGame& p, const Service& s) { QTest::keyClick(p.window(s.window), Qt::Key_Escape); }},
     {"the close box",
      [](PlayedGame& p, const Service& s) { testing::closeBox(p.window(s.window)); }},
 };
@@ -68,8 +67,9 @@ TEST(ServicesInputPaths, EveryWayOutButOkLeavesTheGameAsItWas)
 {
     for (const Service& service : Services) {
         for (const Way& way : WaysOut) {
-            SCOPED_TRACE(std::string(WindowTable[static_cast<std::size_t>(service.window)].className) +
-                         ", " + way.name);
+            SCOPED_TRACE(
+                std::string(WindowTable[static_cast<std::size_t>(service.window)].className) +
+                ", " + way.name);
             PlayedGame played;
             arriveInBeijing(played);
             const GameState& s = played.game.state;

@@ -36,10 +36,7 @@ struct MainWindow {
     }
 
     // The place-name panel: the view's own label.
-    QLabel* hint() const
-    {
-        return view->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
-    }
+    QLabel* hint() const { return view->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly); }
     std::pair<int, int> position() const
     {
         return {played.game.state.MapX, played.game.state.MapY};
@@ -71,8 +68,7 @@ const Path Paths[] = {
     {"Up walks north", {}, walks(Qt::Key_Up, 0, -1)},
     {"Left walks west", {}, walks(Qt::Key_Left, -1, 0)},
     {"Right walks east", {}, walks(Qt::Key_Right, 1, 0)},
-    {"Space raises a hand and sets no way",
-     [](GameState& s) { s.WantDir = Direction::East; },
+    {"Space raises a hand and sets no way", [](GameState& s) { s.WantDir = Direction::East; },
      [](MainWindow& w) {
          QTest::keyClick(w.travel, Qt::Key_Space);
          QApplication::processEvents();
@@ -80,15 +76,13 @@ const Path Paths[] = {
          EXPECT_EQ(w.played.game.state.MoveDir, Direction::None);
          EXPECT_EQ(w.played.game.state.yen, 100000 - 100);
      }},
-    {"PAUSE turns red and stops the walk",
-     [](GameState& s) { s.WantDir = Direction::East; },
+    {"PAUSE turns red and stops the walk", [](GameState& s) { s.WantDir = Direction::East; },
      [](MainWindow& w) {
          testing::click(w.pause);
          EXPECT_EQ(w.played.game.state.WantDir, Direction::None);
          EXPECT_EQ(w.pause->palette().color(QPalette::WindowText), QColor(Qt::red));
      }},
-    {"？ opens the help and Close goes back to the road",
-     [](GameState& s) { s.Level1 = true; },
+    {"？ opens the help and Close goes back to the road", [](GameState& s) { s.Level1 = true; },
      [](MainWindow& w) {
          testing::ModalAnswers answers;
          answers.next([](QWidget* help) {
@@ -98,23 +92,25 @@ const Path Paths[] = {
          EXPECT_EQ(answers.windows, std::vector<std::string>{"THelpDlg"});
          EXPECT_FALSE(w.played.window(WindowId::HelpDlg)->isVisible());
      }},
-    {"a left click on the bar opens nothing", {},
+    {"a left click on the bar opens nothing",
+     {},
      [](MainWindow& w) {
          testing::click(w.statusBar, Qt::LeftButton, BarMiddle);
          EXPECT_EQ(w.played.shownWindows(), std::vector<std::string>{"TTravel"});
      }},
-    {"a right click on the bar opens the version window", {},
+    {"a right click on the bar opens the version window",
+     {},
      [](MainWindow& w) {
          testing::click(w.statusBar, Qt::RightButton, BarMiddle);
          EXPECT_TRUE(w.played.window(WindowId::AboutBox)->isVisible());
      }},
-    {"a double click on the bar opens the map to its owner",
-     [](GameState& s) { s.HaveMap = true; },
+    {"a double click on the bar opens the map to its owner", [](GameState& s) { s.HaveMap = true; },
      [](MainWindow& w) {
          QTest::mouseDClick(w.statusBar, Qt::LeftButton, Qt::NoModifier, BarMiddle);
          EXPECT_TRUE(w.played.window(WindowId::WorldMap)->isVisible());
      }},
-    {"a double click on the bar opens nothing without a map", {},
+    {"a double click on the bar opens nothing without a map",
+     {},
      [](MainWindow& w) {
          QTest::mouseDClick(w.statusBar, Qt::LeftButton, Qt::NoModifier, BarMiddle);
          EXPECT_EQ(w.played.shownWindows(), std::vector<std::string>{"TTravel"});
@@ -129,13 +125,15 @@ const Path Paths[] = {
          QTest::mouseRelease(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
          EXPECT_FALSE(w.hint()->isVisible());
      }},
-    {"a button held on the view names nothing without a map", {},
+    {"a button held on the view names nothing without a map",
+     {},
      [](MainWindow& w) {
          QTest::mousePress(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
          EXPECT_FALSE(w.hint()->isVisible());
          QTest::mouseRelease(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
      }},
-    {"closing asks first, and Cancel plays on", {},
+    {"closing asks first, and Cancel plays on",
+     {},
      [](MainWindow& w) {
          testing::ModalAnswers answers;
          answers.nextBox(QMessageBox::Cancel);
