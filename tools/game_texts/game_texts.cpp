@@ -62,7 +62,8 @@ public:
             texts_.push_back({place, std::string(tr(text))});
     }
 
-    // A text that reads the same in every language.
+    // A text as it stands: one that reads the same in every language, or one
+    // already in the language of play.
     void addUntranslated(const std::string& place, std::string_view text)
     {
         texts_.push_back({place, std::string(text)});
@@ -84,7 +85,7 @@ private:
 void windowsAndTitle(Walk& walk)
 {
     for (const WindowInfo& window : WindowTable)
-        walk.add("window/" + std::string(window.className), window.caption);
+        walk.addUntranslated("window/" + std::string(window.className), captionOf(window.id));
     walk.addAll("platform", std::initializer_list<std::string_view>{
                                 platform_texts::MessageTitle, platform_texts::ConfirmTitle,
                                 platform_texts::WarningTitle, platform_texts::Yes,
