@@ -316,7 +316,8 @@ void services(Walk& walk)
     goods(walk);
     walk.addAll("name", std::initializer_list<std::string_view>{
                             NamaeDlg::Prompt, NamaeDlg::OkCaption, NamaeDlg::UnwritableNameMessage,
-                            NamaeDlg::LineBreakMessage, NamaeDlg::TooLongMessage});
+                            NamaeDlg::PlainLettersQuestion, NamaeDlg::LineBreakMessage,
+                            NamaeDlg::TooLongMessage});
     walk.add("diary/window", NikkiDlg::CaptionTemplate);
     walk.add("diary/window", NikkiDlg::Button1Caption);
     walk.addAll("publish",
