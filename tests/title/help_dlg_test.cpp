@@ -178,7 +178,7 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
     ASSERT_EQ(help.LanguageCaption, "English");
     help.LanguageClick();
     EXPECT_EQ(ui.calls.back().what + " " + ui.calls.back().detail, "language en");
-    EXPECT_EQ(help.TitleCaption, "Contents");
+    EXPECT_EQ(help.TitleCaption, "Help Topics");
     EXPECT_EQ(help.BodyCaptions[1], "2: Getting Around");
     EXPECT_EQ(help.Label4Caption + "|" + help.LanguageCaption, "Start|日本語");
     help.Label3Click();
