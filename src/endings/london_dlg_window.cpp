@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -33,6 +34,11 @@ struct Circle {
     QRgb colour;
 };
 
+// Label1 .. Label4, the words that fly in.
+constexpr std::array<std::string_view, 4> WordCaptions = {
+    LondonDlg::Label1Caption, LondonDlg::Label2Caption, LondonDlg::Label3Caption,
+    LondonDlg::Label4Caption};
+
 // S_1 .. S_7, in an arc over the picture.
 constexpr std::array<Circle, 7> Circles{{
     {{78, 139}, colors::Blue},
@@ -43,6 +49,40 @@ constexpr std::array<Circle, 7> Circles{{
     {{341, 86}, colors::Teal},
     {{357, 143}, colors::Aqua},
 }};
+
+// One of the animated words. "Congratulations!" stops over the dark river,
+// where its purple alone would drown: it is ringed in the picture's
+// lamplight, its margins keeping the ring inside the label.
+class Word : public QLabel {
+public:
+    static constexpr int RingWidth = 3;
+
+    Word(QWidget* parent, bool ringed) : QLabel(parent), ringed_(ringed)
+    {
+        if (ringed)
+            setContentsMargins(RingWidth, RingWidth, RingWidth, RingWidth);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (!ringed_) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainterPath outline;
+        const QRect box = contentsRect();
+        outline.addText(box.left(), box.top() + fontMetrics().ascent(), font(), text());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.strokePath(outline, QPen(LondonLamplight, 2 * RingWidth, Qt::SolidLine,
+                                         Qt::RoundCap, Qt::RoundJoin));
+        painter.fillPath(outline, palette().color(QPalette::WindowText));
+    }
+
+private:
+    bool ringed_;
+};
 
 // A caption is set only when it has changed: setting one costs a new layout.
 void showLine(QLabel* label, const LondonDlg::Line& line, std::string& shown)
@@ -65,13 +105,11 @@ TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), mode
     closeOnlyFromHandlers(this);
     setFixedSize(ClientSize, ClientSize);
 
-    words_ = {word("Label1", LondonDlg::Label1Caption, 32, colors::Red),
-              word("Label2", LondonDlg::Label2Caption, 32, colors::Yellow),
-              word("Label3", LondonDlg::Label3Caption, 43, colors::Teal),
-              word("Label4", LondonDlg::Label4Caption, 32, colors::Purple)};
-    Label7 = word("Label7", {}, 16, colors::White);
+    words_ = {word("Label1", 32, colors::Red), word("Label2", 32, colors::Yellow),
+              word("Label3", 43, colors::Teal), word("Label4", 32, colors::Purple, true)};
+    Label7 = word("Label7", 16, colors::White);
     Label7->move(99, 253);
-    Label8 = word("Label8", {}, 16, colors::White);
+    Label8 = word("Label8", 16, colors::White);
     Label8->move(99, 288);
     buildBar();
     retranslate();
@@ -86,9 +124,9 @@ TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), mode
     });
 }
 
-QLabel* TLondonDlg::word(const char* name, std::string_view caption, int pixels, QRgb colour)
+QLabel* TLondonDlg::word(const char* name, int pixels, QRgb colour, bool ringed)
 {
-    auto* label = new QLabel(qtext(caption), this);
+    auto* label = new Word(this, ringed);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(pixelFont(pixels));
     setTextColour(label, QColor(colour));
@@ -103,14 +141,15 @@ void TLondonDlg::sizeTexts()
     if (textsSized_)
         return;
     textsSized_ = true;
-    for (QLabel* word : words_)
-        word->adjustSize();
-    sizeChoices();
+    fitTexts();
 }
 
-// A longer caption for keeping the picture moves left to stay in the bar.
-void TLondonDlg::sizeChoices()
+// Every word and choice fits its text; a longer caption for keeping the
+// picture moves left to stay in the bar.
+void TLondonDlg::fitTexts()
 {
+    for (QLabel* word : words_)
+        word->adjustSize();
     for (QLabel* choice : bar_->findChildren<QLabel*>()) {
         choice->adjustSize();
         choice->move(choice->x(), (BarHeight - choice->height()) / 2);
@@ -120,11 +159,13 @@ void TLondonDlg::sizeChoices()
 
 void TLondonDlg::retranslate()
 {
+    for (std::size_t i = 0; i < words_.size(); ++i)
+        words_[i]->setText(qtr(WordCaptions[i]));
     Label5->setText(qtr(LondonDlg::Label5Caption));
     Label6->setText(qtr(LondonDlg::Label6Caption));
     Label9->setText(qtr(LondonDlg::Label9Caption));
     if (textsSized_)
-        sizeChoices();
+        fitTexts();
 }
 
 void TLondonDlg::buildBar()

@@ -34,10 +34,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* word(const char* name, std::string_view caption, int pixels, QRgb colour);
+    QLabel* word(const char* name, int pixels, QRgb colour, bool ringed = false);
     void buildBar();
     void sizeTexts();
-    void sizeChoices();
+    void fitTexts();
     void keepJourneyPicture();
 
     LondonDlg& model_;

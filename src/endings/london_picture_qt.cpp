@@ -13,7 +13,6 @@ constexpr int Height = 216;
 constexpr int Waterline = 160;
 
 const QColor Stone(40, 34, 52);
-const QColor Lit(255, 214, 120);
 
 void drawSky(QPainter& p)
 {
@@ -64,7 +63,7 @@ void drawParliament(QPainter& p)
         p.drawRect(x, 120, 3, 8);
     p.drawRect(140, 96, 18, 32);
     p.drawPolygon(QPolygonF({QPointF(138, 96), QPointF(149, 84), QPointF(160, 96)}));
-    p.setBrush(Lit);
+    p.setBrush(LondonLamplight);
     for (int x = 66; x < 166; x += 8)
         p.drawRect(x, 138, 3, 5);
 }
@@ -77,7 +76,7 @@ void drawClockTower(QPainter& p)
     p.drawRect(26, 52, 24, 10);
     p.drawPolygon(QPolygonF({QPointF(26, 52), QPointF(38, 22), QPointF(50, 52)}));
     p.drawRect(37, 14, 2, 9);
-    p.setBrush(Lit);
+    p.setBrush(LondonLamplight);
     p.drawEllipse(QPointF(38, 68), 7, 7);
     p.setPen(QPen(Stone, 1.2));
     p.drawLine(QPointF(38, 68), QPointF(38, 63));
@@ -92,7 +91,9 @@ void drawRiver(QPainter& p)
     river.setColorAt(0.0, QColor(60, 56, 96));
     river.setColorAt(1.0, QColor(14, 18, 48));
     p.fillRect(0, Waterline, Width, Height - Waterline, river);
-    p.setBrush(QColor(255, 214, 120, 150));
+    QColor reflection = LondonLamplight;
+    reflection.setAlpha(150);
+    p.setBrush(reflection);
     for (int row = 0; row < 7; ++row) {
         const int y = Waterline + 6 + row * 7;
         for (int x = 32 + (row % 2) * 11; x < Width; x += 23)

@@ -1,7 +1,10 @@
 #include "game/calendar.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
+
+#include "game/language.h"
 
 namespace korvalin {
 
@@ -26,11 +29,26 @@ std::optional<year_month_day> parseDate(std::string_view text)
         if (error != std::errc() || end != first + 2)
             return std::nullopt;
     }
-    const year_month_day date{year{2000 + parts[0]}, month{static_cast<unsigned>(parts[1])},
+    const int century = parts[0] >= 69 ? 1900 : 2000;
+    const year_month_day date{year{century + parts[0]}, month{static_cast<unsigned>(parts[1])},
                               day{static_cast<unsigned>(parts[2])}};
     if (!date.ok())
         return std::nullopt;
     return date;
+}
+
+std::string shownDate(std::string_view date)
+{
+    static constexpr std::array<const char*, 12> MonthNames{
+        "Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const auto parsed = parseDate(date);
+    if (!parsed || languageInUse() == Language::Japanese)
+        return std::string(date);
+    char text[24];
+    std::snprintf(text, sizeof text, "%u %s %d", static_cast<unsigned>(parsed->day()),
+                  MonthNames[static_cast<unsigned>(parsed->month()) - 1],
+                  static_cast<int>(parsed->year()));
+    return text;
 }
 
 std::string dateAfter(year_month_day start, int days)

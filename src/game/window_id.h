@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "game/language.h"
+
 namespace korvalin {
 
 // The game's windows, in the order they are created at start-up.
@@ -61,9 +63,19 @@ inline constexpr std::array<WindowInfo, WindowCount> WindowTable{{
     {WindowId::NikkiDlg, "TNikkiDlg", "日記", 18},
     {WindowId::NamaeDlg, "TNamaeDlg", "ﾊﾟｽﾜｰﾄﾞ ﾀﾞｲｱﾛｸﾞ", 19},
     {WindowId::ShuppanDlg, "TShuppanDlg", "日記", 20},
-    {WindowId::FlagDlg, "TFlagDlg", "FlagDlg", 24},
+    {WindowId::FlagDlg, "TFlagDlg", "国旗", 24},
 }};
 
 inline constexpr int SplashGaugeMax = 25;
+
+// A window's caption in the language of play. Two windows that share a
+// caption in Japanese can be told apart in another: the catalogue's entry
+// under the window's class name, when there is one, comes first.
+inline std::string_view captionOf(WindowId id)
+{
+    const WindowInfo& window = WindowTable[static_cast<std::size_t>(id)];
+    const std::string_view own = tr(window.className, window.caption);
+    return own != window.caption ? own : tr(window.caption);
+}
 
 }  // namespace korvalin

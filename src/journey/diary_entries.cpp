@@ -117,14 +117,15 @@ bool headStayDay(Game& game)
     s.dayold = n;
     s.dd += 2;
     game.diary.put(s.dd - 1, "");
-    game.diary.put(s.dd, fill(tr(StayDayHeading), n, dateAfter(game.clock.today(), n - 1)));
+    game.diary.put(s.dd,
+                   fill(tr(StayDayHeading), n, shownDate(dateAfter(game.clock.today(), n - 1))));
     game.diary.put(s.dd + 1, Diary::EndTrailer);
     return true;
 }
 
 std::string dayHeading(int dayNumber, std::string_view date, std::string_view country)
 {
-    return fill(tr(DayHeading), dayNumber, date, tr(country));
+    return fill(tr(DayHeading), dayNumber, shownDate(date), tr(country));
 }
 
 void dayChange(Game& game, Direction d, DayBranch branch)

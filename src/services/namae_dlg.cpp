@@ -7,6 +7,7 @@
 #include "save/cp932.h"
 #include "save/ini_section.h"
 #include "save/profile_value.h"
+#include "services/plain_letters.h"
 #include "session/game.h"
 
 namespace korvalin {
@@ -52,12 +53,29 @@ Result<std::string> keptName(const std::string& typed)
 void NamaeDlg::OKBtnClick()
 {
     Result<std::string> name = keptName(Password);
-    if (!name) {
-        game_.ui.warning(name.message());
+    if (name)
+        take(std::move(*name));
+    else
+        offerPlainLetters(name.message());
+}
+
+// A name the files cannot hold only for its accents ("Zoë", "José") is
+// offered with the plain letters; No leaves the name in the box to mend.
+void NamaeDlg::offerPlainLetters(const std::string& refusal)
+{
+    Result<std::string> plain = keptName(withPlainLetters(Password));
+    if (!plain) {
+        game_.ui.warning(refusal);
         return;
     }
-    Password = *name;
-    game_.state.Namae = std::move(*name);
+    if (game_.ui.confirm(fill(tr(PlainLettersQuestion), *plain)))
+        take(std::move(*plain));
+}
+
+void NamaeDlg::take(std::string name)
+{
+    Password = name;
+    game_.state.Namae = std::move(name);
     game_.ui.close(WindowId::NamaeDlg);
 }
 

@@ -17,7 +17,11 @@ public:
     // at most 1023 bytes; blanks and tabs at its ends the file does not keep,
     // and the window trims them.
     static constexpr std::string_view UnwritableNameMessage =
-        "名前にShift-JISで書けない文字が含まれています。\n別の文字で入力してください。";
+        "名前に使えない文字が含まれています。\n別の文字で入力してください。";
+    // A name whose only such letters are Latin ones with accents ("Zoë"):
+    // Yes takes it with the plain letters (%1, "Zoe"), No goes back to the box.
+    static constexpr std::string_view PlainLettersQuestion =
+        "名前に使えない文字が含まれています。\n「%1」にしますか？";
     static constexpr std::string_view LineBreakMessage =
         "名前に改行は使えません。\n1行で入力してください。";
     static constexpr std::string_view TooLongMessage =
@@ -30,6 +34,9 @@ public:
     std::string Password;
 
 private:
+    void offerPlainLetters(const std::string& refusal);
+    void take(std::string name);
+
     Game& game_;
 };
 

@@ -55,7 +55,8 @@ protected:
 private:
     void fitWholeLines()
     {
-        const int line = qRound(blockBoundingRect(document()->firstBlock()).height());
+        const QTextBlock first = document()->firstBlock();
+        const int line = qRound(blockBoundingRect(first).height()) / std::max(1, first.lineCount());
         const int page = viewport()->height() + viewportMargins().bottom();
         if (line > 0 && page % line != viewportMargins().bottom())
             setViewportMargins(0, 0, 0, page % line);
@@ -73,8 +74,9 @@ TNikkiDlg::TNikkiDlg(Game& game) : FixedTextsDialog(game, WindowId::NikkiDlg)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setFocusPolicy(Qt::ClickFocus);  // not on the Tab key's round
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A long line goes on below itself rather than past the window's edge.
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setUndoRedoEnabled(false);
     Memo1->setFont(diaryFont());
@@ -163,12 +165,16 @@ void TNikkiDlg::showNewestLine()
     showLine(std::min(game_.state.dd, Diary::LineCount - 1));
 }
 
+// A line wrapped in two or more is shown from its start to its end.
 void TNikkiDlg::showLine(int line)
 {
     const QTextBlock block = Memo1->document()->findBlockByNumber(line);
     if (!block.isValid())
         return;
     QTextCursor cursor(block);
+    Memo1->setTextCursor(cursor);
+    Memo1->ensureCursorVisible();
+    cursor.movePosition(QTextCursor::EndOfBlock);
     Memo1->setTextCursor(cursor);
     Memo1->ensureCursorVisible();
 }

@@ -9,7 +9,7 @@ namespace korvalin {
 
 QString windowCaption(WindowId id)
 {
-    return qtr(WindowTable[static_cast<std::size_t>(id)].caption);
+    return qtext(captionOf(id));
 }
 
 GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent)

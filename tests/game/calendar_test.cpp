@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/calendar.h"
+#include "support/in_english.h"
 
 namespace korvalin {
 namespace {
@@ -29,6 +30,26 @@ TEST(CalendarTest, TextThatIsNotADateGivesNothing)
     EXPECT_FALSE(parseDate("97/13/01"));
     EXPECT_FALSE(parseDate("9a/12/01"));
     EXPECT_EQ(dateAfter("not a date", 3), "");
+}
+
+// An English reader takes 26/12/08 for 26 December 2008: the English game
+// names the month and writes the year whole, the Japanese keeps yy/mm/dd.
+TEST(CalendarTest, DatesAreShownAsTheLanguageReadsThem)
+{
+    struct Row {
+        const char* kept;
+        const char* english;
+    };
+    const Row rows[] = {
+        {"97/12/08", "8 Dec 1997"},  {"98/01/31", "31 Jan 1998"}, {"69/07/20", "20 Jul 1969"},
+        {"68/02/29", "29 Feb 2068"}, {"26/12/08", "8 Dec 2026"},  {"not a date", "not a date"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(shownDate(row.kept), row.kept);
+    InEnglish english;
+    ASSERT_TRUE(english.ready());
+    for (const Row& row : rows)
+        EXPECT_EQ(shownDate(row.kept), row.english);
 }
 
 }  // namespace

@@ -28,8 +28,8 @@ TEST(LanguageTest, AContextKeepsTwoSpellingsOfOneTextApart)
 {
     InEnglish english;
     ASSERT_TRUE(english.ready());
-    EXPECT_EQ(tr("help title", "目次"), "Contents");
-    EXPECT_EQ(tr("目次"), "Index");
+    EXPECT_EQ(tr("TEndDlg", "ﾀﾞｲｱﾛｸﾞ"), "Out of Money");
+    EXPECT_EQ(tr("ﾀﾞｲｱﾛｸﾞ"), "Dialog");
     EXPECT_EQ(tr("no such context", "銀行"), "銀行");
 }
 

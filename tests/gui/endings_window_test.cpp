@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 #include "endings/end_dlg_window.h"
 #include "endings/journey_picture_qt.h"
 #include "endings/london_dlg_window.h"
@@ -72,6 +76,65 @@ TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
     EXPECT_EQ(quit->y(), (23 - quit->height()) / 2) << "not centred in the bar";
     leftClick(quit);
     EXPECT_TRUE(game.state.quitf);
+}
+
+// The relative luminance of a colour and the contrast of two, as the web's
+// accessibility guidelines measure them: 1 for the same colour, 21 for
+// black on white.
+double luminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// "Congratulations!" stops over the river: wherever a stroke of its purple
+// ends, what lies just beyond it stands out from the purple.
+TEST_F(EndingsWindowTest, CongratulationsStandsOutFromTheRiverBehindIt)
+{
+    TLondonDlg dlg(game);
+    dlg.show();
+    auto* congratulations = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
+    ASSERT_NE(congratulations, nullptr);
+    ASSERT_TRUE(waitFor([&] { return congratulations->isVisible(); }));
+    const QImage shown = dlg.grab().toImage();
+    const QColor purple = congratulations->palette().color(QPalette::WindowText);
+    const auto isPurple = [&](int x, int y) {
+        const QColor c = shown.pixelColor(x, y);
+        return std::abs(c.red() - purple.red()) + std::abs(c.green() - purple.green()) +
+                   std::abs(c.blue() - purple.blue()) <
+               24;
+    };
+    const QRect word = congratulations->geometry();
+    // Every pixel at the edge of a stroke has, within three pixels, one that
+    // stands out from the purple: the eye finds the letter's outline.
+    int edges = 0;
+    std::vector<QPoint> lost;
+    for (int y = word.top() + 3; y < word.bottom() - 3; ++y) {
+        for (int x = word.left() + 3; x < word.right() - 3; ++x) {
+            if (!isPurple(x, y) || (isPurple(x - 1, y) && isPurple(x + 1, y) &&
+                                    isPurple(x, y - 1) && isPurple(x, y + 1)))
+                continue;
+            ++edges;
+            double best = 1;
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx)
+                    best = std::max(best, contrast(purple, shown.pixelColor(x + dx, y + dy)));
+            if (best < 3.0)
+                lost.push_back({x, y});
+        }
+    }
+    EXPECT_GT(edges, 200) << "the word is not on the screen";
+    EXPECT_TRUE(lost.empty()) << lost.size() << " of " << edges << " edge pixels, the first at ("
+                              << lost.front().x() << ", " << lost.front().y() << ")";
 }
 
 TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)

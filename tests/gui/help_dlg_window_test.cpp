@@ -196,7 +196,7 @@ TEST(THelpDlgEnglishTest, EveryPageFitsItsPanelAndTheBarItsCaptions)
         // As the desktop tells every window of the switch.
         QEvent change(QEvent::LanguageChange);
         QApplication::sendEvent(&dlg, &change);
-        EXPECT_EQ(label("Label13")->text(), QStringLiteral("Index"));
+        EXPECT_EQ(label("Label13")->text(), QStringLiteral("Topics"));
         EXPECT_EQ(label("LanguageLabel")->text(), QStringLiteral("日本語"));
         EXPECT_LE(label("LanguageLabel")->geometry().right(), THelpDlg::ClientSize);
 

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,31 @@ TEST_F(TNikkiDlgTest, ThePageEndsWithTheNewestLineWhole)
     const int foot = memo->viewport()->height() - 1;
     EXPECT_EQ(memo->cursorForPosition(QPoint(0, foot)).blockNumber(), game.state.dd);
     EXPECT_LE(memo->cursorRect().bottom(), foot);
+}
+
+// A line longer than the page is wide goes on below itself: its first and
+// last letters are both on the page, in either language.
+TEST_F(TNikkiDlgTest, ALongLineIsShownWhole)
+{
+    const char* lines[] = {
+        "    Arrived in Seoul. A city as big as Tokyo. The Great East Gate looks like a palace "
+        "from a fairy tale, and the markets around it never seem to sleep.",
+        "　　ソウルに到着。東京並みの大都会だ。南大門はおとぎ話の宮殿のようで、まわりの市場は"
+        "夜になっても眠らないらしい。",
+    };
+    for (const char* text : lines)
+        game.appendDiaryLine(text);
+    dlg.show();
+    dlg.resize(300, dlg.height());
+    QApplication::processEvents();
+    for (int i = 0; i < 2; ++i) {
+        const QTextBlock block = memo->document()->findBlockByNumber(game.state.dd - 1 + i);
+        ASSERT_EQ(block.text(), QString::fromUtf8(lines[i]));
+        QTextCursor cursor(block);
+        EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect(cursor))) << i;
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        EXPECT_TRUE(memo->viewport()->rect().contains(memo->cursorRect(cursor))) << i;
+    }
 }
 
 TEST_F(TNikkiDlgTest, TheCloseButtonAsksTheModel)

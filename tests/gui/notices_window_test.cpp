@@ -63,6 +63,28 @@ TEST_F(NoticesTest, TheNameWindowStoresWhatWasTypedOnOk)
     EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
+// "Zoë" is offered as "Zoe": No leaves the name as typed in the box, Yes
+// takes the plain letters.
+TEST_F(NoticesTest, TheNameWindowOffersANameWithAccentsInPlainLetters)
+{
+    TNamaeDlg dlg(game);
+    dlg.show();
+    auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("Password"));
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    QInputMethodEvent typed;
+    typed.setCommitString(QStringLiteral("Zoë"));
+    QApplication::sendEvent(edit, &typed);
+    ui.answers = {false, true};
+    press(&dlg, "OKBtn");
+    EXPECT_EQ(ui.count("confirm"), 1);
+    EXPECT_EQ(ui.count("close", "TNamaeDlg"), 0);
+    EXPECT_EQ(edit->text(), QStringLiteral("Zoë"));
+    press(&dlg, "OKBtn");
+    EXPECT_EQ(game.state.Namae, "Zoe");
+    EXPECT_EQ(ui.count("close", "TNamaeDlg"), 1);
+}
+
 TEST_F(NoticesTest, TheNameWindowOffersThePreviousName)
 {
     TNamaeDlg dlg(game);

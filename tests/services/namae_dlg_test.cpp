@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "game/language.h"
 #include "save/saved_game.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
@@ -49,7 +50,7 @@ TEST_F(NamaeDlgTest, TheBoxKeepsItsTextForTheNextStart)
 // before anything is lost.
 TEST_F(NamaeDlgTest, ANameShiftJisCannotHoldIsRefusedWithAMessage)
 {
-    for (const char* name : {"𠮷田", "旅人😀", "Ōsaka"}) {
+    for (const char* name : {"𠮷田", "旅人😀", "Ōsaka😀"}) {
         ui.calls.clear();
         game.state.Namae = "虹子";
         namae.Password = name;
@@ -59,6 +60,34 @@ TEST_F(NamaeDlgTest, ANameShiftJisCannotHoldIsRefusedWithAMessage)
         ASSERT_EQ(ui.calls.size(), 1u) << name;
         EXPECT_EQ(ui.calls[0].what, "warning");
         EXPECT_EQ(ui.calls[0].detail, NamaeDlg::UnwritableNameMessage);
+    }
+}
+
+// Latin letters with accents, which Shift-JIS lacks, have plain letters it
+// has: the name is offered with those, Yes takes it, No goes back to the box
+// with the name as typed.
+TEST_F(NamaeDlgTest, ANameWithAccentsIsOfferedWithPlainLetters)
+{
+    struct Row {
+        const char* typed;
+        const char* plain;
+        bool yes;
+    };
+    for (const Row& row :
+         {Row{"Zoë", "Zoe", true}, Row{"José", "Jose", false},
+          Row{" Søren Æbeløe ", "Soren AEbeloe", true},
+          Row{"Łukasz Straße", "Lukasz Strasse", true}, Row{"Ōsaka", "Osaka", false}}) {
+        ui.calls.clear();
+        ui.answers = {row.yes};
+        game.state.Namae = "虹子";
+        namae.Password = row.typed;
+        namae.OKBtnClick();
+        ASSERT_EQ(ui.calls.size(), row.yes ? 2u : 1u) << row.typed;
+        EXPECT_EQ(ui.calls[0].what + ": " + ui.calls[0].detail,
+                  "confirm: " + fill(NamaeDlg::PlainLettersQuestion, row.plain));
+        EXPECT_EQ(game.state.Namae, row.yes ? row.plain : "虹子");
+        EXPECT_EQ(namae.Password, row.yes ? row.plain : row.typed);
+        EXPECT_EQ(ui.count("close", "TNamaeDlg"), row.yes ? 1 : 0);
     }
 }
 

@@ -178,7 +178,7 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
     ASSERT_EQ(help.LanguageCaption, "English");
     help.LanguageClick();
     EXPECT_EQ(ui.calls.back().what + " " + ui.calls.back().detail, "language en");
-    EXPECT_EQ(help.TitleCaption, "Contents");
+    EXPECT_EQ(help.TitleCaption, "Help Topics");
     EXPECT_EQ(help.BodyCaptions[1], "2: Getting Around");
     EXPECT_EQ(help.Label4Caption + "|" + help.LanguageCaption, "Start|日本語");
     help.Label3Click();
@@ -192,7 +192,7 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
     typedName = "Kenji";
     help.Label4Click();
     EXPECT_EQ(game.diary.get(1), "      Kenji's Diary");
-    EXPECT_EQ(game.diary.get(3), "Day 1 - 97/12/20 (Japan)");
+    EXPECT_EQ(game.diary.get(3), "Day 1, 20 Dec 1997 (Japan)");
     EXPECT_EQ(game.diary.get(4), "    Set off from Kanazawa.");
 }
 

@@ -62,7 +62,8 @@ public:
             texts_.push_back({place, std::string(tr(text))});
     }
 
-    // A text that reads the same in every language.
+    // A text as it stands: one that reads the same in every language, or one
+    // already in the language of play.
     void addUntranslated(const std::string& place, std::string_view text)
     {
         texts_.push_back({place, std::string(text)});
@@ -84,7 +85,7 @@ private:
 void windowsAndTitle(Walk& walk)
 {
     for (const WindowInfo& window : WindowTable)
-        walk.add("window/" + std::string(window.className), window.caption);
+        walk.addUntranslated("window/" + std::string(window.className), captionOf(window.id));
     walk.addAll("platform", std::initializer_list<std::string_view>{
                                 platform_texts::MessageTitle, platform_texts::ConfirmTitle,
                                 platform_texts::WarningTitle, platform_texts::Yes,
@@ -317,7 +318,8 @@ void services(Walk& walk)
     goods(walk);
     walk.addAll("name", std::initializer_list<std::string_view>{
                             NamaeDlg::Prompt, NamaeDlg::OkCaption, NamaeDlg::UnwritableNameMessage,
-                            NamaeDlg::LineBreakMessage, NamaeDlg::TooLongMessage});
+                            NamaeDlg::PlainLettersQuestion, NamaeDlg::LineBreakMessage,
+                            NamaeDlg::TooLongMessage});
     walk.add("diary/window", NikkiDlg::CaptionTemplate);
     walk.add("diary/window", NikkiDlg::Button1Caption);
     walk.addAll("publish",
