@@ -29,8 +29,7 @@ std::optional<year_month_day> parseDate(std::string_view text)
         if (error != std::errc() || end != first + 2)
             return std::nullopt;
     }
-    const int century = parts[0] >= 69 ? 1900 : 2000;
-    const year_month_day date{year{century + parts[0]}, month{static_cast<unsigned>(parts[1])},
+    const year_month_day date{year{2000 + parts[0]}, month{static_cast<unsigned>(parts[1])},
                               day{static_cast<unsigned>(parts[2])}};
     if (!date.ok())
         return std::nullopt;
@@ -45,9 +44,9 @@ std::string shownDate(std::string_view date)
     if (!parsed || languageInUse() == Language::Japanese)
         return std::string(date);
     char text[24];
-    std::snprintf(text, sizeof text, "%u %s %d", static_cast<unsigned>(parsed->day()),
+    std::snprintf(text, sizeof text, "%u %s '%02d", static_cast<unsigned>(parsed->day()),
                   MonthNames[static_cast<unsigned>(parsed->month()) - 1],
-                  static_cast<int>(parsed->year()));
+                  static_cast<int>(parsed->year()) % 100);
     return text;
 }
 

@@ -8,14 +8,13 @@
 namespace korvalin {
 
 // Dates as the game keeps them: yy/mm/dd with leading zeros. Two-digit
-// years are read as POSIX reads them: 69 to 99 in the 1900s, the rest in
-// the 2000s.
+// years are read in the current century.
 std::string formatDate(std::chrono::year_month_day date);
 std::optional<std::chrono::year_month_day> parseDate(std::string_view text);
 
 // A kept date as the player reads it: yy/mm/dd in Japanese; in English the
-// day, the month's name and the whole year ("8 Dec 1997"), which no reader
-// takes for another day. Text that is no date stays as it is.
+// day, the month's name and the year's two digits ("8 Dec '97"), which no
+// reader takes for another day. Text that is no date stays as it is.
 std::string shownDate(std::string_view date);
 
 // The date `days` days after `start`, as text; empty when `start` is not a

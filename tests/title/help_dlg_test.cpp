@@ -192,7 +192,7 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
     typedName = "Kenji";
     help.Label4Click();
     EXPECT_EQ(game.diary.get(1), "      Kenji's Diary");
-    EXPECT_EQ(game.diary.get(3), "Day 1, 20 Dec 1997 (Japan)");
+    EXPECT_EQ(game.diary.get(3), "Day 1, 20 Dec '97 (Japan)");
     EXPECT_EQ(game.diary.get(4), "    Set off from Kanazawa.");
 }
 
