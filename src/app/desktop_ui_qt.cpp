@@ -16,6 +16,7 @@
 
 #include "app/platform_texts.h"
 #include "app/language_qt.h"
+#include "widgets/close_guard_qt.h"
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
 #include "widgets/text_qt.h"
@@ -180,7 +181,7 @@ void DesktopUi::showModal(WindowId id)
 void DesktopUi::close(WindowId id)
 {
     if (QWidget* w = window(id))
-        w->close();
+        closeFromHandler(w);
 }
 
 void DesktopUi::setEnabled(WindowId id, bool enabled)

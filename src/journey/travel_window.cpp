@@ -14,6 +14,7 @@
 #include "maps/place_names.h"
 #include "session/game.h"
 #include "widgets/bitmap_qt.h"
+#include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 #include "widgets/window_frame_qt.h"
@@ -459,7 +460,7 @@ void TTravel::closeEvent(QCloseEvent* event)
 {
     if (game_.Travel.FormCloseQuery()) {
         event->accept();
-        QApplication::quit();
+        quitProgram();
     } else {
         event->ignore();
     }
