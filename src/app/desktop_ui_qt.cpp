@@ -126,7 +126,7 @@ QWidget* DesktopUi::frontWindow() const
     std::uint64_t latestShown = 0;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
         QWidget* w = windows_[i];
-        if (w && w->isVisible() && keptOnTop(w) && shownAt_[i] >= latestShown) {
+        if (w && w->isVisible() && overMainWindow(w) && shownAt_[i] >= latestShown) {
             latest = w;
             latestShown = shownAt_[i];
         }
@@ -138,14 +138,19 @@ QWidget* DesktopUi::frontWindow() const
     return windows_[index(WindowId::Travel)];
 }
 
+bool DesktopUi::overMainWindow(const QWidget* window) const
+{
+    return keptOnTop(window) || window == windows_[index(WindowId::CapitalDlg)];
+}
+
 // The window manager keeps a transient window above its owner, in the
-// owner's layer. A window kept on top stands above every other anyway; it
-// belongs to the main window, which is always shown: left to Qt, it would
-// belong to a hidden window, which some window managers reject and on which
-// a box made transient for it crashes some compositors.
+// owner's layer. A window kept over the main window belongs to it, as it is
+// always shown: left to Qt, a window kept on top would belong to a hidden
+// window, which some window managers reject and on which a box made
+// transient for it crashes some compositors.
 void DesktopUi::keepInFront(QWidget* window, QWidget* owner) const
 {
-    if (keptOnTop(window))
+    if (overMainWindow(window))
         owner = windows_[index(WindowId::Travel)];
     window->winId();
     QWindow* ownerWindow = owner && owner != window ? owner->windowHandle() : nullptr;

@@ -2,9 +2,10 @@
 # In Tokyo with too little cash for a visa, on the desktop $KORVALIN_DESKTOP
 # names: the main window and the capital screen stand where the game puts
 # them, at every showing; every box and window opened from the capital
-# screen (kept on top) stands in front of it and on the screen, and hands the
+# screen stands in front of it and on the screen, and hands the
 # keyboard back to it; the window manager's close asks the leave question;
-# and the status bar tells the bank's money at once.
+# the status bar tells the bank's money at once; and another program can
+# come in front of it.
 source "$(dirname "$0")/desktop.sh"
 
 startDesktop
@@ -82,6 +83,15 @@ above "$bank" "$capital" || fail "the bank under the capital screen"
 key Return
 waitGone '^銀行$'
 waitFor 5 statusShows ' 20万[0-9]*円' || fail "status bar after the bank: $(statusBar)"
+
+# Another program activated over the capital screen comes in front of it:
+# the screen stands over the game's own windows, not over the whole desktop.
+xmessage -geometry +100+40 "another program" 2>/dev/null &
+pids+=($!)
+other="$(waitWindow '^xmessage$')"
+xdotool windowactivate "$other"
+waitFor 5 above "$other" "$capital" ||
+    fail "another program stays under the capital screen: $(stacking | tr '\n' ' ')"
 
 # Every window's owner is a window the window manager knows.
 ! grep -i 'invalid WM_TRANSIENT_FOR' "$scratch/desktop.log" || fail "a window belongs to a hidden one"
