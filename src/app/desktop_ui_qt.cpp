@@ -183,10 +183,18 @@ void DesktopUi::showModal(WindowId id)
     }
 }
 
+// The window in front takes the keyboard when the active window closes, as
+// on Windows; most window managers hand it to the owner themselves, weston
+// leaves no window active.
 void DesktopUi::close(WindowId id)
 {
-    if (QWidget* w = window(id))
-        closeFromHandler(w);
+    QWidget* w = window(id);
+    if (!w)
+        return;
+    const bool wasActive = w->isActiveWindow();
+    closeFromHandler(w);
+    if (QWidget* front = frontWindow(); wasActive && !w->isVisible() && front->isVisible())
+        front->activateWindow();
 }
 
 void DesktopUi::setEnabled(WindowId id, bool enabled)
