@@ -185,15 +185,16 @@ void DesktopUi::showModal(WindowId id)
 
 // The window in front takes the keyboard when the active window closes, as
 // on Windows; most window managers hand it to the owner themselves, weston
-// leaves no window active.
+// leaves no window active. Right after a box no window may be active yet:
+// the keyboard is handed on then too.
 void DesktopUi::close(WindowId id)
 {
     QWidget* w = window(id);
     if (!w)
         return;
-    const bool wasActive = w->isActiveWindow();
+    const bool hadKeyboard = w->isActiveWindow() || !QApplication::activeWindow();
     closeFromHandler(w);
-    if (QWidget* front = frontWindow(); wasActive && !w->isVisible() && front->isVisible())
+    if (QWidget* front = frontWindow(); hadKeyboard && !w->isVisible() && front->isVisible())
         front->activateWindow();
 }
 

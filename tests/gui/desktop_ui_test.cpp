@@ -47,6 +47,8 @@ TEST_F(DesktopUiTest, AClosedWindowHandsTheKeyboardToTheWindowInFront)
     settle();
     EXPECT_EQ(QApplication::activeWindow(), &capital) << "after the bank";
 
+    // Right after a box, before the activation is back.
+    QApplication::setActiveWindow(nullptr);
     ui.close(WindowId::CapitalDlg);
     settle();
     EXPECT_EQ(QApplication::activeWindow(), &main) << "after the capital screen";
