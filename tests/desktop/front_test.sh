@@ -4,8 +4,8 @@
 # them, at every showing; every box and window opened from the capital
 # screen stands in front of it and on the screen, and hands the
 # keyboard back to it; the window manager's close asks the leave question;
-# the status bar tells the bank's money at once; and another program can
-# come in front of it.
+# the help window has a close box; the status bar tells the bank's money at
+# once; and another program can come in front of the capital screen.
 source "$(dirname "$0")/desktop.sh"
 
 startDesktop
@@ -73,6 +73,13 @@ clickIn "$capital" 390 60
 help="$(boxInFront '^Korvalin Help$')"
 help_height="$(xwininfo -id "$help" | sed -n 's/.*Height: *//p')"
 clickIn "$help" 220 $((help_height - 12))
+waitGone '^Korvalin Help$'
+# It has a close box, which closes it as its own Close does.
+clickIn "$capital" 390 60
+help="$(boxInFront '^Korvalin Help$')"
+xprop -id "$help" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_CLOSE ||
+    fail "the help window has no close box"
+wmctrl -i -c "$help"
 waitGone '^Korvalin Help$'
 
 # A click on the capital screen answers: the bank opens, and its money shows
