@@ -107,8 +107,8 @@ void DesktopUi::registerWindow(WindowId id, QWidget* window)
 
 // While the game waits on another window, the main window is disabled and
 // does not keep the keyboard: as on Windows, activating it activates the
-// window in front. xfwm4 hands the activation on to the main window when a
-// box over a window kept on top (a tool window, its owner's) closes.
+// window in front. xfwm4 hands the activation on to the main window, the
+// owner, when a box over a window kept over it closes.
 void DesktopUi::passOnFromDisabledMain(QWindow* focus) const
 {
     QWidget* main = windows_[index(WindowId::Travel)];
