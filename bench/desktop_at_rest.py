@@ -7,12 +7,16 @@ past its title screen as a player would and left standing still; then the
 share of a core used by each of the three is read from /proc over the same
 seconds, in three states: the game played (its main window active), another
 program in front (an xmessage window active), and the game minimised.
+GNOME on Wayland ("gnome-wayland") is GNOME's compositor, headless, with
+the Xwayland it starts, through which the game runs as on that desktop:
+there the X server is Xwayland and the window manager mutter.
 
 usage: bench/desktop_at_rest.py [BUILD_DIR] [--seconds S] [--runs N] [--wm NAME ...]
 """
 import argparse
 import os
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -32,6 +36,8 @@ WINDOW_MANAGERS = {
     "metacity": ["dbus-run-session", "metacity", "--replace"],
     "kwin_x11": ["dbus-run-session", "kwin_x11", "--replace"],
     "mutter": ["dbus-run-session", "mutter", "--x11", "--replace"],
+    "gnome-wayland": ["dbus-run-session", "mutter", "--wayland", "--headless",
+                      "--virtual-monitor", "1024x768", "--wayland-display=korvalin-bench"],
 }
 STATES = ("played", "behind another", "minimised")
 
@@ -93,21 +99,62 @@ def active_window(env):
     return result.stdout.strip()
 
 
+def named(pid, name):
+    try:
+        with open(f"/proc/{pid}/comm") as comm:
+            return comm.read().strip() == name
+    except FileNotFoundError:
+        return False
+
+
+def start_x_desktop(wm, env, processes):
+    """An Xvfb and the window manager on it; their groups of processes."""
+    server, env["DISPLAY"] = start_xvfb()
+    processes.append(server)
+    manager = subprocess.Popen(WINDOW_MANAGERS[wm], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True)
+    processes.append(manager)
+    return lambda: descendants(manager.pid), lambda: [server.pid]
+
+
+def start_wayland_desktop(env, processes, home):
+    """mutter as the compositor; the program it starts for the session tells
+    the display and key of its Xwayland, which it starts on the way."""
+    # Xwayland's socket folder must be writable by all, as a desktop makes it.
+    os.makedirs("/tmp/.X11-unix", exist_ok=True)
+    os.chmod("/tmp/.X11-unix", 0o1777)
+    told = os.path.join(home, "display")
+    compositor = subprocess.Popen(
+        WINDOW_MANAGERS["gnome-wayland"] +
+        ["--", "sh", "-c", 'echo "$DISPLAY $XAUTHORITY" >"$0"; exec sleep infinity', told],
+        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+    processes.append(compositor)
+    if wait_until(lambda: os.path.getsize(told) > 0 if os.path.exists(told) else False, 20):
+        with open(told) as reply:
+            env["DISPLAY"], env["XAUTHORITY"] = reply.read().split()
+    env.update(WAYLAND_DISPLAY="korvalin-bench", XDG_SESSION_TYPE="wayland")
+    xwayland = lambda: [pid for pid in descendants(compositor.pid) if named(pid, "Xwayland")]
+    manager = lambda: [pid for pid in descendants(compositor.pid) if not named(pid, "Xwayland")]
+    return manager, xwayland
+
+
 def one_run(build, wm, seconds):
     """The figures of one run, {state: (game, wm, X server)}; None when
     something did not come up."""
     home = tempfile.mkdtemp(prefix="korvalin-bench-")
     runtime = os.path.join(home, "run")
     os.mkdir(runtime, 0o700)
-    server, display = start_xvfb()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", HOME=home,
-               XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", HOME=home, XDG_RUNTIME_DIR=runtime,
+               XDG_CONFIG_HOME=os.path.join(home, ".config"))
+    for unset in ("WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DBUS_SESSION_BUS_ADDRESS"):
+        env.pop(unset, None)
     processes = []
     try:
-        manager = subprocess.Popen(WINDOW_MANAGERS[wm], env=env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-        processes.append(manager)
-        if not wait_until(lambda: window_manager_up(env), 20):
+        if wm == "gnome-wayland":
+            manager, server = start_wayland_desktop(env, processes, home)
+        else:
+            manager, server = start_x_desktop(wm, env, processes)
+        if "DISPLAY" not in env or not wait_until(lambda: window_manager_up(env), 20):
             return None
         game = start_game(build, env)
         processes.append(game)
@@ -120,8 +167,7 @@ def one_run(build, wm, seconds):
         main = shown_windows(env, MAIN_TITLE)
         if not main:
             return None
-        groups = (lambda: descendants(game.pid), lambda: descendants(manager.pid),
-                  lambda: [server.pid])
+        groups = (lambda: descendants(game.pid), manager, server)
         figures = {}
         time.sleep(3)
         figures["played"] = measure(groups, seconds)
@@ -141,11 +187,17 @@ def one_run(build, wm, seconds):
         figures["minimised"] = measure(groups, seconds)
         return figures
     finally:
+        # A desktop is ended with all it started (a session bus, Xwayland).
         for process in reversed(processes):
-            process.terminate()
+            try:
+                leads = os.getpgid(process.pid) == process.pid
+            except ProcessLookupError:
+                leads = False
+            if leads:
+                os.killpg(process.pid, signal.SIGTERM)
+            else:
+                process.terminate()
             process.wait()
-        server.terminate()
-        server.wait()
         shutil.rmtree(home, ignore_errors=True)
 
 
@@ -161,7 +213,7 @@ def main():
 
     print(f"% of a core at rest, median of {args.runs} runs of {args.seconds:g} s "
           f"(load average {os.getloadavg()[0]:.2f}, {os.cpu_count()} cores)")
-    print(f"{'window manager':<15} {'game is':<15} {'game':>6} {'wm':>6} {'X':>6} {'whole':>6}")
+    print(f"{'desktop':<15} {'game is':<15} {'game':>6} {'wm':>6} {'X':>6} {'whole':>6}")
     for wm in args.wm:
         command = WINDOW_MANAGERS[wm]
         if not shutil.which(command[1] if command[0] == "dbus-run-session" else command[0]):

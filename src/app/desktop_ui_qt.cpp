@@ -16,6 +16,7 @@
 
 #include "app/platform_texts.h"
 #include "app/language_qt.h"
+#include "widgets/close_guard_qt.h"
 #include "widgets/game_dialog_qt.h"
 #include "widgets/print_lines_qt.h"
 #include "widgets/text_qt.h"
@@ -106,8 +107,8 @@ void DesktopUi::registerWindow(WindowId id, QWidget* window)
 
 // While the game waits on another window, the main window is disabled and
 // does not keep the keyboard: as on Windows, activating it activates the
-// window in front. xfwm4 hands the activation on to the main window when a
-// box over a window kept on top (a tool window, its owner's) closes.
+// window in front. xfwm4 hands the activation on to the main window, the
+// owner, when a box over a window kept over it closes.
 void DesktopUi::passOnFromDisabledMain(QWindow* focus) const
 {
     QWidget* main = windows_[index(WindowId::Travel)];
@@ -125,7 +126,7 @@ QWidget* DesktopUi::frontWindow() const
     std::uint64_t latestShown = 0;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
         QWidget* w = windows_[i];
-        if (w && w->isVisible() && keptOnTop(w) && shownAt_[i] >= latestShown) {
+        if (w && w->isVisible() && overMainWindow(w) && shownAt_[i] >= latestShown) {
             latest = w;
             latestShown = shownAt_[i];
         }
@@ -137,14 +138,19 @@ QWidget* DesktopUi::frontWindow() const
     return windows_[index(WindowId::Travel)];
 }
 
+bool DesktopUi::overMainWindow(const QWidget* window) const
+{
+    return keptOnTop(window) || window == windows_[index(WindowId::CapitalDlg)];
+}
+
 // The window manager keeps a transient window above its owner, in the
-// owner's layer. A window kept on top stands above every other anyway; it
-// belongs to the main window, which is always shown: left to Qt, it would
-// belong to a hidden window, which some window managers reject and on which
-// a box made transient for it crashes some compositors.
+// owner's layer. A window kept over the main window belongs to it, as it is
+// always shown: left to Qt, a window kept on top would belong to a hidden
+// window, which some window managers reject and on which a box made
+// transient for it crashes some compositors.
 void DesktopUi::keepInFront(QWidget* window, QWidget* owner) const
 {
-    if (keptOnTop(window))
+    if (overMainWindow(window))
         owner = windows_[index(WindowId::Travel)];
     window->winId();
     QWindow* ownerWindow = owner && owner != window ? owner->windowHandle() : nullptr;
@@ -177,10 +183,19 @@ void DesktopUi::showModal(WindowId id)
     }
 }
 
+// The window in front takes the keyboard when the active window closes, as
+// on Windows; most window managers hand it to the owner themselves, weston
+// leaves no window active. Right after a box no window may be active yet:
+// the keyboard is handed on then too.
 void DesktopUi::close(WindowId id)
 {
-    if (QWidget* w = window(id))
-        w->close();
+    QWidget* w = window(id);
+    if (!w)
+        return;
+    const bool hadKeyboard = w->isActiveWindow() || !QApplication::activeWindow();
+    closeFromHandler(w);
+    if (QWidget* front = frontWindow(); hadKeyboard && !w->isVisible() && front->isVisible())
+        front->activateWindow();
 }
 
 void DesktopUi::setEnabled(WindowId id, bool enabled)

@@ -42,14 +42,19 @@ public:
 private:
     static std::size_t index(WindowId id) { return static_cast<std::size_t>(id); }
     // The window in front, which boxes and modal windows open over: a modal
-    // window, else the latest shown of the windows kept on top (the window
-    // manager stacks those above every other), else the active window, else
-    // the main window. Right after a box closes no window is active yet, so
-    // the active window alone would put the next box under a window kept on
-    // top, where it blocks the game unseen.
+    // window, else the latest shown of the windows over the main window,
+    // else the active window, else the main window. Right after a box closes
+    // no window is active yet, so the active window alone would put the next
+    // box under a window kept over the main window, where it blocks the game
+    // unseen.
     QWidget* frontWindow() const;
-    // A window stands in front of `owner`; one kept on top belongs to the
-    // main window.
+    // The windows the window manager keeps over the main window while they
+    // are shown: those kept on top of the whole desktop, and the capital
+    // screen, a dialog of the main window's that lets the player's other
+    // programs come in front.
+    bool overMainWindow(const QWidget* window) const;
+    // A window stands in front of `owner`; one kept over the main window
+    // belongs to it.
     void keepInFront(QWidget* window, QWidget* owner) const;
     void passOnFromDisabledMain(QWindow* focus) const;
     void noteShown(WindowId id) { shownAt_[index(id)] = ++showings_; }

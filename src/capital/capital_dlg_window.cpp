@@ -108,10 +108,12 @@ QPixmap flagPicture(std::string_view name)
 TCapitalDlg::TCapitalDlg(Game& game)
     : GameDialog(game, WindowId::CapitalDlg), model_(game.CapitalDlg)
 {
-    // With a close box: window managers that draw none for a window also
-    // drop Alt+F4 for it.
-    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                   Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // A dialog over the main window, which the window manager keeps above
+    // it and the game's other windows without holding the player's other
+    // programs behind it. With a close box: window managers that draw none
+    // for a window also drop Alt+F4 for it.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
     // Leaving goes through the city's own handler, which checks the visa;
     // a window manager's close box and Alt+F4 ask the same.

@@ -1,6 +1,5 @@
 #include "journey/travel_window.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include "maps/place_names.h"
 #include "session/game.h"
 #include "widgets/bitmap_qt.h"
+#include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 #include "widgets/window_frame_qt.h"
@@ -23,7 +23,6 @@ namespace korvalin {
 namespace {
 
 constexpr qint64 NanosecondsPerMs = 1'000'000;
-constexpr qint64 TitleSlack = 5 * NanosecondsPerMs;
 // The places of the country, the mode and the day in the status bar.
 constexpr int CountryLeft = 159;
 constexpr int ModeLeft = 276;
@@ -214,7 +213,6 @@ private:
 
 TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
 {
-    setWindowTitle(qtext(Travel::Title));
     setFont(pixelFont(12));
     fillBackground(this, Qt::black);
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -253,10 +251,6 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     fillBackground(HintLabel, Qt::black);
     setTextColour(HintLabel, QColor(colors::Silver));
     HintLabel->hide();
-
-    titleRefresh_.setSingleShot(true);
-    titleRefresh_.setTimerType(Qt::PreciseTimer);
-    connect(&titleRefresh_, &QTimer::timeout, this, &TTravel::refreshTitle);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -297,6 +291,7 @@ void TTravel::sync()
 
     showHint(model.HintPanel);
     view_->present();
+    showTitle();
 }
 
 std::vector<std::string> TTravel::statusCaptions() const
@@ -338,24 +333,20 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
     }
 }
 
-// Every title change has the window manager redraw the title bar, which
-// under some costs several times the game's own work at rest. While no
-// window of the game is active the marquee is shown every two seconds,
-// enough to see it is alive; while the main window is minimised no one sees
-// it at all.
-qint64 TTravel::titleInterval() const
-{
-    if (isMinimized())
-        return 0;
-    const bool played = QGuiApplication::applicationState() == Qt::ApplicationActive;
-    return (played ? 50 : 2000) * NanosecondsPerMs;
-}
-
+// The marquee creeps along the caption by leading blanks, one a tick, and
+// every window manager but weston trims them: the player sees a still
+// title, yet each change has the desktop redraw the title bar, which on
+// some costs a quarter of a core. The desktop is given the caption as it
+// would show it, and only when that changes.
 void TTravel::showTitle()
 {
-    title_.show(qtext(game_.Travel.Caption));
-    titleShownAt_ = pace_.nsecsElapsed();
-    titleRefresh_.stop();
+    const std::string_view caption = game_.Travel.Caption;
+    const std::string_view shown =
+        caption.substr(std::min(caption.find_first_not_of(' '), caption.size()));
+    if (shown == givenTitle_)
+        return;
+    givenTitle_ = shown;
+    setWindowTitle(qtext(givenTitle_));
 }
 
 void TTravel::tick()
@@ -364,22 +355,6 @@ void TTravel::tick()
     game_.Travel.Timer1Timer();
     sync();
     scheduleTick(due);
-    refreshTitle();
-}
-
-// A tick a little early for the title shows it; titleRefresh_ is armed only
-// when the next tick comes too late, so at rest no second timer runs.
-void TTravel::refreshTitle()
-{
-    const qint64 interval = titleInterval();
-    if (interval == 0)
-        return;
-    const qint64 now = pace_.nsecsElapsed();
-    const qint64 due = titleShownAt_ + interval;
-    if (now >= due - TitleSlack)
-        showTitle();
-    else if (nextTickDue_ > due + TitleSlack && !titleRefresh_.isActive())
-        titleRefresh_.start(static_cast<int>((due - now) / NanosecondsPerMs));
 }
 
 // A tick that comes late (a modal window held the loop) is not caught up
@@ -433,10 +408,6 @@ void TTravel::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
-    // A window coming back shows the marquee where it has got to; once the
-    // game is active again, the next tick quickens it by itself.
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        showTitle();
     if (event->type() == QEvent::ActivationChange) {
         if (isActiveWindow()) {
             // Hints on the main window are yellow.
@@ -459,7 +430,7 @@ void TTravel::closeEvent(QCloseEvent* event)
 {
     if (game_.Travel.FormCloseQuery()) {
         event->accept();
-        QApplication::quit();
+        quitProgram();
     } else {
         event->ignore();
     }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "journey/travel.h"
-#include "widgets/frequent_title_qt.h"
 
 class QLabel;
 class QMenuBar;
@@ -58,10 +57,7 @@ private:
     void tick();
     void showHint(const Travel::HintPanelState& hint);
     void placeLabels();
-    void refreshTitle();
     void showTitle();
-    // How often the title is shown now, in nanoseconds; 0 for not at all.
-    qint64 titleInterval() const;
     // Starts Timer1 for the model's interval counted from `start`.
     void scheduleTick(qint64 start);
     void deliverKeyUp(int virtualKey, quint64 timestamp);
@@ -89,14 +85,8 @@ private:
                                                {{}, Unstyled}}};
     Travel::HintPanelState shownHint_;  // as HintLabel shows it: hidden
     QTimer Timer1{this};
-    // The marquee changes the caption on every 10 ms tick; while the game is
-    // played the window system is told about every 50 ms, the pace of the
-    // timers the game was made for, as every title change keeps the X server
-    // and the window manager busy. The tick itself shows the title when it
-    // is due; titleRefresh_ catches up only when no tick comes in time.
-    FrequentTitle title_{this};
-    QTimer titleRefresh_{this};
-    qint64 titleShownAt_ = 0;  // nanoseconds on pace_
+    // The title last given to the desktop.
+    std::string givenTitle_;
     // Intervals count from when a tick was due rather than from when the
     // previous one finished, so a cell takes its 400 ms and not 400 ms plus
     // eight ticks' worth of work and timer lateness.

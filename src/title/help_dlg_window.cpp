@@ -35,10 +35,10 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
 
 THelpDlg::THelpDlg(Game& game) : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
 {
-    // No close box, and no maximise on a window of fixed size: the window is
-    // left through START (or "Close") and Load.
+    // No maximise on a window of fixed size. The close box takes the path of
+    // START's "Close"; window managers that draw none also drop Alt+F4.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowMinimizeButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     closeOnlyFromHandlers(this, [this] { run(&HelpDlg::CloseBoxClick); });
     setFixedSize(ClientSize, ClientSize);
     fillBackground(this, Qt::gray);

@@ -1,6 +1,6 @@
 #include "widgets/close_guard_qt.h"
 
-#include <QCloseEvent>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QObject>
 #include <QTimer>
@@ -12,23 +12,25 @@ namespace korvalin {
 
 namespace {
 
+// What the game itself is closing: one window, or all of them at the end.
+QWidget* closingFromHandler = nullptr;
+bool quitting = false;
+
 class CloseGuard : public QObject {
 public:
     CloseGuard(QWidget* window, std::function<void()> closeBox)
-        : QObject(window), closeBox_(std::move(closeBox))
+        : QObject(window), window_(window), closeBox_(std::move(closeBox))
     {
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // Closes from the window system arrive as spontaneous events, those
-        // of the game's own handlers do not.
-        if (event->type() == QEvent::Close && event->spontaneous()) {
+        if (event->type() == QEvent::Close && !quitting && closingFromHandler != window_) {
             event->ignore();
             // Run once the close event is over, as the handler may close
             // this very window.
-            if (closeBox_)
+            if (closeBox_ && window_->isVisible())
                 QTimer::singleShot(0, this, closeBox_);
             return true;
         }
@@ -41,6 +43,7 @@ protected:
     }
 
 private:
+    QWidget* window_;
     std::function<void()> closeBox_;
 };
 
@@ -49,6 +52,20 @@ private:
 void closeOnlyFromHandlers(QWidget* window, std::function<void()> closeBox)
 {
     window->installEventFilter(new CloseGuard(window, std::move(closeBox)));
+}
+
+void closeFromHandler(QWidget* window)
+{
+    QWidget* const outer = std::exchange(closingFromHandler, window);
+    window->close();
+    closingFromHandler = outer;
+}
+
+void quitProgram()
+{
+    quitting = true;
+    QApplication::quit();
+    quitting = false;
 }
 
 }  // namespace korvalin

@@ -62,18 +62,26 @@ const FrameSupport& frameSupport()
     return support;
 }
 
-// _NET_FRAME_EXTENTS: left, right, top, bottom.
-std::optional<QMargins> frameExtents(xcb_connection_t* connection, xcb_window_t window)
+// X counts device pixels, Qt places windows in logical ones: at twice the
+// scale a frame of 40 device pixels is 20 logical ones.
+int logical(int devicePixels, const QWidget* window)
+{
+    return qRound(devicePixels / window->devicePixelRatio());
+}
+
+// _NET_FRAME_EXTENTS (left, right, top, bottom) in logical pixels.
+std::optional<QMargins> frameExtents(xcb_connection_t* connection, const QWidget* window)
 {
     const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, window, frameSupport().extents, XCB_ATOM_CARDINAL, 0, 4),
+        xcb_get_property(connection, 0, static_cast<xcb_window_t>(window->winId()),
+                         frameSupport().extents, XCB_ATOM_CARDINAL, 0, 4),
         nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
         return std::nullopt;
     const auto* value = static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-    return QMargins(static_cast<int>(value[0]), static_cast<int>(value[2]),
-                    static_cast<int>(value[1]), static_cast<int>(value[3]));
+    const auto side = [&](int i) { return logical(static_cast<int>(value[i]), window); };
+    return QMargins(side(0), side(2), side(1), side(3));
 }
 
 void requestFrame(xcb_connection_t* connection, xcb_window_t window)
@@ -97,14 +105,14 @@ std::optional<QMargins> knownFrame(QWidget* window)
     xcb_connection_t* connection = xcbConnection();
     if (!connection)
         return window->windowHandle()->frameMargins();
-    if (auto known = frameExtents(connection, id))
+    if (auto known = frameExtents(connection, window))
         return known;
     if (!frameSupport().answersRequest)
         return std::nullopt;
     requestFrame(connection, id);
     for (int poll = 0; poll < FrameRequestPolls; ++poll) {
         std::this_thread::sleep_for(FrameRequestPoll);
-        if (auto answered = frameExtents(connection, id))
+        if (auto answered = frameExtents(connection, window))
             return answered;
     }
     return std::nullopt;
@@ -140,14 +148,15 @@ private:
     {
         xcb_connection_t* connection = xcbConnection();
         const auto id = static_cast<xcb_window_t>(window_->winId());
-        const auto frame = frameExtents(connection, id);
+        const auto frame = frameExtents(connection, window_);
         const Reply<xcb_translate_coordinates_reply_t> shown(xcb_translate_coordinates_reply(
             connection, xcb_translate_coordinates(connection, id, rootOf(connection), 0, 0),
             nullptr));
         if (!frame || !shown)
             return;
         const QPoint inside = frameTopLeft_ + QPoint(frame->left(), frame->top());
-        if (QPoint(shown->dst_x, shown->dst_y) != inside)
+        const QPoint shownAt(logical(shown->dst_x, window_), logical(shown->dst_y, window_));
+        if (shownAt != inside)
             window_->setGeometry(QRect(inside, window_->size()));
     }
 

@@ -57,6 +57,7 @@ waitFor() {
 # Starts the desktop named by $KORVALIN_DESKTOP (openbox when unset): an X
 # server with one of the window managers Debian's desktops ship, or GNOME's
 # compositor on Wayland, headless, whose Xwayland the game is tested through.
+# $KORVALIN_SCREEN gives the X screen's size (1024x768 when unset).
 startDesktop() {
     local desktop="${KORVALIN_DESKTOP:-openbox}"
     export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config"
@@ -74,7 +75,7 @@ startDesktop() {
         return
     fi
     # The server picks a free display and writes its number.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -r -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${KORVALIN_SCREEN:-1024x768}x24" -r -nolisten tcp 3>"$scratch/display" 2>/dev/null &
     pids+=($!)
     waitFor 10 test -s "$scratch/display" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$scratch/display")"
@@ -216,9 +217,11 @@ onScreen() {
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le 1024 ] && [ $((y + h)) -le 768 ]
 }
 
-# Clicks at a point of the window's inside.
+# Clicks at a point of the window's inside, in the game's pixels, which
+# QT_SCALE_FACTOR makes larger on the screen.
 clickIn() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    local scale="${QT_SCALE_FACTOR:-1}"
+    xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
 }
 
 key() {
@@ -272,5 +275,5 @@ loadFromTitle() {
     help="$(waitWindow 'Korvalin Help')"
     local h
     h="$(xwininfo -id "$help" | sed -n 's/.*Height: *//p')"
-    clickIn "$help" 40 $((h - 12))
+    clickIn "$help" 40 $((h / ${QT_SCALE_FACTOR:-1} - 12))
 }

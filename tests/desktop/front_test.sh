@@ -2,9 +2,10 @@
 # In Tokyo with too little cash for a visa, on the desktop $KORVALIN_DESKTOP
 # names: the main window and the capital screen stand where the game puts
 # them, at every showing; every box and window opened from the capital
-# screen (kept on top) stands in front of it and on the screen, and hands the
+# screen stands in front of it and on the screen, and hands the
 # keyboard back to it; the window manager's close asks the leave question;
-# and the status bar tells the bank's money at once.
+# the help window has a close box; the status bar tells the bank's money at
+# once; and another program can come in front of the capital screen.
 source "$(dirname "$0")/desktop.sh"
 
 startDesktop
@@ -73,6 +74,13 @@ help="$(boxInFront '^Korvalin Help$')"
 help_height="$(xwininfo -id "$help" | sed -n 's/.*Height: *//p')"
 clickIn "$help" 220 $((help_height - 12))
 waitGone '^Korvalin Help$'
+# It has a close box, which closes it as its own Close does.
+clickIn "$capital" 390 60
+help="$(boxInFront '^Korvalin Help$')"
+xprop -id "$help" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_CLOSE ||
+    fail "the help window has no close box"
+wmctrl -i -c "$help"
+waitGone '^Korvalin Help$'
 
 # A click on the capital screen answers: the bank opens, and its money shows
 # in the status bar at once.
@@ -82,6 +90,15 @@ above "$bank" "$capital" || fail "the bank under the capital screen"
 key Return
 waitGone '^銀行$'
 waitFor 5 statusShows ' 20万[0-9]*円' || fail "status bar after the bank: $(statusBar)"
+
+# Another program activated over the capital screen comes in front of it:
+# the screen stands over the game's own windows, not over the whole desktop.
+xmessage -geometry +100+40 "another program" 2>/dev/null &
+pids+=($!)
+other="$(waitWindow '^xmessage$')"
+xdotool windowactivate "$other"
+waitFor 5 above "$other" "$capital" ||
+    fail "another program stays under the capital screen: $(stacking | tr '\n' ' ')"
 
 # Every window's owner is a window the window manager knows.
 ! grep -i 'invalid WM_TRANSIENT_FOR' "$scratch/desktop.log" || fail "a window belongs to a hidden one"

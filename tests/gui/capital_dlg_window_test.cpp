@@ -13,7 +13,9 @@
 #include "capital/capital_dlg_window.h"
 #include "capital/country_facts.h"
 #include "session/game.h"
+#include "support/desktop_closes.h"
 #include "support/fake_ports.h"
+#include "widgets/close_guard_qt.h"
 
 namespace korvalin {
 namespace {
@@ -120,6 +122,27 @@ TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
 
     child<QToolButton>("SpeedButton11")->click();
     EXPECT_EQ(dlg.height(), 94);
+}
+
+// However the desktop closes the screen, the hiker is asked first, as at the
+// door: with the visa still to get, a No keeps him in the city.
+TEST_F(CapitalWindowTest, EveryCloseFromOutsideAsksTheLeaveQuestion)
+{
+    auto closes = testing::desktopCloses();
+    closes.emplace_back("a close no handler asked for", [](QWidget& window) { window.close(); });
+    dlg.show();
+    ASSERT_TRUE(game.CapitalDlg.Button7Visible);
+    for (const auto& [how, close] : closes) {
+        ui.calls.clear();
+        ui.answers = {false};
+        close(dlg);
+        QApplication::processEvents();
+        EXPECT_TRUE(dlg.isVisible()) << how;
+        EXPECT_EQ(ui.count("confirm"), 1) << how;
+        EXPECT_EQ(ui.count("close"), 0) << how;
+    }
+    closeFromHandler(&dlg);
+    EXPECT_FALSE(dlg.isVisible()) << "a handler's close goes through";
 }
 
 }  // namespace

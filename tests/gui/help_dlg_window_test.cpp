@@ -1,18 +1,20 @@
 #include "title/help_dlg_window.h"
 
-#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "session/game.h"
+#include "support/desktop_closes.h"
 #include "support/fake_ports.h"
 #include "support/in_english.h"
 #include "title/help_pages.h"
+#include "widgets/close_guard_qt.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
@@ -66,7 +68,6 @@ protected:
 TEST_F(THelpDlgTest, IsLaidOutAsTheTitleScreen)
 {
     EXPECT_EQ(dlg.size(), QSize(480, 480));
-    EXPECT_FALSE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Korvalin Help"));
     EXPECT_EQ(text("Label1"), QStringLiteral("Korvalin(v2.6)"));
     EXPECT_EQ(label("Label1")->pos(), QPoint(153, 120));
@@ -138,7 +139,7 @@ TEST_F(THelpDlgTest, ThePageButtonsAndAContentsLineTurnThePages)
 
 TEST_F(THelpDlgTest, DuringAGameItOffersOnlyClose)
 {
-    dlg.close();
+    closeFromHandler(&dlg);
     game.state.Level1 = true;
     dlg.show();
     QApplication::setActiveWindow(&dlg);
@@ -153,23 +154,45 @@ TEST_F(THelpDlgTest, EscapeDoesNotCloseItButAHandlerDoes)
     QApplication::sendEvent(&dlg, &escape);
     EXPECT_TRUE(dlg.isVisible());
     EXPECT_TRUE(game.state.TitlePending);
-    dlg.close();
+    closeFromHandler(&dlg);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_FALSE(game.state.TitlePending) << "closing runs FormClose";
 }
 
-// Some window managers draw a close box on every window whatever it asks for.
-TEST_F(THelpDlgTest, TheWindowManagersCloseAsksToQuitOnTheTitleScreen)
+// The window has a close box, which takes the path of its own Close: on the
+// title screen it asks to end Korvalin, during a game it closes the window.
+TEST_F(THelpDlgTest, TheCloseBoxTakesThePathOfItsOwnClose)
 {
-    EXPECT_FALSE(dlg.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint));
-    // Delivered as the window system delivers a click on a close box.
-    QCloseEvent closeBox;
-    QSpontaneKeyEvent::setSpontaneous(&closeBox);
-    qApp->notify(&dlg, &closeBox);
+    EXPECT_TRUE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dlg.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const auto closes = testing::desktopCloses();
+    for (const auto& [how, close] : closes) {
+        ui.calls.clear();
+        close(dlg);
+        QApplication::processEvents();
+        EXPECT_TRUE(dlg.isVisible()) << how;
+        EXPECT_EQ(ui.count("requestMainWindowClose"), 1) << how;
+    }
+    game.state.Level1 = true;
+    closeFromHandler(&dlg);
+    dlg.show();
     QApplication::processEvents();
-    EXPECT_TRUE(dlg.isVisible());
-    ASSERT_FALSE(ui.calls.empty());
-    EXPECT_EQ(ui.calls.back().what, "requestMainWindowClose");
+    for (const auto& [how, close] : closes) {
+        ui.calls.clear();
+        close(dlg);
+        QApplication::processEvents();
+        EXPECT_EQ(ui.count("close", "THelpDlg"), 1) << how;
+    }
+}
+
+// Ending Korvalin from the title screen closes every window, this one too,
+// though it refuses every other close.
+TEST_F(THelpDlgTest, EndingTheProgramClosesItToo)
+{
+    QTimer::singleShot(0, [] { quitProgram(); });
+    QTimer::singleShot(5000, [] { QApplication::exit(1); });
+    EXPECT_EQ(QApplication::exec(), 0) << "the window held the program open";
+    EXPECT_FALSE(dlg.isVisible());
 }
 
 // In English, at the game's own font, every page's lines stay inside the
