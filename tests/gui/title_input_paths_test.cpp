@@ -139,7 +139,7 @@ const Path Paths[] = {
          QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                             QString::fromStdString(t.played.folder.path().string()));
          testing::click(t.label("LanguageLabel"));
-         EXPECT_EQ(t.label("Label13")->text(), QStringLiteral("Index"));
+         EXPECT_EQ(t.label("Label13")->text(), QStringLiteral("Topics"));
          EXPECT_EQ(t.played.window(WindowId::BankDlg)->windowTitle(), QStringLiteral("Bank"));
          testing::click(t.label("LanguageLabel"));
          EXPECT_EQ(t.label("Label13")->text(), QStringLiteral("目次"));
