@@ -79,6 +79,9 @@ void CapitalDlg::resumeStay(const CityRow& row)
     city_ = &row;
     Caption = row.caption;
     game_.state.capitalf = isCapitalRow(row);
+    // Leaving without a visa goes on with the saved leg, never with one the
+    // running game kept from an earlier stay.
+    game_.state.legsave = game_.state.leg;
     showDestinations(row);
 }
 

@@ -255,13 +255,22 @@ prepareSave() {
         iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"
 }
 
-# Leaves the capital screen whose title matches the regular expression (its
-# door, left on the top strip) and steps back in from the east; prints the
-# screen's id, as it opens anew with its embassies.
+# Leaves by the capital screen's door, left on its top strip. The saved
+# journey has crossed back into Japan as it loaded, so its visa is still to
+# get: the door asks, and the player leaves all the same.
+leaveWithoutVisa() {
+    clickIn "$1" 196 28
+    waitWindow '^(確認|Confirm)$' >/dev/null
+    key Return
+}
+
+# Leaves the capital screen whose title matches the regular expression and
+# steps back in from the east; prints the screen's id, as it opens anew with
+# its embassies.
 leaveAndStepBackIn() {
     local capital
     capital="$(windowNamed "$1")"
-    clickIn "$capital" 196 28
+    leaveWithoutVisa "$capital"
     waitGone "$1"
     xdotool windowactivate --sync "$(windowNamed 'Korvalin ver 2\.6')"
     key Left

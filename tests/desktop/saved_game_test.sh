@@ -9,7 +9,7 @@ prepareSave "$scratch/bin"
 startGame "$scratch/terminal"
 loadFromTitle
 capital="$(waitWindow '^日本国首都東京$')"
-clickIn "$capital" 196 28
+leaveWithoutVisa "$capital"
 waitGone '^日本国首都東京$'
 xdotool windowactivate --sync "$(windowNamed 'Korvalin ver 2\.6')"
 key Left

@@ -101,6 +101,24 @@ TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
     EXPECT_EQ(s.leg, saved);
 }
 
+// A visa voided after the load (a crossing resets it) is left without on
+// the saved road, not on a road of the running game's.
+TEST_F(ResumeTest, LeavingWithoutTheVisaAfterALoadKeepsTheSavedRoad)
+{
+    arriveIn(Seoul);
+    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.Button7Click();
+    saveGame(game, files);
+    const LegCodes saved = s.leg;
+    arriveIn(Tokyo);
+
+    load();
+    game.CapitalDlg.resetVisa();
+    game.CapitalDlg.OKBtnClick();
+    ASSERT_EQ(ui.count("close", "TCapitalDlg"), 1);
+    EXPECT_EQ(s.leg, saved);
+}
+
 // A plain city has no embassies: loaded over a capital's stay, its screen
 // offers none.
 TEST_F(ResumeTest, ALoadInAPlainCityOffersNoEmbassy)
