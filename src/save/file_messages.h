@@ -21,10 +21,10 @@ inline std::string cannotWriteMessage(const std::filesystem::path& path)
 }
 
 // A save refused before it changed anything: a folder, a pipe or a link
-// stands where a file of the save goes.
+// stands where a file of the save or the diary goes.
 inline std::string notAFileToSaveMessage(const std::filesystem::path& path)
 {
-    return fill(tr("%1は普通のファイルではないため、ゲームを保存できませんでした。"),
+    return fill(tr("%1は普通のファイルではないため、書き込めませんでした。何も保存していません。"),
                 quotedPath(path));
 }
 

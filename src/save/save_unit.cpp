@@ -27,13 +27,6 @@ constexpr std::uintmax_t LargestJournal = 1 << 16;
 // files of a save are a diary and a few kilobytes; nothing larger is one.
 constexpr std::uintmax_t LargestSavedFile = 1 << 24;
 
-bool isRegularOrMissing(const fs::path& path)
-{
-    std::error_code error;
-    const fs::file_type type = fs::symlink_status(path, error).type();
-    return type == fs::file_type::regular || type == fs::file_type::not_found;
-}
-
 std::string temporaryName(const PendingFile& file)
 {
     return fs::path(file.temporary()).filename().string();

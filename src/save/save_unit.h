@@ -25,7 +25,9 @@ struct NewContents {
 // files and removes the journal. A journal found later was left by a save
 // killed while renaming, and its renames are finished; temporary files no
 // journal names were left by a save killed before its journal, and go.
-// Nothing but a journal and temporaries the game made is ever removed.
+// A save whose rename fails puts the old files back the same way, through
+// a journal naming temporary copies of them. Nothing but a journal and
+// temporaries the game made is ever removed.
 //
 // The journal and the files lie in one folder, and the journal names the
 // temporaries by their names alone: a folder moved between a kill and the
@@ -42,7 +44,8 @@ public:
     // What a start, a load and a save do first: finish the renames of a
     // journal left behind, then remove the temporary files earlier saves
     // left (only names the game makes, only beside the unit's files). Fails
-    // with the message to show when the renames cannot be finished.
+    // with the message to show when the renames cannot be finished, or when
+    // something the game did not write stands at the journal's name.
     Result<> settle(const FolderLock& held) const;
 
     // Replaces the files named in `contents`, which are all of the unit's
@@ -62,6 +65,9 @@ private:
     static Previous previousOf(const std::filesystem::path& file);
     // Puts a journal naming the temporaries of `files` in place.
     bool writeJournal(std::span<const PendingFile> files) const;
+    // After the files `placed` went in place and the rename of `failed`
+    // did not, the old files back, or, on a disk that cannot take them, the
+    // save left to its journal (`pending`, whose temporaries it names).
     Result<> putBack(std::span<const NewContents> placed, std::span<const Previous> previous,
                      std::span<PendingFile> pending, const std::filesystem::path& failed) const;
 

@@ -216,6 +216,7 @@ TEST(FailingDiskTest, EachSaveFinishesOrIsRefusedWithTheOldSaveWholeAndNothingLo
         switch (c.outcome) {
             case Outcome::Saved:
                 EXPECT_EQ(told, "message: 保存しました");
+                EXPECT_EQ(namesIn(dir.path()), UnitNames);
                 break;
             case Outcome::Refused:
                 EXPECT_EQ(told, "warning: " + quoted);

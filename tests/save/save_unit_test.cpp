@@ -221,9 +221,10 @@ TEST_F(SaveUnitTest, ASaveRefusedForWhatStandsInAFilesPlaceChangesNothing)
             ui.calls.clear();
             saveGame(game, files);
             ASSERT_EQ(ui.calls.size(), 1u) << name;
-            EXPECT_EQ(ui.calls[0].what + ": " + ui.calls[0].detail,
-                      "warning: 「" + (dir / name).string() +
-                          "」は普通のファイルではないため、ゲームを保存できませんでした。");
+            EXPECT_EQ(
+                ui.calls[0].what + ": " + ui.calls[0].detail,
+                "warning: 「" + (dir / name).string() +
+                    "」は普通のファイルではないため、書き込めませんでした。何も保存していません。");
             EXPECT_FALSE(fs::exists(dir / "korvalin.journal")) << name;
             fs::remove_all(dir / name);
             fs::rename(dir / "kept", dir / name);
