@@ -1,20 +1,32 @@
 #include "save/atomic_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <utility>
 
+#include "save/system_calls.h"
+
 namespace korvalin {
 
 namespace {
 
+constexpr std::string_view TemporaryMark = ".korvalin-tmp-";
+// mkstemp's six letters or digits.
+constexpr std::string_view UniquePart = "XXXXXX";
+
+bool isLetterOrDigit(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// A write cut short by a signal is tried again; one that writes nothing is
+// a disk that takes no more.
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = systemCalls().write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -26,16 +38,35 @@ bool writeAll(int fd, std::string_view bytes)
 
 }  // namespace
 
+std::optional<std::string> fileOfTemporary(std::string_view name)
+{
+    const std::size_t mark = name.rfind(TemporaryMark);
+    if (!name.starts_with('.') || mark == std::string_view::npos || mark < 2 ||
+        name.size() != mark + TemporaryMark.size() + UniquePart.size())
+        return std::nullopt;
+    for (const char c : name.substr(mark + TemporaryMark.size())) {
+        if (!isLetterOrDigit(c))
+            return std::nullopt;
+    }
+    return std::string(name.substr(1, mark - 1));
+}
+
 std::optional<PendingFile> PendingFile::write(const std::filesystem::path& path,
                                               std::string_view bytes)
 {
-    std::string temporary = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    std::string temporary = (path.parent_path() / ("." + path.filename().string()))
+                                .concat(TemporaryMark)
+                                .concat(UniquePart)
+                                .string();
+    const SystemCalls& calls = systemCalls();
+    const int fd = calls.mkstemp(temporary.data());
     if (fd < 0)
         return std::nullopt;
-    // mkstemp makes the file private; a diary or a save is an ordinary file.
-    const bool written = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
+    // mkstemp makes the file private; a diary or a save is an ordinary file,
+    // where the file system keeps modes at all (a FAT stick does not).
+    calls.fchmod(fd, 0644);
+    const bool written = writeAll(fd, bytes) && calls.fsync(fd) == 0;
+    const bool closed = calls.close(fd) == 0;
     if (!written || !closed) {
         ::unlink(temporary.c_str());
         return std::nullopt;
@@ -61,7 +92,7 @@ PendingFile::~PendingFile()
 
 bool PendingFile::commit()
 {
-    const bool renamed = ::rename(temporary_.c_str(), path_.c_str()) == 0;
+    const bool renamed = systemCalls().rename(temporary_.c_str(), path_.c_str()) == 0;
     if (renamed)
         temporary_.clear();
     return renamed;
@@ -75,11 +106,12 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
 
 bool syncFolder(const std::filesystem::path& folder)
 {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const SystemCalls& calls = systemCalls();
+    const int fd = calls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
         return false;
-    const bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
+    const bool synced = calls.fsync(fd) == 0;
+    return calls.close(fd) == 0 && synced;
 }
 
 }  // namespace korvalin

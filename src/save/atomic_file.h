@@ -7,6 +7,11 @@
 
 namespace korvalin {
 
+// The name of the file that `name` is a temporary file of, when `name` is
+// one the game makes: a dot, the file's name and a mark no player types, so
+// that the game never takes a player's "Nikki.txt.backup" for its own.
+std::optional<std::string> fileOfTemporary(std::string_view name);
+
 // The new contents of a file, written and flushed to a temporary file in
 // the same folder and put in the file's place only by commit(). Until then
 // the old file is untouched; a replacement never committed is removed.

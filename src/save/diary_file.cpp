@@ -79,6 +79,8 @@ Result<> saveDiaryFile(const std::filesystem::path& path, std::span<const std::s
     const std::optional<FolderLock> held = FolderLock::take(path.parent_path());
     if (!held)
         return Failure{folderInUseMessage(path.parent_path(), NotSavedInUse)};
+    if (!isRegularOrMissing(path))
+        return Failure{notAFileToSaveMessage(path)};
     if (!writeFileAtomically(path, *bytes))
         return Failure{cannotWriteMessage(path)};
     return {};

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 
 #include "save/file_messages.h"
 
@@ -54,6 +55,14 @@ ReadFault readRegularFile(const std::filesystem::path& path, std::uintmax_t limi
         fault = readAll(fd, limit, bytes);
     ::close(fd);
     return fault;
+}
+
+bool isRegularOrMissing(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::symlink_status(path, error).type();
+    return type == std::filesystem::file_type::regular ||
+           type == std::filesystem::file_type::not_found;
 }
 
 std::string readFaultMessage(ReadFault fault, const ReadFaultTexts& texts,

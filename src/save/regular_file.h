@@ -16,6 +16,10 @@ enum class ReadFault { None, Missing, NotAFile, TooLarge, Unreadable };
 ReadFault readRegularFile(const std::filesystem::path& path, std::uintmax_t limit,
                           std::string& bytes);
 
+// Whether `path` names a regular file or nothing at all: the game replaces
+// only what is its own kind of file, never a folder, a pipe or a link.
+bool isRegularOrMissing(const std::filesystem::path& path);
+
 // What the player is told of a kind of file that cannot be read: templates
 // whose %1 is the file's quoted path.
 struct ReadFaultTexts {

@@ -1,12 +1,15 @@
 #include "save/save_unit.h"
 
-#include <cstdio>
+#include <unistd.h>
+
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
 #include "save/atomic_file.h"
 #include "save/file_messages.h"
 #include "save/regular_file.h"
+#include "save/system_calls.h"
 
 namespace korvalin {
 
@@ -20,22 +23,13 @@ constexpr std::string_view JournalEnd = "end";
 // A journal names a handful of files; one this large the game never wrote.
 constexpr std::uintmax_t LargestJournal = 1 << 16;
 
-// A temporary file is its file's name, a dot and the six letters or digits
-// mkstemp put in place of its XXXXXX.
-constexpr std::size_t TemporarySuffix = 7;
+// What a save puts back when it cannot put all its files in place. The
+// files of a save are a diary and a few kilobytes; nothing larger is one.
+constexpr std::uintmax_t LargestSavedFile = 1 << 24;
 
-bool isTemporaryOf(std::string_view name, std::string_view fileName)
+std::string temporaryName(const PendingFile& file)
 {
-    if (name.size() != fileName.size() + TemporarySuffix || !name.starts_with(fileName) ||
-        name[fileName.size()] != '.')
-        return false;
-    for (const char c : name.substr(fileName.size() + 1)) {
-        const bool letterOrDigit =
-            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        if (!letterOrDigit)
-            return false;
-    }
-    return true;
+    return fs::path(file.temporary()).filename().string();
 }
 
 fs::path folderOf(const fs::path& file)
@@ -66,24 +60,29 @@ std::optional<FolderLock> SaveUnit::lock() const
 
 Result<> SaveUnit::settle(const FolderLock&) const
 {
+    // Only a journal the game wrote is acted on or removed; whatever else
+    // stands at its name is the player's.
+    if (!isRegularOrMissing(journal_))
+        return Failure{foreignJournalMessage(journal_)};
     std::string journal;
     switch (readRegularFile(journal_, LargestJournal, journal)) {
         case ReadFault::Missing:
             break;
-        case ReadFault::Unreadable:
-            return Failure{fill(tr("%1が読めません。"), quotedPath(journal_))};
         case ReadFault::None:
+            if (!journal.starts_with(std::string(JournalHeader) + "\n"))
+                return Failure{foreignJournalMessage(journal_)};
             if (const auto temporaries = temporariesIn(journal)) {
                 if (Result<> finished = finish(*temporaries); !finished)
                     return finished;
                 break;
             }
-            [[fallthrough]];
-        default: {
             // The game writes its journals whole; this one it cannot trust.
-            std::error_code error;
-            fs::remove(journal_, error);
-        }
+            removeJournal();
+            break;
+        case ReadFault::TooLarge:
+            return Failure{foreignJournalMessage(journal_)};
+        default:
+            return Failure{fill(tr("%1が読めません。"), quotedPath(journal_))};
     }
     removeLeftovers();
     return {};
@@ -93,9 +92,16 @@ Result<> SaveUnit::replace(const FolderLock& held, std::span<const NewContents> 
 {
     if (Result<> settled = settle(held); !settled)
         return settled;
+    // A folder or a pipe where a file goes would stop the save halfway.
+    for (const NewContents& file : contents) {
+        if (!isRegularOrMissing(file.path))
+            return Failure{notAFileToSaveMessage(file.path)};
+    }
+    std::vector<Previous> previous;
+    for (const NewContents& file : contents)
+        previous.push_back(previousOf(file.path));
     std::vector<PendingFile> pending;
     pending.reserve(contents.size());
-    std::string journal = std::string(JournalHeader) + "\n";
     for (const NewContents& file : contents) {
         // The journal could not name a file outside its folder.
         std::optional<PendingFile> written = folderOf(file.path) == folder_
@@ -103,71 +109,139 @@ Result<> SaveUnit::replace(const FolderLock& held, std::span<const NewContents> 
                                                  : std::nullopt;
         if (!written)
             return Failure{cannotWriteMessage(file.path)};
-        journal += fs::path(written->temporary()).filename().string() + "\n";
         pending.push_back(std::move(*written));
     }
-    journal += std::string(JournalEnd) + "\n";
-    if (!writeFileAtomically(journal_, journal) || !syncFolder(folder_))
+    if (!writeJournal(pending))
         return Failure{cannotWriteMessage(journal_)};
+    if (!syncFolder(folder_)) {
+        removeJournal();
+        return Failure{cannotWriteMessage(journal_)};
+    }
 
     // From here on the journal puts the new files in place, even after a kill.
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (!pending[i].commit())
+            return putBack(contents.first(i), previous, pending, contents[i].path);
+    }
+    syncFolder(folder_);
+    removeJournal();
+    return {};
+}
+
+bool SaveUnit::writeJournal(std::span<const PendingFile> files) const
+{
+    std::string journal = std::string(JournalHeader) + "\n";
+    for (const PendingFile& file : files)
+        journal += temporaryName(file) + "\n";
+    return writeFileAtomically(journal_, journal + std::string(JournalEnd) + "\n");
+}
+
+SaveUnit::Previous SaveUnit::previousOf(const fs::path& file)
+{
+    std::string bytes;
+    switch (readRegularFile(file, LargestSavedFile, bytes)) {
+        case ReadFault::None:
+            return {.existed = true, .bytes = std::move(bytes)};
+        case ReadFault::Missing:
+            return {.existed = false, .bytes = std::nullopt};
+        default:
+            return {.existed = true, .bytes = std::nullopt};
+    }
+}
+
+Result<> SaveUnit::putBack(std::span<const NewContents> placed, std::span<const Previous> previous,
+                           std::span<PendingFile> pending, const fs::path& failed) const
+{
+    // The old files are written out whole before the first goes back, so
+    // that a disk too full for them leaves the journal to finish the save
+    // instead.
+    std::vector<PendingFile> restored;
+    bool restorable = true;
+    for (std::size_t i = 0; i < placed.size() && restorable; ++i) {
+        std::optional<PendingFile> old =
+            previous[i].bytes ? PendingFile::write(placed[i].path, *previous[i].bytes)
+                              : std::nullopt;
+        restorable = old || !previous[i].existed;
+        if (old)
+            restored.push_back(std::move(*old));
+    }
+    // A journal that names the old files puts them back even after a kill;
+    // the new temporaries it no longer names go with their PendingFiles.
+    if (!restorable || !writeJournal(restored)) {
+        for (PendingFile& file : pending)
+            file.keep();
+        return Failure{saveFinishedLaterMessage(failed)};
+    }
     std::vector<std::string> temporaries;
-    for (PendingFile& file : pending) {
-        temporaries.push_back(fs::path(file.temporary()).filename().string());
+    for (PendingFile& file : restored) {
+        temporaries.push_back(temporaryName(file));
         file.keep();
     }
-    return finish(temporaries);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (!previous[i].existed)
+            ::unlink(placed[i].path.c_str());
+    }
+    if (Result<> finished = finish(temporaries); !finished)
+        return finished;
+    return Failure{cannotWriteMessage(failed)};
+}
+
+void SaveUnit::removeJournal() const
+{
+    std::error_code keptForTheNextSettle;
+    fs::remove(journal_, keptForTheNextSettle);
+    syncFolder(folder_);
 }
 
 std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view journal) const
 {
-    if (nextLine(journal) != JournalHeader)
-        return std::nullopt;
+    nextLine(journal);
     std::vector<std::string> temporaries;
     while (!journal.empty()) {
         const std::string_view name = nextLine(journal);
         if (name == JournalEnd)
             return journal.empty() ? std::optional(temporaries) : std::nullopt;
-        bool ours = false;
-        for (const fs::path& saved : files_)
-            ours = ours || isTemporaryOf(name, saved.filename().string());
+        if (!isUnitFile(fileOfTemporary(name)))
+            return std::nullopt;
         // A temporary already gone was renamed before the save was killed.
         std::error_code error;
         const fs::file_type type = fs::symlink_status(folder_ / name, error).type();
-        if (!ours || (type != fs::file_type::regular && type != fs::file_type::not_found))
+        if (type != fs::file_type::regular && type != fs::file_type::not_found)
             return std::nullopt;
         temporaries.emplace_back(name);
     }
     return std::nullopt;
 }
 
+bool SaveUnit::isUnitFile(const std::optional<std::string>& name) const
+{
+    return name && std::ranges::any_of(
+                       files_, [&](const fs::path& file) { return file.filename() == *name; });
+}
+
 Result<> SaveUnit::finish(const std::vector<std::string>& temporaries) const
 {
     for (const std::string& name : temporaries) {
         const fs::path temporary = folder_ / name;
-        const fs::path saved = folder_ / name.substr(0, name.size() - TemporarySuffix);
+        const fs::path saved = folder_ / *fileOfTemporary(name);
         std::error_code error;
-        if (fs::exists(temporary, error) && std::rename(temporary.c_str(), saved.c_str()) != 0)
+        if (fs::exists(temporary, error) &&
+            systemCalls().rename(temporary.c_str(), saved.c_str()) != 0)
             return Failure{cannotWriteMessage(saved)};
     }
     // The new files must be in place for good before the journal goes.
     syncFolder(folder_);
-    std::error_code keptForTheNextSettle;
-    fs::remove(journal_, keptForTheNextSettle);
-    syncFolder(folder_);
+    removeJournal();
     return {};
 }
 
 void SaveUnit::removeLeftovers() const
 {
-    std::vector<fs::path> names = files_;
-    names.push_back(journal_);
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder_, error)) {
-        for (const fs::path& saved : names) {
-            if (isTemporaryOf(entry.path().filename().string(), saved.filename().string()))
-                fs::remove(entry.path(), error);
-        }
+        const std::optional<std::string> file = fileOfTemporary(entry.path().filename().string());
+        if (isUnitFile(file) || (file && *file == journal_.filename()))
+            fs::remove(entry.path(), error);
     }
 }
 

@@ -38,6 +38,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
                       Encoding{"～", bytes({0x81, 0x60})}, Encoding{"C:\\", "C:\\"}));
 
+// A name or a diary line of more than 512 bytes takes the converter more
+// than one buffer's round, and its characters straddle the rounds.
+TEST(Cp932Test, ATextLongerThanOneBufferConvertsWholeBothWays)
+{
+    std::string text = "k", cp932 = "k";
+    for (int i = 0; i < 300; ++i) {
+        text += "日記";
+        cp932 += bytes({0x93, 0xFA, 0x8B, 0x4C});
+    }
+    EXPECT_EQ(toCp932(text), cp932);
+    EXPECT_EQ(fromCp932(cp932), text);
+}
+
 TEST(Cp932Test, EveryTextOfTheShellEncodes)
 {
     for (const char* text : {"Korvalinを終了しますか？",

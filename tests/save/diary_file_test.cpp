@@ -1,9 +1,12 @@
 #include "save/diary_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -107,6 +110,29 @@ TEST_F(DiaryFileTest, AFolderThatCannotBeWrittenIsReported)
     const auto result = saveDiaryFile(dir / "no such folder" / "Nikki.txt", FirstDay);
     ASSERT_FALSE(result);
     EXPECT_NE(result.message().find("書き込めませんでした"), std::string::npos) << result.message();
+}
+
+// A folder, a pipe or a link in the diary's place is the player's: the
+// diary is not written over it, and the player is told why.
+TEST_F(DiaryFileTest, WhatIsNotARegularFileInTheDiarysPlaceIsLeftAndNamed)
+{
+    writeBytes(dir / "letter.txt", "a letter");
+    const std::function<void()> obstacles[] = {
+        [&] { std::filesystem::create_directories(file / "in the way"); },
+        [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0); },
+        [&] { std::filesystem::create_symlink(dir / "letter.txt", file); },
+    };
+    for (const auto& putInTheWay : obstacles) {
+        putInTheWay();
+        const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
+        EXPECT_EQ(
+            saveDiaryFile(file, FirstDay).message(),
+            "「" + file.string() +
+                "」は普通のファイルではないため、書き込めませんでした。何も保存していません。");
+        EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
+        EXPECT_EQ(readBytes(dir / "letter.txt"), "a letter");
+        std::filesystem::remove_all(file);
+    }
 }
 
 struct LineEndCase {

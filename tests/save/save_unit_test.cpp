@@ -3,12 +3,17 @@
 // the temporary files saves leave behind are cleared away, and nothing
 // else; and one copy of the game at a time reads or writes the folder.
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <set>
 #include <string>
 
@@ -47,20 +52,29 @@ protected:
         game.CapitalDlg.Button7Visible = false;
     }
 
-    // Saves 甲, then 乙 with a folder standing where the diary goes: the
-    // save stops after its INI file is in place, as a kill between the
-    // renames would, and leaves its journal.
+    // Saves 甲, then leaves what a save of 乙 killed after its first rename
+    // leaves: 乙's INI file in place, its other files still temporary and
+    // the journal naming them all; then a folder stands where the diary
+    // goes, so that the journal's renames are blocked until it is removed.
     void saveStoppedBetweenRenames()
     {
         game.state.Namae = "甲";
         game.appendDiaryLine("　　甲の日記。");
         saveGame(game, files);
-        fs::remove(files.diary);
-        fs::create_directories(files.diary / "in the way");
+        testing::TempDir other;
         game.state.Namae = "乙";
         game.appendDiaryLine("　　乙の日記。");
-        saveGame(game, files);
-        EXPECT_EQ(ui.count("warning"), 1);
+        saveGame(game, filesIn(other.path()));
+        std::string journal = "Korvalin save journal\n";
+        for (const std::string& name : unitNames) {
+            const std::string temporary = "." + name + ".korvalin-tmp-a1B2c3";
+            fs::copy_file(other / name, dir / (name == "korvalin.ini" ? name : temporary),
+                          fs::copy_options::overwrite_existing);
+            journal += temporary + "\n";
+        }
+        writeBytes(dir / "korvalin.journal", journal + "end\n");
+        fs::remove(files.diary);
+        fs::create_directories(files.diary / "in the way");
     }
 
     void expectLoadsOtsu(const SaveFiles& from)
@@ -111,7 +125,7 @@ TEST_F(SaveUnitTest, TheJournalNamesItsFilesByNameSoAMovedFolderFinishesItsSave)
     // A temporary outside its folder is never the journal's to rename.
     fs::create_directories(dir.path());
     writeBytes(dir / "korvalin.ini", "[State]\r\nPP=14\r\n");
-    const fs::path outside = elsewhere / "korvalin.ini.AbC123";
+    const fs::path outside = elsewhere / ".korvalin.ini.korvalin-tmp-AbC123";
     writeBytes(outside, "[State]\r\n");
     for (const std::string& named : {outside.string(), "../" + outside.filename().string()}) {
         writeBytes(dir / "korvalin.journal", "Korvalin save journal\n" + named + "\nend\n");
@@ -127,34 +141,148 @@ TEST_F(SaveUnitTest, TheSettleRenamesRegularFilesOnly)
 {
     writeBytes(files.ini, "[State]\r\nPP=14\r\n");
     writeBytes(dir / "letter.txt", "not a save");
-    fs::create_symlink(dir / "letter.txt", dir / "korvalin.ini.AbC123");
-    writeBytes(dir / "korvalin.journal", "Korvalin save journal\nkorvalin.ini.AbC123\nend\n");
+    fs::create_symlink(dir / "letter.txt", dir / ".korvalin.ini.korvalin-tmp-AbC123");
+    writeBytes(dir / "korvalin.journal",
+               "Korvalin save journal\n.korvalin.ini.korvalin-tmp-AbC123\nend\n");
     settleSavedGame(files);
     EXPECT_FALSE(fs::is_symlink(files.ini));
     EXPECT_EQ(readBytes(files.ini), "[State]\r\nPP=14\r\n");
     EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"korvalin.ini", "letter.txt"}));
 }
 
-TEST_F(SaveUnitTest, TheStartAndEverySaveClearOnlyTheTemporaryFilesTheGameMakes)
+// A player's own copies beside the save look like temporaries to a game
+// that only counts letters; the game's own temporaries carry its mark.
+TEST_F(SaveUnitTest, TheStartEverySaveAndLoadClearOnlyTheTemporaryFilesTheGameMakes)
 {
-    const std::set<std::string> others = {"Nikki.txt.bak", "korvalin.ini.1234567",
-                                          "other.txt.AbCdEf", "korvalin.ini.ab-cd_"};
+    const std::set<std::string> players = {"Nikki.txt.backup",
+                                           "Nikki.txt.london",
+                                           "korvalin.ini.971220",
+                                           "Kiseki.txt.before",
+                                           "korvalin.ini.a1B2c3",
+                                           "korvalin.nikki.Qq1234",
+                                           "korvalin.journal.q1w2e3",
+                                           ".Nikki.txt.korvalin-tmp-abc",
+                                           ".other.txt.korvalin-tmp-AbCdEf",
+                                           ".korvalin.ini.korvalin-tmp-ab-cd_"};
     const auto leaveBehind = [&] {
-        for (const std::string& name : others)
-            writeBytes(dir / name, "");
-        for (const char* name : {"korvalin.ini.a1B2c3", "Nikki.txt.ZZZZZZ", "Kiseki.txt.x9Y8z7",
-                                 "korvalin.nikki.Qq1234", "korvalin.journal.q1w2e3"})
+        for (const std::string& name : players)
+            writeBytes(dir / name, "the player's");
+        for (const char* name :
+             {".korvalin.ini.korvalin-tmp-a1B2c3", ".Nikki.txt.korvalin-tmp-ZZZZZZ",
+              ".Kiseki.txt.korvalin-tmp-x9Y8z7", ".korvalin.nikki.korvalin-tmp-Qq1234",
+              ".korvalin.journal.korvalin-tmp-q1w2e3"})
             writeBytes(dir / name, "left by a kill");
     };
-    leaveBehind();
-    settleSavedGame(files);
-    EXPECT_EQ(namesIn(dir.path()), others);
+    const std::function<void()> steps[] = {
+        [&] { settleSavedGame(files); },
+        [&] { saveGame(game, files); },
+        [&] {
+            testing::FakeUi loadUi;
+            Game loaded{loadUi, clock};
+            loadGame(loaded, files);
+            EXPECT_EQ(loadUi.count("show", "TCapitalDlg"), 1);
+        },
+    };
+    for (const auto& step : steps) {
+        leaveBehind();
+        step();
+        std::set<std::string> left;
+        for (const std::string& name : namesIn(dir.path())) {
+            if (!unitNames.contains(name)) {
+                left.insert(name);
+                EXPECT_EQ(readBytes(dir / name), "the player's") << name;
+            }
+        }
+        EXPECT_EQ(left, players);
+    }
+}
 
-    leaveBehind();
+// A folder, a pipe or a link where a file of the save goes: the save is
+// refused before any file changes, and the old save still loads.
+TEST_F(SaveUnitTest, ASaveRefusedForWhatStandsInAFilesPlaceChangesNothing)
+{
+    game.state.Namae = "甲";
+    game.appendDiaryLine("　　甲の日記。");
     saveGame(game, files);
-    std::set<std::string> afterSave = others;
-    afterSave.insert(unitNames.begin(), unitNames.end());
-    EXPECT_EQ(namesIn(dir.path()), afterSave);
+    game.state.Namae = "乙";
+    game.appendDiaryLine("　　乙の日記。");
+    const std::function<void(const fs::path&)> obstacles[] = {
+        [](const fs::path& path) { fs::create_directories(path / "in the way"); },
+        [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
+        [&](const fs::path& path) { fs::create_symlink(dir / "letter.txt", path); },
+    };
+    for (const char* name : {"Nikki.txt", "korvalin.nikki", "Kiseki.txt"}) {
+        for (const auto& putInTheWay : obstacles) {
+            std::map<std::string, std::string> before;
+            for (const std::string& file : unitNames)
+                before[file] = readBytes(dir / file);
+            fs::rename(dir / name, dir / "kept");
+            putInTheWay(dir / name);
+            ui.calls.clear();
+            saveGame(game, files);
+            ASSERT_EQ(ui.calls.size(), 1u) << name;
+            EXPECT_EQ(
+                ui.calls[0].what + ": " + ui.calls[0].detail,
+                "warning: 「" + (dir / name).string() +
+                    "」は普通のファイルではないため、書き込めませんでした。何も保存していません。");
+            EXPECT_FALSE(fs::exists(dir / "korvalin.journal")) << name;
+            fs::remove_all(dir / name);
+            fs::rename(dir / "kept", dir / name);
+            for (const std::string& file : unitNames)
+                EXPECT_EQ(readBytes(dir / file), before[file]) << name << " " << file;
+            testing::FakeUi loadUi;
+            Game loaded{loadUi, clock};
+            loadGame(loaded, files);
+            EXPECT_EQ(loaded.state.Namae, "甲") << name;
+            EXPECT_EQ(namesIn(dir.path()), unitNames) << name;
+        }
+    }
+}
+
+// Only what the game wrote is ever removed: a pipe, a socket, a folder or a
+// player's file at the journal's name stops saves and loads, which say why,
+// and is left as it is.
+TEST_F(SaveUnitTest, WhatTheGameDidNotWriteAtTheJournalsNameIsLeftAndNamed)
+{
+    game.state.Namae = "甲";
+    saveGame(game, files);
+    const fs::path journal = dir / "korvalin.journal";
+    const std::function<void()> obstacles[] = {
+        [&] { ASSERT_EQ(::mkfifo(journal.c_str(), 0644), 0); },
+        [&] {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+            journal.string().copy(address.sun_path, sizeof address.sun_path - 1);
+            ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            ::close(fd);
+        },
+        [&] { fs::create_directories(journal / "notes"); },
+        [&] { writeBytes(journal, "my journey, day by day\n"); },
+        [&] { fs::create_symlink(files.ini, journal); },
+    };
+    const std::string refusal = "「" + journal.string() +
+                                "」はこのゲームが書いたものではありません。取り除くまで、"
+                                "ゲームの保存も読み込みもできません。";
+    for (std::size_t i = 0; i < std::size(obstacles); ++i) {
+        obstacles[i]();
+        const fs::file_type type = fs::symlink_status(journal).type();
+        game.state.Namae = "乙";
+        ui.calls.clear();
+        saveGame(game, files);
+        ASSERT_EQ(ui.calls.size(), 1u) << i;
+        EXPECT_EQ(ui.calls[0].detail, refusal) << i;
+        testing::FakeUi loadUi;
+        Game loaded{loadUi, clock};
+        loadGame(loaded, files);
+        ASSERT_EQ(loadUi.calls.size(), 1u) << i;
+        EXPECT_EQ(loadUi.calls[0].detail, refusal + "\nゲームは読み込む前のままです。") << i;
+        EXPECT_EQ(fs::symlink_status(journal).type(), type) << i;
+
+        fs::remove_all(journal);
+        game.state.Namae = "甲";
+        saveGame(game, files);
+        EXPECT_EQ(ui.calls.back().detail, SavedMessage) << i;
+    }
 }
 
 // Another copy of the game, as a process that holds `folder` until killed.

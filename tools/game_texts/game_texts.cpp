@@ -354,6 +354,9 @@ void files(Walk& walk)
     walk.add("save", foreignDiaryMessage("Nikki.txt"));
     walk.add("save", trailDroppedMessage("Kiseki.txt"));
     walk.add("save", cannotWriteMessage("korvalin.ini"));
+    walk.add("save", notAFileToSaveMessage("Nikki.txt"));
+    walk.add("save", foreignJournalMessage("korvalin.journal"));
+    walk.add("save", saveFinishedLaterMessage("Nikki.txt"));
     for (std::string_view refusal : {NotLoadedInUse, NotSavedInUse, NotCheckedInUse})
         walk.add("save", folderInUseMessage("saves", refusal));
     for (ReadFault fault :
