@@ -56,7 +56,9 @@ protected:
     // leaves: 乙's INI file in place, its other files still temporary and
     // the journal naming them all; then a folder stands where the diary
     // goes, so that the journal's renames are blocked until it is removed.
-    void saveStoppedBetweenRenames()
+    void saveStoppedBetweenRenames(
+        const std::function<std::string(const std::string&)>& temporaryOf =
+            [](const std::string& name) { return "." + name + ".korvalin-tmp-a1B2c3"; })
     {
         game.state.Namae = "甲";
         game.appendDiaryLine("　　甲の日記。");
@@ -67,7 +69,7 @@ protected:
         saveGame(game, filesIn(other.path()));
         std::string journal = "Korvalin save journal\n";
         for (const std::string& name : unitNames) {
-            const std::string temporary = "." + name + ".korvalin-tmp-a1B2c3";
+            const std::string temporary = temporaryOf(name);
             fs::copy_file(other / name, dir / (name == "korvalin.ini" ? name : temporary),
                           fs::copy_options::overwrite_existing);
             journal += temporary + "\n";
@@ -107,6 +109,16 @@ TEST_F(SaveUnitTest, ASaveStoppedBetweenItsRenamesIsFinishedByTheNextLoad)
     EXPECT_EQ(blocked.state.Namae, "");
     EXPECT_TRUE(fs::exists(dir / "korvalin.journal"));
 
+    fs::remove_all(files.diary);
+    expectLoadsOtsu(files);
+    EXPECT_EQ(namesIn(dir.path()), unitNames);
+}
+
+// Earlier versions named their temporaries "<file>.XXXXXX": the journal
+// such a version left is finished all the same.
+TEST_F(SaveUnitTest, ASaveAnEarlierVersionStoppedBetweenItsRenamesIsFinished)
+{
+    saveStoppedBetweenRenames([](const std::string& name) { return name + ".a1B2c3"; });
     fs::remove_all(files.diary);
     expectLoadsOtsu(files);
     EXPECT_EQ(namesIn(dir.path()), unitNames);
