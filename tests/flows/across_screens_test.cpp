@@ -6,38 +6,31 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
-#include <map>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "bot_ui.h"
 #include "capital/capital_texts.h"
 #include "game/language.h"
 #include "journey/journey_fixture.h"
 #include "journey/movement_step.h"
 #include "save/saved_game.h"
 #include "session/game.h"
-#include "support/playing_ui.h"
+#include "support/road.h"
 #include "support/temp_dir.h"
 #include "world/city_table.h"
 
 namespace korvalin::testing {
 namespace {
 
-struct Cell {
-    int x, y;
-    auto operator<=>(const Cell&) const = default;
-};
-
-constexpr std::array<std::pair<int, Cell>, 4> Steps = {
-    {{Up, {0, -1}}, {Down, {0, 1}}, {Left, {-1, 0}}, {Right, {1, 0}}}};
-
 class AcrossScreensTest : public ::testing::Test {
 protected:
     AcrossScreensTest()
     {
         clock.milliseconds = millisecondsWhere(1, [](auto, auto loss) { return loss != 0; });
-        ui.attach(game);
+        ui.onOpen = [this](WindowId window) { runOpeningHandlers(game, window); };
+        ui.onClose = [this](WindowId window) { runClosingHandlers(game, window); };
         game.world.build();
         game.HelpDlg.FormCreate();
         game.CapitalDlg.FormCreate();
@@ -58,54 +51,19 @@ protected:
     // a cell `arrived` accepts, never through another city.
     std::vector<Cell> wayTo(const std::function<bool(Cell)>& arrived) const
     {
-        std::map<Cell, Cell> cameFrom{{hiker(), hiker()}};
-        std::deque<Cell> todo{hiker()};
-        while (!todo.empty()) {
-            const Cell here = todo.front();
-            todo.pop_front();
-            if (arrived(here)) {
-                std::vector<Cell> way{here};
-                while (way.back() != hiker())
-                    way.push_back(cameFrom.at(way.back()));
-                return {way.rbegin(), way.rend()};
-            }
-            for (const auto& [key, d] : Steps) {
-                const Cell next{here.x + d.x, here.y + d.y};
-                const std::uint8_t code = game.world.cell(next.x, next.y);
-                if (code != CapitalTile && code != CityTile && passable(s, code) &&
-                    !climbs(s, code) && !cameFrom.contains(next)) {
-                    cameFrom.emplace(next, here);
-                    todo.push_back(next);
-                }
-            }
-        }
-        return {};
+        return shortestWay(
+            hiker(),
+            [&](Cell c) {
+                const std::uint8_t code = game.world.cell(c.x, c.y);
+                return code != CapitalTile && code != CityTile && passable(s, code) &&
+                       !climbs(s, code);
+            },
+            arrived);
     }
 
-    static int keyFor(Cell from, Cell to)
+    void walk(const std::vector<Cell>& way)
     {
-        for (const auto& [key, d] : Steps) {
-            if (from.x + d.x == to.x && from.y + d.y == to.y)
-                return key;
-        }
-        return 0;
-    }
-
-    // Walks the way with the arrow keys, each turn asked for while the step
-    // before it is under way, then lets the last step end.
-    void walk(std::vector<Cell> way)
-    {
-        ASSERT_GE(way.size(), 2u);
-        game.Travel.FormKeyUp(keyFor(way[0], way[1]));
-        for (std::size_t i = 1; i < way.size(); ++i) {
-            if (i + 1 < way.size())
-                game.Travel.FormKeyUp(keyFor(way[i], way[i + 1]));
-            for (int t = 0; t < 200 && hiker() != way[i]; ++t)
-                game.Travel.Timer1Timer();
-            ASSERT_EQ(hiker(), way[i]) << "step " << i;
-        }
-        for (int t = 0; t < 8; ++t)
-            game.Travel.Timer1Timer();
+        ASSERT_TRUE(walkWay(game, way)) << "stopped at " << s.hikerX() << "," << s.hikerY();
     }
 
     // Walks into the city from the first side the way reaches.
@@ -132,7 +90,7 @@ protected:
         return std::ranges::find(game.diary.lines(), line) != game.diary.lines().end();
     }
 
-    PlayingUi ui;
+    BotUi ui;
     FakeClock clock;
     TempDir dir;
     Game game{ui, clock, {dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"}};

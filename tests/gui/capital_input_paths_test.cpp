@@ -92,28 +92,12 @@ const Action Actions[] = {
      }},
 };
 
-// In Beijing, with money, a map and a course, the screen just shown.
-void arriveInBeijing(PlayedGame& p)
-{
-    GameState& s = p.game.state;
-    s.MapX = 202 - 15;
-    s.MapY = 128 - 14;
-    s.capitalf = true;
-    s.TitlePending = false;
-    s.Level1 = true;
-    s.HaveMap = true;
-    s.Namae = "Rin";
-    s.yen = 50000;
-    p.ui.show(WindowId::CapitalDlg);
-    QApplication::processEvents();
-}
-
 TEST(CapitalInputPaths, EachActionDoesWhatItsButtonNames)
 {
     for (const Action& action : Actions) {
         SCOPED_TRACE(action.button);
         PlayedGame played;
-        arriveInBeijing(played);
+        played.arriveInBeijing();
         testing::ModalAnswers answers;
         if (action.answer)
             action.answer(answers);

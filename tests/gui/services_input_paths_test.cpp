@@ -43,20 +43,6 @@ const Way WaysOut[] = {
      [](PlayedGame& p, const Service& s) { testing::closeBox(p.window(s.window)); }},
 };
 
-// In Beijing with money in hand and at the bank, the screen shown.
-void arriveInBeijing(PlayedGame& p)
-{
-    GameState& s = p.game.state;
-    s.MapX = 202 - 15;
-    s.MapY = 128 - 14;
-    s.capitalf = true;
-    s.TitlePending = false;
-    s.yen = 50000;
-    s.yokin = 20000;
-    p.ui.show(WindowId::CapitalDlg);
-    QApplication::processEvents();
-}
-
 void open(PlayedGame& p, const Service& service)
 {
     testing::click(p.child<QToolButton>(WindowId::CapitalDlg, service.opener));
@@ -71,7 +57,7 @@ TEST(ServicesInputPaths, EveryWayOutButOkLeavesTheGameAsItWas)
                 std::string(WindowTable[static_cast<std::size_t>(service.window)].className) +
                 ", " + way.name);
             PlayedGame played;
-            arriveInBeijing(played);
+            played.arriveInBeijing();
             const GameState& s = played.game.state;
             const int dd = s.dd;
             open(played, service);

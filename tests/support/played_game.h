@@ -45,6 +45,24 @@ public:
         return window(id)->findChild<T*>(QString::fromLatin1(name));
     }
 
+    // In Beijing on a course, with a name, a map, money in hand and at the
+    // bank, the capital screen just shown.
+    void arriveInBeijing()
+    {
+        GameState& s = game.state;
+        s.MapX = 202 - 15;
+        s.MapY = 128 - 14;
+        s.capitalf = true;
+        s.TitlePending = false;
+        s.Level1 = true;
+        s.HaveMap = true;
+        s.Namae = "Rin";
+        s.yen = 50000;
+        s.yokin = 20000;
+        ui.show(WindowId::CapitalDlg);
+        QApplication::processEvents();
+    }
+
     // The class names of the game's windows now shown, the main window's
     // among them.
     std::vector<std::string> shownWindows() const

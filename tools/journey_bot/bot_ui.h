@@ -9,6 +9,13 @@
 
 namespace korvalin {
 
+class Game;
+
+// What a window of the game runs as it opens (its show and activation
+// handlers) and as it closes, as the Qt windows run them.
+void runOpeningHandlers(Game& game, WindowId window);
+void runClosingHandlers(Game& game, WindowId window);
+
 // The windows as a player sees them, without a display: which are open,
 // what the message boxes said, and the form handlers a window system runs
 // when a window opens or closes. Confirmations are answered by the player.

@@ -73,36 +73,15 @@ JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<
     places_.assign(CapitalSpots.begin(), CapitalSpots.end());
     places_.insert(places_.end(), CitySpots.begin(), CitySpots.end());
     ui_.onOpen = [this](WindowId window) {
-        switch (window) {
-            case WindowId::CapitalDlg:
-                game_.CapitalDlg.FormShow();
-                break;
-            case WindowId::BankDlg:
-                game_.BankDlg.FormActivate();
-                break;
-            case WindowId::ArbeitDlg:
-                game_.ArbeitDlg.FormShow();
-                game_.ArbeitDlg.FormActivate();
-                break;
-            case WindowId::EndDlg:
-                fail(JourneyReport::Ending::OutOfMoney, "the money ran out");
-                break;
-            case WindowId::LondonDlg:
-                report_.emplace().ending = JourneyReport::Ending::London;
-                break;
-            default:
-                break;
-        }
+        runOpeningHandlers(game_, window);
+        if (window == WindowId::EndDlg)
+            fail(JourneyReport::Ending::OutOfMoney, "the money ran out");
+        else if (window == WindowId::LondonDlg)
+            report_.emplace().ending = JourneyReport::Ending::London;
     };
-    ui_.onClose = [this](WindowId window) {
-        if (window == WindowId::CapitalDlg)
-            game_.CapitalDlg.FormClose();
-        else if (window == WindowId::HelpDlg)
-            game_.HelpDlg.FormClose();
-    };
+    ui_.onClose = [this](WindowId window) { runClosingHandlers(game_, window); };
     ui_.onModal = [this](WindowId window) {
         if (window == WindowId::HelpDlg) {
-            game_.HelpDlg.FormActivate();
             (game_.HelpDlg.*std::array{&HelpDlg::K1Click, &HelpDlg::K2Click,
                                        &HelpDlg::K3Click}[static_cast<std::size_t>(course_)])();
             game_.HelpDlg.Label4Click();

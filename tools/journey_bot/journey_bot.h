@@ -78,8 +78,9 @@ private:
     std::size_t pathStep_ = 0;
     int pathX_ = 0, pathY_ = 0;  // the cell the current step starts from
     int thumbedAt_ = -1;
-    bool refuelling_ = false;   // heading for the nearest place with work
-    std::vector<Spot> places_;  // every capital and city         // the cell where a ride was last asked for
+    bool refuelling_ = false;  // heading for the nearest place with work
+    std::vector<Spot>
+        places_;  // every capital and city         // the cell where a ride was last asked for
 
     std::optional<SaveFiles> saveFiles_;
     std::optional<JourneyReport> report_;
