@@ -82,6 +82,25 @@ void writeFile(const fs::path& path, std::string_view bytes)
     std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
+// A temporary a killed save leaves beside a file, and a copy a player keeps
+// there under a name of his own.
+fs::path leftoverOf(const fs::path& file)
+{
+    return file.parent_path() / ("." + file.filename().string() + ".korvalin-tmp-FUZZ01");
+}
+
+fs::path playersCopyOf(const fs::path& file)
+{
+    return file.string() + ".backup";
+}
+
+bool isGamesJournal(const fs::path& journal)
+{
+    std::string head(22, '\0');
+    std::ifstream(journal, std::ios::binary).read(head.data(), std::streamsize(head.size()));
+    return head == "Korvalin save journal\n";
+}
+
 // The input cut at its NULs.
 std::vector<std::string_view> piecesOf(std::string_view input)
 {
@@ -105,14 +124,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fs::path journal = fs::path(files.ini).replace_extension(".journal");
     const fs::path paths[] = {files.ini, files.trail, files.diary, savedDiaryPath(files), journal};
     const auto pieces = piecesOf({reinterpret_cast<const char*>(data), size});
+    std::vector<fs::path> playersCopies;
     for (std::size_t i = 0; i < std::size(paths); ++i) {
         if (i >= pieces.size() && paths[i] != files.diary)
             continue;
         const std::string_view bytes =
             i < pieces.size() ? pieces[i] : "\r\n\x81\x40\x81\x40\r\nend\r\n";
         writeFile(paths[i], bytes);
-        if (paths[i] != journal)
-            writeFile(paths[i].string() + ".FUZZ01", bytes);
+        if (paths[i] != journal) {
+            writeFile(leftoverOf(paths[i]), bytes);
+            writeFile(playersCopyOf(paths[i]), bytes);
+            playersCopies.push_back(playersCopyOf(paths[i]));
+        }
     }
 
     Game& game = setting.game;
@@ -126,8 +149,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!trail.empty() &&
         (trail.back().x != std::uint8_t(s.hikerX()) || trail.back().y != std::uint8_t(s.hikerY())))
         std::abort();
+    // The load finishes or drops what a save left behind, and never takes a
+    // player's own file for a leftover; what the game did not write at the
+    // journal's name stops it before it touches anything.
+    const bool foreignJournal = fs::exists(journal) && !isGamesJournal(journal);
     for (const auto& entry : fs::directory_iterator(setting.folder)) {
-        if (entry.path() == journal || entry.path().extension() == ".FUZZ01")
+        if (!foreignJournal && (entry.path() == journal ||
+                                entry.path().filename().string().ends_with(".korvalin-tmp-FUZZ01")))
+            std::abort();
+    }
+    for (const fs::path& copy : playersCopies) {
+        if (!fs::exists(copy))
             std::abort();
     }
     return 0;
