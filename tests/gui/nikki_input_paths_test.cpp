@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,15 @@ const Path Paths[] = {
     {"a long line wraps, so no bar runs across",
      [](PlayedGame&, QPlainTextEdit* memo) {
          EXPECT_FALSE(memo->horizontalScrollBar()->isVisible());
+     }},
+    {"Ctrl+Home goes to the first line, Ctrl+End back to the newest",
+     [](PlayedGame&, QPlainTextEdit* memo) {
+         QScrollBar* bar = memo->verticalScrollBar();
+         const int newest = bar->value();
+         QTest::keyClick(memo, Qt::Key_Home, Qt::ControlModifier);
+         EXPECT_EQ(bar->value(), 0);
+         QTest::keyClick(memo, Qt::Key_End, Qt::ControlModifier);
+         EXPECT_EQ(bar->value(), newest);
      }},
     {"its button closes it",
      [](PlayedGame& p, QPlainTextEdit*) {

@@ -102,5 +102,14 @@ TEST_F(PrintLinesTest, ALongDiaryRunsOnOverThePagesWithoutLosingALine)
     EXPECT_GE(pagesRead, 2);
 }
 
+// A printer that cannot start its job (here a file that cannot be made)
+// prints nothing, and says so.
+TEST_F(PrintLinesTest, AJobThatCannotStartIsReportedAsNotPrinted)
+{
+    printer.setOutputFileName(dir.filePath(QStringLiteral("no such folder/diary.pdf")));
+    const std::vector<std::string> diary = {"　　金沢出発"};
+    EXPECT_FALSE(printLines(printer, diary));
+}
+
 }  // namespace
 }  // namespace korvalin
