@@ -281,5 +281,28 @@ TEST(PaintedPictures, TheCapitalScreenFliesItsCountrysFlag)
     }
 }
 
+// Once the words have flown in, seven coloured circles join the London
+// picture; before that it is the picture alone.
+TEST(PaintedPictures, LondonsCirclesComeOnlyWhenTheModelShowsThem)
+{
+    testing::PlayedGame played;
+    QWidget* london = played.window(WindowId::LondonDlg);
+    london->resize(london->sizeHint().expandedTo(QSize(440, 400)));
+    played.game.LondonDlg.CirclesVisible = false;
+    const QImage without = london->grab().toImage();
+    played.game.LondonDlg.CirclesVisible = true;
+    const QImage with = london->grab().toImage();
+    EXPECT_NE(with, without);
+}
+
+// The version box carries the program's own icon beside its name.
+TEST(PaintedPictures, TheVersionBoxShowsTheProgramsIcon)
+{
+    testing::PlayedGame played;
+    const auto* icon = played.child<QLabel>(WindowId::AboutBox, "ProgramIcon");
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(icon->pixmap().isNull());
+}
+
 }  // namespace
 }  // namespace korvalin
