@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/splash_window.h"
 
 namespace korvalin {
@@ -45,6 +47,21 @@ TEST(SplashTest, EachStepReachesTheScreenAtOnce)
         EXPECT_EQ(screen.pixelColor(15 + filled - 1, 176), Maroon) << progress;
         EXPECT_NE(screen.pixelColor(15 + filled, 176), Maroon) << progress;
     }
+}
+
+// The splash shows the game's four tiles, each a coloured square on black
+// on white, above the gauge.
+TEST(SplashTest, TheFourTilesShowTheirColours)
+{
+    TForm2 splash;
+    const QImage shot = splash.grab().toImage();
+    std::set<QRgb> colours;
+    for (int y = 0; y < 168; ++y) {
+        for (int x = 0; x < shot.width(); ++x)
+            colours.insert(shot.pixel(x, y) & 0xFFFFFF);
+    }
+    for (QRgb tile : {0x008080u, 0xFF0000u, 0x008000u, 0x800080u})
+        EXPECT_TRUE(colours.contains(tile)) << std::hex << tile;
 }
 
 }  // namespace
