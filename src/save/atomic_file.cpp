@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -49,6 +50,17 @@ std::optional<std::string> fileOfTemporary(std::string_view name)
             return std::nullopt;
     }
     return std::string(name.substr(1, mark - 1));
+}
+
+std::optional<std::string> fileOfJournalledTemporary(std::string_view name)
+{
+    if (std::optional<std::string> file = fileOfTemporary(name))
+        return file;
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || name.size() - dot - 1 != UniquePart.size() ||
+        !std::ranges::all_of(name.substr(dot + 1), isLetterOrDigit))
+        return std::nullopt;
+    return std::string(name.substr(0, dot));
 }
 
 std::optional<PendingFile> PendingFile::write(const std::filesystem::path& path,

@@ -12,6 +12,12 @@ namespace korvalin {
 // that the game never takes a player's "Nikki.txt.backup" for its own.
 std::optional<std::string> fileOfTemporary(std::string_view name);
 
+// The same for a name a save's journal gives, which may also be one of
+// the game's earlier temporaries, "<file>.XXXXXX": the journal proves it
+// the game's own, so a save such a version left half done is still
+// finished.
+std::optional<std::string> fileOfJournalledTemporary(std::string_view name);
+
 // The new contents of a file, written and flushed to a temporary file in
 // the same folder and put in the file's place only by commit(). Until then
 // the old file is untouched; a replacement never committed is removed.

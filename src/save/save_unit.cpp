@@ -27,23 +27,6 @@ constexpr std::uintmax_t LargestJournal = 1 << 16;
 // files of a save are a diary and a few kilobytes; nothing larger is one.
 constexpr std::uintmax_t LargestSavedFile = 1 << 24;
 
-// Before temporaries carried the game's mark a save named them
-// "<file>.XXXXXX". A journal of the game's names only what the game wrote,
-// so a save such a version left half done is still finished.
-std::optional<std::string> fileOfJournalled(std::string_view name)
-{
-    if (std::optional<std::string> file = fileOfTemporary(name))
-        return file;
-    const std::size_t dot = name.rfind('.');
-    const std::string_view unique = dot == std::string_view::npos ? "" : name.substr(dot + 1);
-    const auto letterOrDigit = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-    };
-    if (unique.size() != 6 || !std::ranges::all_of(unique, letterOrDigit))
-        return std::nullopt;
-    return std::string(name.substr(0, dot));
-}
-
 std::string temporaryName(const PendingFile& file)
 {
     return fs::path(file.temporary()).filename().string();
@@ -218,7 +201,7 @@ std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view
         const std::string_view name = nextLine(journal);
         if (name == JournalEnd)
             return journal.empty() ? std::optional(temporaries) : std::nullopt;
-        if (!isUnitFile(fileOfJournalled(name)))
+        if (!isUnitFile(fileOfJournalledTemporary(name)))
             return std::nullopt;
         // A temporary already gone was renamed before the save was killed.
         std::error_code error;
@@ -240,7 +223,7 @@ Result<> SaveUnit::finish(const std::vector<std::string>& temporaries) const
 {
     for (const std::string& name : temporaries) {
         const fs::path temporary = folder_ / name;
-        const fs::path saved = folder_ / *fileOfJournalled(name);
+        const fs::path saved = folder_ / *fileOfJournalledTemporary(name);
         std::error_code error;
         if (fs::exists(temporary, error) &&
             systemCalls().rename(temporary.c_str(), saved.c_str()) != 0)
