@@ -1,7 +1,6 @@
 // Korvalin: hitchhiking from Kanazawa to London.
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -19,8 +18,6 @@
 #include "save/saved_game.h"
 #include "session/game.h"
 #include "widgets/font_warmup_qt.h"
-#include "widgets/game_style_qt.h"
-#include "widgets/program_icon_qt.h"
 #include "widgets/text_qt.h"
 
 using namespace korvalin;
@@ -57,15 +54,7 @@ int main(int argc, char* argv[])
     preferXOnWayland();
     FontWarmUp fontWarmUp;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvalin"));
-    QApplication::setStyle(new GameStyle);
-    // Ties the windows to the menu entry, whose icon the desktop then shows.
-    QApplication::setDesktopFileName(QStringLiteral("org.korvalin.Korvalin"));
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(programIcon(size));
-    QApplication::setWindowIcon(icon);
-    QApplication::setQuitOnLastWindowClosed(false);
+    dressApplication();
     fontWarmUp.wait();
     setUpFonts();
 

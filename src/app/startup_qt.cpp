@@ -1,6 +1,7 @@
 #include "app/startup_qt.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <filesystem>
 
@@ -8,10 +9,25 @@
 #include "app/window_factory_qt.h"
 #include "game/startup_error.h"
 #include "session/game.h"
+#include "widgets/game_style_qt.h"
+#include "widgets/program_icon_qt.h"
 #include "world/tile_sheet_places.h"
 #include "world/tile_sheet_qt.h"
 
 namespace korvalin {
+
+void dressApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Korvalin"));
+    QApplication::setStyle(new GameStyle);
+    // Ties the windows to the menu entry, whose icon the desktop then shows.
+    QApplication::setDesktopFileName(QStringLiteral("org.korvalin.Korvalin"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addPixmap(programIcon(size));
+    QApplication::setWindowIcon(icon);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 TileSheet loadGameTileSheet()
 {

@@ -13,6 +13,10 @@ namespace korvalin {
 class DesktopUi;
 class Game;
 
+// The application's name, look and icon, as the desktop shows them; the
+// game decides itself when it ends, not the last window closed.
+void dressApplication();
+
 // The tile sheet from the first place a player's game looks in: the working
 // directory, then beside the program. Throws StartupError naming the file,
 // or every place looked in, when none can be used.

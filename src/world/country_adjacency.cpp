@@ -12,8 +12,8 @@ namespace korvalin {
 std::optional<std::uint8_t> countryOfCode(std::uint8_t code)
 {
     for (const CountryRow& country : CountryTable) {
-        for (int i = 0; i < country.entryCount; ++i) {
-            if (RegionCodes(country.entries[static_cast<std::size_t>(i)]) == code)
+        for (std::uint8_t entry : country.regionEntries()) {
+            if (RegionCodes(entry) == code)
                 return RegionCodes(country.entries[0]);
         }
     }

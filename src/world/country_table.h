@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace korvalin {
@@ -12,6 +13,9 @@ struct CountryRow {
     std::string_view name;  // as on the embassy button, e.g. "ボスニア・ヘルツェゴビナ"
     std::array<std::uint8_t, 3> entries;
     std::uint8_t entryCount;
+
+    // The entries of the region table the country spans, its own first.
+    std::span<const std::uint8_t> regionEntries() const { return {entries.data(), entryCount}; }
     std::string_view flag;  // "JP_F"; empty for the UK, whose flag the screen never changes to
 };
 

@@ -235,10 +235,10 @@ TEST(CountryTableTest, HoldsEveryCountryWithItsRegionsTileCodes)
     for (std::size_t i = 0; i < CountryTable.size(); ++i) {
         const CountryRow& row = CountryTable[i];
         EXPECT_EQ(row.name, TileCodes[i].country);
-        ASSERT_EQ(row.entryCount, TileCodes[i].codes.size()) << row.name;
-        for (int j = 0; j < row.entryCount; ++j) {
-            EXPECT_EQ(RegionCodes(row.entries[j]), TileCodes[i].codes[j]) << row.name;
-        }
+        std::vector<int> codes;
+        for (std::uint8_t entry : row.regionEntries())
+            codes.push_back(RegionCodes(entry));
+        EXPECT_EQ(codes, TileCodes[i].codes) << row.name;
     }
     EXPECT_EQ(CountryTable.front().name, "日本");
     EXPECT_EQ(CountryTable.back().name, "アイルランド");

@@ -54,5 +54,17 @@ TEST_F(DesktopUiTest, AClosedWindowHandsTheKeyboardToTheWindowInFront)
     EXPECT_EQ(QApplication::activeWindow(), &main) << "after the capital screen";
 }
 
+// While the capital screen holds the game, a click on the main window
+// (xfwm4 activates it when a box closes) brings the capital screen forward.
+TEST_F(DesktopUiTest, ActivatingTheWaitingMainWindowActivatesTheWindowInFront)
+{
+    ui.show(WindowId::CapitalDlg);
+    main.setEnabled(false);
+    settle();
+    main.activateWindow();
+    settle();
+    EXPECT_EQ(QApplication::activeWindow(), &capital);
+}
+
 }  // namespace
 }  // namespace korvalin

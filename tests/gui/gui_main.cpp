@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "widgets/game_style_qt.h"
+#include "app/startup_qt.h"
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(new korvalin::GameStyle);
+    korvalin::dressApplication();
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

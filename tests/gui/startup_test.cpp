@@ -12,6 +12,7 @@
 #include "journey/travel_window.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "widgets/program_icon_qt.h"
 
 namespace korvalin {
 namespace {
@@ -102,6 +103,9 @@ TEST_F(StartupTest, EveryWindowIsCreatedInOrderWhileTheGaugeAdvances)
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->metaObject()->className(), "korvalin::" + std::string(info.className));
         EXPECT_EQ(window->windowTitle().toStdString(), info.caption) << info.className;
+        // The desktop shows the program's icon on each window's frame.
+        EXPECT_EQ(window->windowIcon().pixmap(32).toImage(), programIcon(32).toImage())
+            << info.className;
     }
 }
 

@@ -125,6 +125,15 @@ const Path Paths[] = {
          QTest::mouseRelease(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
          EXPECT_FALSE(w.hint()->isVisible());
      }},
+    {"a button held where no place has a name shows no panel", [](GameState& s) { s.Nikki = true; },
+     [](MainWindow& w) {
+         std::array<std::uint8_t, GridSize * GridSize> nameless;
+         nameless.fill(48);  // a region the map leaves unnamed
+         w.played.game.world = WorldGrid::fromCells(nameless);
+         QTest::mousePress(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
+         EXPECT_FALSE(w.hint()->isVisible());
+         QTest::mouseRelease(w.view, Qt::LeftButton, Qt::NoModifier, QPoint(240, 208));
+     }},
     {"a button held on the view names nothing without a map",
      {},
      [](MainWindow& w) {
