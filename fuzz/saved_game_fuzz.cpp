@@ -58,7 +58,7 @@ struct Setting {
     {
         game.state = GameState{};
         GameState& s = game.state;
-        s.toshi = game.CapitalDlg.Caption = "大韓民国首都ソウル";
+        s.toshi = "大韓民国首都ソウル";
         s.Start = false;
         s.MapX = 200;
         s.MapY = 98;
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Game& game = setting.game;
     setting.startInSeoul();
-    loadGame(game, files);
+    game.loadSavedGame(files);
     const GameState& s = game.state;
     if (s.kk < 1 || s.kk > MaxLossDivisor || s.dd < 0 || s.dd > Diary::LineCount ||
         s.day < MinutesPerDay || s.day > LatestMinute || !findCity(s.toshi))

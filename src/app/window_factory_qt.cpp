@@ -20,6 +20,7 @@
 #include "services/sitiya_dlg_window.h"
 #include "services/sosin_dlg_window.h"
 #include "services/sosind_dlg_window.h"
+#include "session/game.h"
 #include "title/help_dlg_window.h"
 
 namespace korvalin {
@@ -28,45 +29,45 @@ QWidget* createWindow(WindowId id, Game& game)
 {
     switch (id) {
         case WindowId::Travel:
-            return new TTravel(game);
+            return new TTravel(game, game.Travel);
         case WindowId::CapitalDlg:
-            return new TCapitalDlg(game);
+            return new TCapitalDlg(game, game.CapitalDlg);
         case WindowId::HelpDlg:
-            return new THelpDlg(game);
+            return new THelpDlg(game, game.HelpDlg);
         case WindowId::LondonDlg:
-            return new TLondonDlg(game);
+            return new TLondonDlg(game, game.LondonDlg);
         case WindowId::ArbeitDlg:
-            return new TArbeitDlg(game);
+            return new TArbeitDlg(game, game.ArbeitDlg);
         case WindowId::EndDlg:
-            return new TEndDlg(game);
+            return new TEndDlg(game, game.EndDlg);
         case WindowId::AboutBox:
-            return new TAboutBox(game);
+            return new TAboutBox(game, game.AboutBox);
         case WindowId::WorldMap:
-            return new TWorldMap(game);
+            return new TWorldMap(game, game.WorldMap);
         case WindowId::LostDlg:
-            return new TLostDlg(game);
+            return new TLostDlg(game, game.LostDlg);
         case WindowId::KaimonoDlg:
-            return new TKaimonoDlg(game);
+            return new TKaimonoDlg(game, game.KaimonoDlg);
         case WindowId::SitiyaDlg:
-            return new TSitiyaDlg(game);
+            return new TSitiyaDlg(game, game.SitiyaDlg);
         case WindowId::SosinDlg:
-            return new TSosinDlg(game);
+            return new TSosinDlg(game, game.SosinDlg);
         case WindowId::DenpoDlg:
-            return new TDenpoDlg(game);
+            return new TDenpoDlg(game, game.DenpoDlg);
         case WindowId::JusinDlg:
-            return new TJusinDlg(game);
+            return new TJusinDlg(game, game.JusinDlg);
         case WindowId::BankDlg:
-            return new TBankDlg(game);
+            return new TBankDlg(game, game.BankDlg);
         case WindowId::ChokkoDlg:
-            return new TChokkoDlg(game);
+            return new TChokkoDlg(game, game.ChokkoDlg);
         case WindowId::SosindDlg:
             return new TSosindDlg(game);
         case WindowId::NikkiDlg:
-            return new TNikkiDlg(game);
+            return new TNikkiDlg(game, game.NikkiDlg);
         case WindowId::NamaeDlg:
-            return new TNamaeDlg(game);
+            return new TNamaeDlg(game, game.NamaeDlg);
         case WindowId::ShuppanDlg:
-            return new TShuppanDlg(game);
+            return new TShuppanDlg(game, game.ShuppanDlg);
         case WindowId::FlagDlg:
             return new TFlagDlg(game);
     }

@@ -1,9 +1,9 @@
 // The bar of city actions, and the timer's footprints and colour pulse.
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "save/saved_game.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -69,11 +69,11 @@ void CapitalDlg::SpeedButton10Click()
 // embassy buttons of a plain city show pressed.
 void CapitalDlg::SpeedButtonMouseMove(int k)
 {
-    if (k < 1 || k > SpeedButtonCount || !speedButton(k).Enabled)
+    if (k < 1 || k > SpeedButtonCount || !actionEnabled(k))
         return;
-    for (SpeedButton& button : SpeedButtons) {
-        if (button.Enabled)
-            button.Down = false;
+    for (int other = 1; other <= SpeedButtonCount; ++other) {
+        if (actionEnabled(other))
+            speedButton(other).Down = false;
     }
     speedButton(k).Down = true;
 }

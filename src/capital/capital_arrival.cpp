@@ -4,7 +4,7 @@
 #include "capital/capital_texts.h"
 #include "capital/country_facts.h"
 #include "capital/shown_names.h"
-#include "session/game.h"
+#include "game/game_core.h"
 #include "world/city_table.h"
 #include "world/country_table.h"
 #include "world/region_table.h"
@@ -19,7 +19,13 @@ void CapitalDlg::FormCreate()
 void CapitalDlg::FormShow()
 {
     GameState& s = game_.state;
-    game_.LostDlg.capitalScreenOpens();
+    // The lost passport's notice may be open while the passport is lost:
+    // it has sent the hiker here, and this screen, kept on top as the
+    // notice is, would cover it. A visa not yet used is void without it.
+    if (s.lostf) {
+        s.voidVisa();
+        game_.ui.close(WindowId::LostDlg);
+    }
     // Only the top strip shows until the embassy button unfolds the list.
     Left = ScreenLeft;
     Top = 0;
@@ -52,10 +58,9 @@ void CapitalDlg::FormShow()
         japaneseEmbassy.Down = true;
         japaneseEmbassy.Enabled = false;
     }
-    speedButton(9).Enabled = s.HaveMap || s.Nikki;
 
     // What to restore if the hiker leaves without the visa.
-    if (Button7Visible)
+    if (s.visaToGet)
         s.legsave = s.leg;
     Label2Caption.clear();
 
@@ -65,8 +70,7 @@ void CapitalDlg::FormShow()
 
 void CapitalDlg::arrive(const CityRow& row)
 {
-    city_ = &row;
-    Caption = row.caption;
+    game_.state.toshi = row.caption;
     writeArrivalLines(row);
     leaveAnimalsAtTheGates(row, game_.state);
     // A city's buttons stay as the last close left them: hidden.
@@ -74,15 +78,28 @@ void CapitalDlg::arrive(const CityRow& row)
         showDestinations(row);
 }
 
-void CapitalDlg::resumeStay(const CityRow& row)
+void CapitalDlg::resumeStay()
 {
-    city_ = &row;
-    Caption = row.caption;
-    game_.state.capitalf = isCapitalRow(row);
-    // Leaving without a visa goes on with the saved leg, never with one the
-    // running game kept from an earlier stay.
-    game_.state.legsave = game_.state.leg;
-    showDestinations(row);
+    if (const CityRow* row = stayCity())
+        showDestinations(*row);
+}
+
+const CityRow* CapitalDlg::stayCity() const
+{
+    return findCity(game_.state.toshi);
+}
+
+bool CapitalDlg::actionEnabled(int k) const
+{
+    constexpr int WorldMapButton = 9;
+    if (k == WorldMapButton)
+        return game_.state.HaveMap || game_.state.Nikki;
+    return speedButton(k).Enabled;
+}
+
+bool CapitalDlg::destinationEnabled(int k) const
+{
+    return game_.state.visaFor == 0 || game_.state.visaFor == k;
 }
 
 void CapitalDlg::writeArrivalLines(const CityRow& row)
@@ -108,8 +125,8 @@ void CapitalDlg::captionDestinations(const CityRow& row)
 
 void CapitalDlg::retranslate()
 {
-    if (city_ != nullptr)
-        captionDestinations(*city_);
+    if (const CityRow* row = stayCity())
+        captionDestinations(*row);
     if (InfoPanelVisible)
         Image1Click();
 }

@@ -2,23 +2,22 @@
 #include "capital/arrival_lines.h"
 #include "capital/capital_dlg.h"
 #include "capital/capital_texts.h"
+#include "game/game_core.h"
 #include "game/language.h"
-#include "session/game.h"
 #include "world/city_table.h"
 
 namespace korvalin {
 
 void CapitalDlg::RadioButtonClick(int k)
 {
-    if (k < 1 || k > MaxDestinations || !radioButton(k).Enabled)
+    if (k < 1 || k > MaxDestinations || !destinationEnabled(k))
         return;
-    for (RadioButton& button : RadioButtons)
-        button.Checked = false;
-    radioButton(k).Checked = true;
+    game_.state.destination = static_cast<std::uint8_t>(k);
 
-    if (city_ == nullptr)
+    const CityRow* city = stayCity();
+    if (city == nullptr)
         return;
-    if (const auto leg = legCodes(*city_, k))
+    if (const auto leg = legCodes(*city, k))
         game_.state.leg = *leg;
 }
 
@@ -29,7 +28,7 @@ void CapitalDlg::OKBtnClick()
         game_.ui.message(tr(capital_texts::NoPassportToLeave));
         return;
     }
-    if (Button7Visible && s.capitalf) {
+    if (s.visaToGet && s.capitalf) {
         if (game_.ui.confirm(tr(capital_texts::LeaveWithoutVisa)))
             leaveWithoutVisa();
         return;
@@ -60,17 +59,16 @@ void CapitalDlg::depart()
     s.nyu = false;
     s.buy = false;
     game_.ui.setEnabled(WindowId::Travel, true);
-    if (city_ != nullptr)
-        game_.appendDiaryLine(departureLine(*city_));
+    if (const CityRow* city = stayCity())
+        game_.appendDiaryLine(departureLine(*city));
     game_.ui.close(WindowId::CapitalDlg);
 }
 
 void CapitalDlg::FormClose()
 {
-    for (RadioButton& button : RadioButtons) {
-        button.Checked = false;
+    for (RadioButton& button : RadioButtons)
         button.Visible = false;
-    }
+    game_.state.destination = 0;
     game_.state.visaf = false;
     game_.ui.setEnabled(WindowId::Travel, true);
 }

@@ -7,16 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "game/game_state.h"
+
 namespace korvalin {
 
-class Game;
+class GameCore;
 struct CityRow;
 
 // The capital screen: the city's flag and facts, its embassies (the choice
 // of the next country and the visa) and the bar of city actions.
 class CapitalDlg {
 public:
-    static constexpr int DestinationButtonCount = 18;
     static constexpr int SpeedButtonCount = 12;
     static constexpr int FoldedHeight = 115;
     static constexpr int UnfoldedHeight = 432;
@@ -30,11 +31,11 @@ public:
     static constexpr std::uint32_t PulseHigh = 0xFE0040;
     static constexpr std::uint32_t PulseStep = 0x010000;
 
+    // A destination button; which one is chosen, and which may be, is the
+    // game's state.
     struct RadioButton {
         std::string Caption;
         bool Visible = false;
-        bool Enabled = true;
-        bool Checked = false;
     };
 
     struct SpeedButton {
@@ -42,7 +43,7 @@ public:
         bool Down = false;
     };
 
-    explicit CapitalDlg(Game& game) : game_(game) {}
+    explicit CapitalDlg(GameCore& game) : game_(game) {}
 
     // The window's own handlers.
     void FormCreate();
@@ -76,9 +77,9 @@ public:
     void SpeedButtonMouseMove(int k);
 
     // A loaded game stands in its saved city as if it had just arrived:
-    // the screen knows the city it will be left from, with no second
-    // arrival written.
-    void resumeStay(const CityRow& row);
+    // the screen shows the city's destinations, with no second arrival
+    // written.
+    void resumeStay();
 
     // The language of play changed: the texts the screen computed are
     // written anew.
@@ -87,16 +88,12 @@ public:
     // The heights the next unfold or fold passes through, the last one final.
     static std::vector<int> foldHeights(int from);
 
-    // The city's canonical caption: the key the saved game and the shops
-    // keep, and the catalogue's key for the title the window shows.
-    std::string Caption;
     int Left = ScreenLeft;
     int Top = 0;
     int Width = FoldedWidth;
     int Height = FoldedHeight;
     // Called after each height of an unfold or fold, so that every step is painted.
     std::function<void()> onHeightStep;
-    bool Button7Visible = true;  // the visa for the next country is still to be obtained
     std::array<RadioButton, DestinationButtonCount> RadioButtons;
     std::array<SpeedButton, SpeedButtonCount> SpeedButtons;  // SpeedButton1 .. SpeedButton12
     std::string FlagName;                                    // the flag Image1 shows, e.g. "JP_F"
@@ -115,14 +112,16 @@ public:
     }
     RadioButton& radioButton(int k) { return RadioButtons[static_cast<std::size_t>(k - 1)]; }
 
-    // A visa not yet used is void: the visa button returns and every
-    // destination can be chosen again.
-    void resetVisa()
-    {
-        Button7Visible = true;
-        for (auto& button : RadioButtons)
-            button.Enabled = true;
-    }
+    // Whether action button k (1..12) may be pressed. The world map's
+    // follows the hiker's maps, which the shops change while the screen is
+    // open.
+    bool actionEnabled(int k) const;
+    // Whether destination button k (1..18) may be chosen: once the visa is
+    // got, only the one it was got for.
+    bool destinationEnabled(int k) const;
+    // The city of the stay, by whose caption the window is titled; none
+    // before the first arrival.
+    const CityRow* stayCity() const;
 
 private:
     void arrive(const CityRow& row);
@@ -131,12 +130,9 @@ private:
     void captionDestinations(const CityRow& row);
     void leaveWithoutVisa();
     void depart();
-    // The checked destination button (1..18), or 0.
-    int checkedButton() const;
     bool applyForVisa(int k);
 
-    Game& game_;
-    const CityRow* city_ = nullptr;  // the city of the last arrival
+    GameCore& game_;
 };
 
 }  // namespace korvalin

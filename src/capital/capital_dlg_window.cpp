@@ -19,7 +19,7 @@
 #include "capital/capital_texts.h"
 #include "capital/flag_dlg_window.h"
 #include "game/colors.h"
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
@@ -105,8 +105,8 @@ QPixmap flagPicture(std::string_view name)
 
 }  // namespace
 
-TCapitalDlg::TCapitalDlg(Game& game)
-    : GameDialog(game, WindowId::CapitalDlg), model_(game.CapitalDlg)
+TCapitalDlg::TCapitalDlg(GameCore& game, CapitalDlg& model)
+    : GameDialog(game, WindowId::CapitalDlg), model_(model)
 {
     // A dialog over the main window, which the window manager keeps above
     // it and the game's other windows without holding the player's other
@@ -309,25 +309,26 @@ void TCapitalDlg::applySize()
 
 void TCapitalDlg::sync()
 {
-    setWindowTitle(model_.Caption.empty() ? windowCaption(WindowId::CapitalDlg)
-                                          : qtr(model_.Caption));
+    const std::string& city = game_.state.toshi;
+    setWindowTitle(city.empty() ? windowCaption(WindowId::CapitalDlg) : qtr(city));
     applySize();
     syncFlag();
     InfoPanel->setVisible(model_.InfoPanelVisible);
     for (std::size_t i = 0; i < values_.size(); ++i)
         showWhole(values_[i], qtext(model_.InfoValues[i]));
     for (std::size_t i = 0; i < speedButtons_.size(); ++i) {
-        speedButtons_[i]->setEnabled(model_.SpeedButtons[i].Enabled);
+        speedButtons_[i]->setEnabled(model_.actionEnabled(static_cast<int>(i) + 1));
         speedButtons_[i]->setChecked(model_.SpeedButtons[i].Down);
     }
     for (std::size_t i = 0; i < radioButtons_.size(); ++i) {
         const CapitalDlg::RadioButton& state = model_.RadioButtons[i];
         showWhole(radioButtons_[i], qtext(state.Caption));
         radioButtons_[i]->setVisible(state.Visible);
-        radioButtons_[i]->setEnabled(state.Enabled);
-        radioButtons_[i]->setChecked(state.Checked);
+        const int k = static_cast<int>(i) + 1;
+        radioButtons_[i]->setEnabled(model_.destinationEnabled(k));
+        radioButtons_[i]->setChecked(game_.state.destination == k);
     }
-    Button7->setVisible(model_.Button7Visible);
+    Button7->setVisible(game_.state.visaToGet);
     Label2->setText(qtext(model_.Label2Caption));
     syncAnimation();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "capital/capital_dlg.h"
 #include "widgets/game_dialog_qt.h"
 
 class QFrame;
@@ -30,7 +31,7 @@ public:
     static constexpr int FrameWidth = 427 - ClientWidth;
     static constexpr int FrameHeight = 432 - ClientHeight;
 
-    explicit TCapitalDlg(Game& game);
+    TCapitalDlg(GameCore& game, CapitalDlg& model);
 
     void sync() override;
     void retranslate() override;

@@ -4,9 +4,9 @@
 #include "capital/capital_texts.h"
 #include "capital/visa_lines.h"
 #include "game/game_clock.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "journey/diary_entries.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -39,18 +39,9 @@ void CapitalDlg::SpeedButton11Click()
     }
 }
 
-int CapitalDlg::checkedButton() const
-{
-    for (std::size_t i = 0; i < RadioButtons.size(); ++i) {
-        if (RadioButtons[i].Checked)
-            return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
-
 void CapitalDlg::Button7Click()
 {
-    const int k = checkedButton();
+    const int k = game_.state.destination;
     if (k == 0) {
         // Only a reminder: either answer leaves everything as it is.
         game_.ui.confirm(tr(capital_texts::NoSelection));
@@ -62,10 +53,9 @@ void CapitalDlg::Button7Click()
     }
     if (!applyForVisa(k))
         return;
-    Button7Visible = false;
     // The choice is now binding.
-    for (int i = 1; i <= DestinationButtonCount; ++i)
-        radioButton(i).Enabled = i == k;
+    game_.state.visaToGet = false;
+    game_.state.visaFor = static_cast<std::uint8_t>(k);
 }
 
 // One of the first five embassies has a crowded counter during each stay,

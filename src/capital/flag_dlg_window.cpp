@@ -25,7 +25,7 @@ QString flagResource(std::string_view name)
 
 }  // namespace
 
-TFlagDlg::TFlagDlg(Game& game) : GameDialog(game, WindowId::FlagDlg)
+TFlagDlg::TFlagDlg(GameCore& game) : GameDialog(game, WindowId::FlagDlg)
 {
     loadFlagResources();
     setFixedSize(200, 100);

@@ -13,7 +13,7 @@ namespace korvalin {
 class TFlagDlg : public GameDialog {
     Q_OBJECT
 public:
-    explicit TFlagDlg(Game& game);
+    explicit TFlagDlg(GameCore& game);
 
     // The flag image of that name; a null pixmap when there is none.
     QPixmap flag(std::string_view name) const;

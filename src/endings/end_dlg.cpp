@@ -1,15 +1,14 @@
 #include "endings/end_dlg.h"
 
-#include "endings/restart_journey.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "save/diary_file.h"
-#include "session/game.h"
 
 namespace korvalin {
 
 void EndDlg::OKBtnClick()
 {
-    restartJourney(game_, WindowId::EndDlg);
+    game_.stage.restartJourney(WindowId::EndDlg);
 }
 
 // A diary that cannot be written is reported and the game goes on: the

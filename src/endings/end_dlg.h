@@ -5,7 +5,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // Out of money: start again, or give up.
 class EndDlg {
@@ -20,7 +20,7 @@ public:
     static constexpr std::string_view GiveUpLine =
         "　　金がなくなった。もうだめ、ヒッチハイクを断念。";
 
-    explicit EndDlg(Game& game) : game_(game) {}
+    explicit EndDlg(GameCore& game) : game_(game) {}
 
     // はい: a new journey from the title screen.
     void OKBtnClick();
@@ -29,7 +29,7 @@ public:
     void CancelBtnClick();
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
 
-TEndDlg::TEndDlg(Game& game) : GameDialog(game, WindowId::EndDlg)
+TEndDlg::TEndDlg(GameCore& game, EndDlg& model) : GameDialog(game, WindowId::EndDlg), model_(model)
 {
     // Only the two answers leave it; Escape must not end the journey.
     closeOnlyFromHandlers(this);
@@ -27,10 +27,10 @@ TEndDlg::TEndDlg(Game& game) : GameDialog(game, WindowId::EndDlg)
     OKBtn = new QPushButton(this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { game_.EndDlg.OKBtnClick(); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { model_.OKBtnClick(); });
     CancelBtn = new QPushButton(this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { game_.EndDlg.CancelBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { model_.CancelBtnClick(); });
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
     layout->addLayout(buttons);

@@ -15,7 +15,7 @@ namespace korvalin {
 class TEndDlg : public GameDialog {
     Q_OBJECT
 public:
-    explicit TEndDlg(Game& game);
+    TEndDlg(GameCore& game, EndDlg& model);
 
     void retranslate() override;
 
@@ -23,6 +23,7 @@ private:
     std::array<QLabel*, EndDlg::Lines.size()> lines_{};
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
+    EndDlg& model_;
 };
 
 }  // namespace korvalin

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "maps/place_names.h"
-#include "session/game.h"
 #include "title/help_dlg.h"
 #include "world/city_table.h"
 
@@ -36,7 +36,7 @@ std::vector<std::string> capitalsPassed(std::span<const TrailCell> trail)
     return names;
 }
 
-JourneyPictureTexts journeyPictureTexts(const Game& game)
+JourneyPictureTexts journeyPictureTexts(const GameCore& game)
 {
     const GameState& s = game.state;
     JourneyPictureTexts texts;
@@ -44,8 +44,7 @@ JourneyPictureTexts journeyPictureTexts(const Game& game)
                           s.dayNumber());
     std::string names;
     for (const std::string& name : capitalsPassed(game.trail.cells()))
-        names +=
-            (names.empty() ? "" : std::string(tr("・"))) + std::string(shownCityName(name));
+        names += (names.empty() ? "" : std::string(tr("・"))) + std::string(shownCityName(name));
     texts.capitals = fill(tr("通った首都：%1"), names);
     return texts;
 }

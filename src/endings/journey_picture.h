@@ -8,7 +8,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // What the picture of the whole journey, kept from London, says under its
 // map: who travelled, on which course, in how many days, and the capitals
@@ -18,7 +18,7 @@ struct JourneyPictureTexts {
     std::string capitals;
 };
 
-JourneyPictureTexts journeyPictureTexts(const Game& game);
+JourneyPictureTexts journeyPictureTexts(const GameCore& game);
 
 // The capitals whose screen the trail's cells opened, first reaches only.
 std::vector<std::string> capitalsPassed(std::span<const TrailCell> trail);

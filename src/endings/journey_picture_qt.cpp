@@ -3,8 +3,9 @@
 #include <QPainter>
 
 #include "endings/journey_picture.h"
+#include "game/colors.h"
+#include "game/game_core.h"
 #include "maps/world_map_picture.h"
-#include "session/game.h"
 #include "widgets/bitmap_qt.h"
 #include "widgets/text_qt.h"
 
@@ -16,7 +17,7 @@ constexpr int Margin = 12;
 
 }  // namespace
 
-QImage journeyPicture(const Game& game)
+QImage journeyPicture(const GameCore& game)
 {
     const Bitmap map = journeyMapPicture(game.world, game.state, game.trail.cells());
     QImage picture(map.width(), map.height() + JourneyTextHeight, QImage::Format_RGB32);
@@ -29,8 +30,8 @@ QImage journeyPicture(const Game& game)
                      JourneyTextHeight - Margin);
     painter.setPen(QColor(colors::White));
     painter.setFont(pixelFont(20, true));
-    const QRect headline = painter.boundingRect(band, Qt::AlignLeft | Qt::AlignTop,
-                                                qtext(texts.headline));
+    const QRect headline =
+        painter.boundingRect(band, Qt::AlignLeft | Qt::AlignTop, qtext(texts.headline));
     painter.drawText(band, Qt::AlignLeft | Qt::AlignTop, qtext(texts.headline));
     painter.setFont(pixelFont(14));
     painter.drawText(band.adjusted(0, headline.height() + Margin / 2, 0, 0),
@@ -38,7 +39,7 @@ QImage journeyPicture(const Game& game)
     return picture;
 }
 
-bool saveJourneyPicture(const Game& game, const QString& path)
+bool saveJourneyPicture(const GameCore& game, const QString& path)
 {
     return journeyPicture(game).save(path, "PNG");
 }

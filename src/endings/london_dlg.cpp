@@ -1,10 +1,9 @@
 #include "endings/london_dlg.h"
 
-#include "endings/restart_journey.h"
 #include "game/game_clock.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "save/file_messages.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -85,7 +84,7 @@ void LondonDlg::judge()
 
 void LondonDlg::Label5Click()
 {
-    restartJourney(game_, WindowId::LondonDlg);
+    game_.stage.restartJourney(WindowId::LondonDlg);
 }
 
 // The journey timer asks whether to end once it sees quitf; the London

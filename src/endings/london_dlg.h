@@ -9,7 +9,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The goal screen in London: four words fly in over the picture, the seven
 // circles light up, and the journey is judged against the 190-day record.
@@ -43,7 +43,7 @@ public:
         bool Visible = false;
     };
 
-    explicit LondonDlg(Game& game) : game_(game) {}
+    explicit LondonDlg(GameCore& game) : game_(game) {}
 
     // Run on every showing: the animation starts over and the publish offer
     // may be made once more.
@@ -69,7 +69,7 @@ public:
 private:
     void judge();
 
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

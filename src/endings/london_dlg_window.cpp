@@ -13,7 +13,7 @@
 
 #include "endings/journey_picture_qt.h"
 #include "endings/london_picture_qt.h"
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
@@ -97,7 +97,8 @@ void showLine(QLabel* label, const LondonDlg::Line& line, std::string& shown)
 
 }  // namespace
 
-TLondonDlg::TLondonDlg(Game& game) : GameDialog(game, WindowId::LondonDlg), model_(game.LondonDlg)
+TLondonDlg::TLondonDlg(GameCore& game, LondonDlg& model)
+    : GameDialog(game, WindowId::LondonDlg), model_(model)
 {
     // Kept on top, with no close box: the window is left through its bar.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "endings/london_dlg.h"
 #include "widgets/game_dialog_qt.h"
 
 class QLabel;
@@ -22,7 +23,7 @@ class TLondonDlg : public GameDialog {
 public:
     static constexpr int ClientSize = 480;
 
-    explicit TLondonDlg(Game& game);
+    TLondonDlg(GameCore& game, LondonDlg& model);
 
     void sync() override;
     void retranslate() override;

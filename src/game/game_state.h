@@ -28,6 +28,9 @@ inline constexpr TravelSpeed RideSpeed{48};
 
 inline constexpr int MinutesPerDay = 1440;
 
+// The capital screen's destination buttons, each saved as chosen or not.
+inline constexpr int DestinationButtonCount = 18;
+
 // Every variable of a game in progress. Fields that go into the saved game
 // carry their key in the save file as their name.
 struct GameState {
@@ -48,7 +51,7 @@ struct GameState {
     std::int32_t dd = 4;
     std::string Namae;
     std::string mNow;
-    std::string toshi;
+    std::string toshi;  // the city of the stay: the last city arrived in, by its caption
 
     bool Start = true;
     bool lostf = false;
@@ -112,7 +115,29 @@ struct GameState {
     std::uint8_t denpono = 0;
     std::uint8_t helppage = 1;
 
+    // What the windows once kept in their controls, saved under the
+    // controls' names. The country the hiker is in, as the status bar names
+    // it (saved as Label5.Caption).
+    std::string countryCaption;
+    // The next country's visa is still to be got in this country (saved as
+    // Button7.Visible, never read back).
+    bool visaToGet = true;
+    // The capital screen's chosen destination button, 1..18; 0 none (saved
+    // as RadioButtonN.Checked).
+    std::uint8_t destination = 0;
+    // The destination button the visa was got for, the only one still to
+    // be chosen; 0 while any may be.
+    std::uint8_t visaFor = 0;
+
     friend bool operator==(const GameState&, const GameState&) = default;
+
+    // A visa not yet used is void: the visa is to be got again and every
+    // destination may be chosen.
+    void voidVisa()
+    {
+        visaToGet = true;
+        visaFor = 0;
+    }
 
     // A journey is under way once a course has been chosen.
     bool courseChosen() const { return Level1 || Level2 || Level3; }

@@ -43,6 +43,21 @@ public:
     virtual void chooseLanguage(Language language) = 0;
 };
 
+// What one screen asks of the others: the game above the screens carries it
+// out, so that no screen reaches another's model.
+class Stage {
+public:
+    virtual ~Stage() = default;
+
+    // The journey begins again from Kanazawa, on the title screen, and the
+    // ending window it was chosen in closes.
+    virtual void restartJourney(WindowId endingWindow) = 0;
+    // The saved game back, every screen showing it: the title screen closes
+    // and the capital screen of the saved city opens. False when nothing was
+    // loaded, the player told why.
+    virtual bool loadSavedGame() = 0;
+};
+
 class Clock {
 public:
     virtual ~Clock() = default;

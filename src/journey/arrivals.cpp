@@ -2,10 +2,11 @@
 
 #include "game/language.h"
 
+#include "game/game_core.h"
 #include "journey/arrival_spots.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
-#include "session/game.h"
+#include "journey/travel.h"
 
 namespace korvalin {
 
@@ -40,27 +41,27 @@ private:
 
 // The step is finished at the fastest pace with the hiker stopping on the
 // city's cell; the window is shown again on every tick until then.
-void stopAndShow(Game& game, WindowId window)
+void stopAndShow(GameCore& game, Travel& travel, WindowId window)
 {
-    game.Travel.Timer1Interval = 1;
+    travel.Timer1Interval = 1;
     game.state.WantDir = Direction::None;
     game.ui.show(window);
 }
 
 }  // namespace
 
-void checkCapitalArrival(Game& game)
+void checkCapitalArrival(GameCore& game, Travel& travel)
 {
     static const SpotCells capitals(CapitalSpots);
     if (capitals.entered(game.state) == nullptr)
         return;
     game.state.capitalf = true;
-    stopAndShow(game, WindowId::CapitalDlg);
+    stopAndShow(game, travel, WindowId::CapitalDlg);
 }
 
 // A city's services are for a hiker with a passport and money; anyone else
 // is sent on to a capital.
-void checkCityArrival(Game& game)
+void checkCityArrival(GameCore& game, Travel& travel)
 {
     static const SpotCells cities(CitySpots);
     if (cities.entered(game.state) == nullptr)
@@ -68,13 +69,13 @@ void checkCityArrival(Game& game)
     GameState& s = game.state;
     if (!s.lostf && s.yen > 0) {
         s.capitalf = false;
-        stopAndShow(game, WindowId::CapitalDlg);
+        stopAndShow(game, travel, WindowId::CapitalDlg);
     } else {
-        stopAndShow(game, WindowId::ChokkoDlg);
+        stopAndShow(game, travel, WindowId::ChokkoDlg);
     }
 }
 
-void checkLondonArrival(Game& game)
+void checkLondonArrival(GameCore& game)
 {
     static const SpotCells london(std::span(&LondonCell, 1));
     GameState& s = game.state;
@@ -90,7 +91,7 @@ void checkLondonArrival(Game& game)
     game.ui.show(WindowId::LondonDlg);
 }
 
-bool standsInLondon(const Game& game)
+bool standsInLondon(const GameCore& game)
 {
     return game.state.hikerX() == LondonCell.x && game.state.hikerY() == LondonCell.y;
 }

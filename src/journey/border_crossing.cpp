@@ -1,6 +1,6 @@
+#include "game/game_core.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/neighbourhood.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -27,15 +27,14 @@ bool reachesDestination(const WorldGrid& world, const GameState& s, int x, int y
     return anyIs(cells, s.leg.PN) || cells[0] == s.leg.PNA || cells[0] == s.leg.PNB;
 }
 
-void checkBorderCrossing(Game& game)
+void checkBorderCrossing(GameCore& game)
 {
     GameState& s = game.state;
     if (s.nyukoku || s.leg.PN == s.leg.PP ||
         !reachesDestination(game.world, s, s.hikerX(), s.hikerY()))
         return;
-    // The shop's offer and the visa belonged to the country left behind.
-    game.KaimonoDlg.KaimonoButton6Visible = false;
-    game.CapitalDlg.resetVisa();
+    // The visa belonged to the country left behind.
+    s.voidVisa();
     s.jusin3 = false;
     s.buy = false;
     forwardTelegrams(s);

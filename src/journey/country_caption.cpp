@@ -2,10 +2,11 @@
 #include <array>
 #include <limits>
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/country_entry_table.h"
-#include "session/game.h"
+#include "journey/travel.h"
 #include "world/region_table.h"
 
 namespace korvalin {
@@ -44,26 +45,25 @@ private:
 
 }  // namespace
 
-void updateCountryCaption(Game& game)
+void updateCountryCaption(GameCore& game)
 {
     static const CountryRowIndex index;
     GameState& s = game.state;
-    Travel& travel = game.Travel;
     const std::uint8_t here = game.hikerCell();
     // Japan's row is tested apart, before the sea and the other countries.
     if (here == RegionCodes(JapanEntry)) {
         const CountryEntry& japan = CountryEntryTable.front();
-        travel.Label5.Caption = japan.caption;
+        s.countryCaption = japan.caption;
         s.hitchOdds = static_cast<std::uint8_t>(japan.oddsWithCard);
     }
     if (here == WaterTile)
-        travel.Label5.Caption = AtSeaCaption;
+        s.countryCaption = AtSeaCaption;
 
     const int row = index.firstRow(s.leg.PP, here);
     if (row == CountryRowIndex::None)
         return;
     const CountryEntry& entry = CountryEntryTable[static_cast<std::size_t>(row)];
-    travel.Label5.Caption = entry.caption;
+    s.countryCaption = entry.caption;
     const int odds = s.HaveCard ? entry.oddsWithCard : entry.oddsWithoutCard;
     if (odds != 0)
         s.hitchOdds = static_cast<std::uint8_t>(odds);

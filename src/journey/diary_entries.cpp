@@ -1,39 +1,39 @@
 #include "journey/diary_entries.h"
 
 #include "game/calendar.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "journey/diary_texts.h"
-#include "session/game.h"
 #include "world/region_table.h"
 
 namespace korvalin {
 
 namespace {
 
-bool japanToTheNorth(const Game& game)
+bool japanToTheNorth(const GameCore& game)
 {
     const GameState& s = game.state;
     return game.world.cell(s.hikerX(), s.hikerY() - 1) == RegionCodes(JapanEntry);
 }
 
 // The date of day n of the journey, counted from its start date.
-std::string dateOfDay(const Game& game, int n)
+std::string dateOfDay(const GameCore& game, int n)
 {
     return dateAfter(game.state.mNow, n - 1);
 }
 
-std::string headingOfDay(const Game& game, int n)
+std::string headingOfDay(const GameCore& game, int n)
 {
-    return dayHeading(n, dateOfDay(game, n), game.Travel.Label5.Caption);
+    return dayHeading(n, dateOfDay(game, n), game.state.countryCaption);
 }
 
 // A day that closes on its own heading had nothing else to tell, so the
 // diary says how the hiker spent it.
-void writeQuietDayLine(Game& game, const DayTexts& texts, int newDay)
+void writeQuietDayLine(GameCore& game, const DayTexts& texts, int newDay,
+                       std::optional<TravelMode> mode)
 {
     if (game.diary.get(game.state.dd) != headingOfDay(game, newDay - 1))
         return;
-    const std::optional<TravelMode> mode = game.Travel.Label3.mode;
     if (mode == TravelMode::Walking || mode == TravelMode::ShoeWalking)
         game.appendDiaryNote(tr(texts.walking.at(game.random.randInt(2))));
     else if (mode == TravelMode::Horse)
@@ -42,7 +42,7 @@ void writeQuietDayLine(Game& game, const DayTexts& texts, int newDay)
         game.appendDiaryNote(tr(texts.camel));
 }
 
-void writeHeading(Game& game, int n)
+void writeHeading(GameCore& game, int n)
 {
     GameState& s = game.state;
     s.dd += 2;
@@ -51,7 +51,8 @@ void writeHeading(Game& game, int n)
     game.diary.put(s.dd + 1, Diary::NoteTrailer);
 }
 
-void writeSpecialDateLine(Game& game, Direction d, DayBranch branch, const DayTexts& texts, int n)
+void writeSpecialDateLine(GameCore& game, Direction d, DayBranch branch, const DayTexts& texts,
+                          int n)
 {
     const SpecialDate* special = specialDateOn(dateOfDay(game, n));
     if (special == nullptr)
@@ -86,7 +87,7 @@ bool isTruckPassengerLine(std::string_view line)
 
 // Rides drawn 10..19 are all the same passenger seat, and the diary does
 // not say so twice in a row.
-void announceRide(Game& game, Direction d)
+void announceRide(GameCore& game, Direction d)
 {
     GameState& s = game.state;
     game.reseed();
@@ -99,7 +100,7 @@ void announceRide(Game& game, Direction d)
     game.diary.put(s.dd + 1, Diary::NoteTrailer);
 }
 
-void announceShip(Game& game, Direction d)
+void announceShip(GameCore& game, Direction d)
 {
     game.reseed();
     const int k = static_cast<int>(game.random.randInt(2));
@@ -108,7 +109,7 @@ void announceShip(Game& game, Direction d)
 
 }  // namespace
 
-bool headStayDay(Game& game)
+bool headStayDay(GameCore& game)
 {
     GameState& s = game.state;
     const int n = s.dayNumber();
@@ -128,20 +129,20 @@ std::string dayHeading(int dayNumber, std::string_view date, std::string_view co
     return fill(tr(DayHeading), dayNumber, shownDate(date), tr(country));
 }
 
-void dayChange(Game& game, Direction d, DayBranch branch)
+void dayChange(GameCore& game, Direction d, DayBranch branch, std::optional<TravelMode> shownMode)
 {
     GameState& s = game.state;
     s.dayold = s.dayNumber();
     const int n = s.dayold;
     const DayTexts& texts = branch == DayBranch::Refused ? textsFor(d).refused : textsFor(d).normal;
     if (branch != DayBranch::Climbing)
-        writeQuietDayLine(game, texts, n);
+        writeQuietDayLine(game, texts, n, shownMode);
     writeHeading(game, n);
     if (branch != DayBranch::Climbing)
         writeSpecialDateLine(game, d, branch, texts, n);
 }
 
-void announceMode(Game& game, TravelMode mode, Direction d)
+void announceMode(GameCore& game, TravelMode mode, Direction d)
 {
     switch (mode) {
         case TravelMode::Horse:

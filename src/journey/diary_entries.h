@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,7 +9,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // Which step ended the day: a climb writes only the heading, a normal or a
 // refused step also the quiet-day and calendar lines of its own text set.
@@ -28,12 +29,13 @@ std::string dayHeading(int dayNumber, std::string_view date, std::string_view co
 // from mNow, and without the country. False, with nothing written, while
 // the day number has not moved; the caller's closing line goes only with a
 // heading.
-bool headStayDay(Game& game);
+bool headStayDay(GameCore& game);
 
 // The day number has passed dayold: closes the old day and heads the new one.
-void dayChange(Game& game, Direction d, DayBranch branch);
+// The diary tells how a quiet day was spent by the mode the status bar shows.
+void dayChange(GameCore& game, Direction d, DayBranch branch, std::optional<TravelMode> shownMode);
 
 // The line that tells a new mode has begun; walking has none.
-void announceMode(Game& game, TravelMode mode, Direction d);
+void announceMode(GameCore& game, TravelMode mode, Direction d);
 
 }  // namespace korvalin

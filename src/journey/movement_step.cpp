@@ -4,10 +4,11 @@
 
 #include "game/clamped_sum.h"
 #include "game/game_clock.h"
+#include "game/game_core.h"
 #include "journey/diary_entries.h"
 #include "journey/diary_texts.h"
+#include "journey/travel.h"
 #include "journey/travel_modes.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -24,7 +25,7 @@ void scroll(GameState& s, Direction d, int pixels)
     s.ScrollY = static_cast<std::uint8_t>(s.ScrollY + step.dy * pixels);
 }
 
-std::uint8_t cellAhead(const Game& game, Direction d)
+std::uint8_t cellAhead(const GameCore& game, Direction d)
 {
     const Step step = stepOf(d);
     return game.world.cell(game.state.hikerX() + step.dx, game.state.hikerY() + step.dy);
@@ -54,23 +55,23 @@ std::optional<TravelMode> chooseMode(GameState& s, std::uint8_t ahead)
     return TravelMode::Ride;
 }
 
-void applySettings(Game& game, const ModeSettings& mode, Direction d)
+void applySettings(GameCore& game, Travel& travel, const ModeSettings& mode, Direction d)
 {
     GameState& s = game.state;
     s.travelSpeed = mode.speed;
     s.costRate = mode.costRate;
-    game.Travel.Label3.show(mode.mode, d);
-    game.Travel.Timer1Interval = mode.interval;
+    travel.Label3.show(mode.mode, d);
+    travel.Timer1Interval = mode.interval;
 }
 
 // A mode is announced when the marker last showed another colour.
-void beginMode(Game& game, TravelMode mode, Direction d)
+void beginMode(GameCore& game, Travel& travel, TravelMode mode, Direction d)
 {
     const ModeSettings& settings = settingsOf(mode);
-    applySettings(game, settings, d);
-    if (game.Travel.Shape1Color != settings.markerColor)
+    applySettings(game, travel, settings, d);
+    if (travel.Shape1Color != settings.markerColor)
         announceMode(game, mode, d);
-    game.Travel.Shape1Color = settings.markerColor;
+    travel.Shape1Color = settings.markerColor;
 }
 
 // A ride lasts from 5 to 26 cells: its limit is drawn anew every tick.
@@ -83,15 +84,15 @@ void countRideTick(GameState& s)
     }
 }
 
-void advanceClock(Game& game, Direction d, DayBranch branch)
+void advanceClock(GameCore& game, Travel& travel, Direction d, DayBranch branch)
 {
     GameState& s = game.state;
     passMinutes(s, s.travelSpeed.minutesPerTick());
     if (s.dayNumber() > s.dayold)
-        dayChange(game, d, branch);
+        dayChange(game, d, branch, travel.Label3.mode);
 }
 
-void chargeCost(Game& game)
+void chargeCost(GameCore& game)
 {
     GameState& s = game.state;
     addClamped(s.yen, -std::int64_t{YenPerCostUnit} * s.costRate);
@@ -99,30 +100,30 @@ void chargeCost(Game& game)
         s.yen = 0;
 }
 
-void climb(Game& game, Direction d)
+void climb(GameCore& game, Travel& travel, Direction d)
 {
     GameState& s = game.state;
-    applySettings(game, settingsOf(TravelMode::Climbing), d);
+    applySettings(game, travel, settingsOf(TravelMode::Climbing), d);
     // Every fourth climbing tick sighs about the climb.
     if (s.climbTicks == 0)
         announceMode(game, TravelMode::Climbing, d);
-    game.Travel.Shape1Color = settingsOf(TravelMode::Climbing).markerColor;
+    travel.Shape1Color = settingsOf(TravelMode::Climbing).markerColor;
     s.climbTicks = static_cast<std::uint8_t>((s.climbTicks + 1) % 4);
     scroll(s, d, PixelsPerTick);
-    advanceClock(game, d, DayBranch::Climbing);
+    advanceClock(game, travel, d, DayBranch::Climbing);
     chargeCost(game);
 }
 
-void moveOn(Game& game, Direction d, std::uint8_t ahead)
+void moveOn(GameCore& game, Travel& travel, Direction d, std::uint8_t ahead)
 {
     GameState& s = game.state;
     if (const std::optional<TravelMode> mode = chooseMode(s, ahead)) {
-        beginMode(game, *mode, d);
+        beginMode(game, travel, *mode, d);
         if (*mode == TravelMode::Ride)
             countRideTick(s);
     }
     scroll(s, d, PixelsPerTick);
-    advanceClock(game, d, DayBranch::Normal);
+    advanceClock(game, travel, d, DayBranch::Normal);
     chargeCost(game);
 }
 
@@ -138,7 +139,7 @@ Barrier barrierAhead(const GameState& s, std::uint8_t ahead)
 // The hiker is turned back for the rest of the cell; WantDir still asks for
 // the blocked way, so he tries again from the next cell. The diary says why
 // once a try: the bounces that follow would cost days in silence.
-void refuse(Game& game, Direction d, std::uint8_t ahead)
+void refuse(GameCore& game, Travel& travel, Direction d, std::uint8_t ahead)
 {
     GameState& s = game.state;
     if (s.bounceCount < MaxBounces) {
@@ -151,7 +152,7 @@ void refuse(Game& game, Direction d, std::uint8_t ahead)
         s.WantDir = Direction::None;
         s.bounceCount = 0;
     }
-    advanceClock(game, d, DayBranch::Refused);
+    advanceClock(game, travel, d, DayBranch::Refused);
     chargeCost(game);
     if (!s.turnedBackTold) {
         s.turnedBackTold = true;
@@ -177,15 +178,15 @@ bool passable(const GameState& s, std::uint8_t ahead)
            ahead == s.leg.PN;
 }
 
-void movementStep(Game& game, Direction d)
+void movementStep(GameCore& game, Travel& travel, Direction d)
 {
     const std::uint8_t ahead = cellAhead(game, d);
     if (climbs(game.state, ahead))
-        climb(game, d);
+        climb(game, travel, d);
     else if (passable(game.state, ahead))
-        moveOn(game, d, ahead);
+        moveOn(game, travel, d, ahead);
     else
-        refuse(game, d, ahead);
+        refuse(game, travel, d, ahead);
 }
 
 }  // namespace korvalin

@@ -6,7 +6,8 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
+class Travel;
 struct GameState;
 
 // Whether the step onto a cell of code `ahead` is a climb, and whether the
@@ -17,6 +18,6 @@ bool passable(const GameState& s, std::uint8_t ahead);
 // One tick of movement in direction d: climbs, moves on in the chosen mode,
 // or is refused and turned back; advances the clock, writes the diary and
 // charges the cost.
-void movementStep(Game& game, Direction d);
+void movementStep(GameCore& game, Travel& travel, Direction d);
 
 }  // namespace korvalin

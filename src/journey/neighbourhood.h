@@ -8,7 +8,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The codes of a cell and of its neighbours to the west, south, north and
 // east.
@@ -18,7 +18,7 @@ inline std::array<std::uint8_t, 5> cellAndNeighbours(const WorldGrid& world, int
             world.cell(x + 1, y)};
 }
 
-std::array<std::uint8_t, 5> hikerCellAndNeighbours(const Game& game);
+std::array<std::uint8_t, 5> hikerCellAndNeighbours(const GameCore& game);
 
 inline bool anyIs(const std::array<std::uint8_t, 5>& cells, std::uint8_t code)
 {

@@ -1,8 +1,9 @@
+#include "game/game_core.h"
 #include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/diary_texts.h"
 #include "journey/neighbourhood.h"
-#include "session/game.h"
+#include "journey/travel.h"
 #include "world/region_table.h"
 
 namespace korvalin {
@@ -11,7 +12,7 @@ namespace {
 
 // Only on the open road of the present country: not at sea, not at home,
 // not in its mountains, not beside a city and not in Singapore.
-bool onTheOpenRoad(const Game& game)
+bool onTheOpenRoad(const GameCore& game)
 {
     const auto cells = hikerCellAndNeighbours(game);
     const std::uint8_t here = cells[0];
@@ -22,12 +23,12 @@ bool onTheOpenRoad(const Game& game)
 
 }  // namespace
 
-void checkPassportLoss(Game& game)
+void checkPassportLoss(GameCore& game, Travel& travel)
 {
     GameState& s = game.state;
     if (s.lossDraw != 0 || s.lostf || !onTheOpenRoad(game))
         return;
-    game.Travel.Timer1Interval = 1;
+    travel.Timer1Interval = 1;
     s.WantDir = Direction::None;
     s.lostf = true;
     game.appendDiaryLine(passportLossLine(s.kk == 1, s.leg.PN != s.leg.PP));

@@ -1,7 +1,7 @@
 #include "journey/travel.h"
 
+#include "game/game_core.h"
 #include "game/language.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -11,13 +11,8 @@ void Travel::FormCreate()
     game_.view.fullRedraw(game_.state.MapX, game_.state.MapY);
 }
 
-void Travel::stopInCity()
+void Travel::showOnFoot()
 {
-    GameState& s = game_.state;
-    const GameState still;
-    s.MoveDir = s.WantDir = Direction::None;
-    s.ScrollX = still.ScrollX;
-    s.ScrollY = still.ScrollY;
     Label3.show(TravelMode::Walking, Direction::None);
     Shape1Color = settingsOf(TravelMode::Walking).markerColor;
 }

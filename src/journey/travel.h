@@ -14,7 +14,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The main window's form model: the travel view, the status bar and the
 // journey timer.
@@ -45,7 +45,7 @@ public:
         void retranslate();
     };
 
-    explicit Travel(Game& game) : game_(game) {}
+    explicit Travel(GameCore& game) : game_(game) {}
 
     enum class MouseButton { Left, Right, Middle };
 
@@ -72,9 +72,9 @@ public:
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 
-    // The hiker stands still on his city's cell, on foot, as after an
+    // The status bar and the marker show the hiker on foot, as after an
     // arrival: where a loaded game resumes.
-    void stopInCity();
+    void showOnFoot();
 
     // The status bar's fixed texts and the mode in the language of play,
     // after a change of language; the purse and the day follow with the next
@@ -87,7 +87,8 @@ public:
     Label Label2{"", colors::Yellow};
     ModeLabel Label3{{"", colors::White}, std::nullopt, Direction::None};
     Label Label4{"", colors::White};
-    Label Label5{"", colors::Fuchsia};
+    // Label5 names the country the hiker is in, from the game's state.
+    static constexpr std::uint32_t Label5Color = colors::Fuchsia;
     Label Label6{std::string(HelpMark), colors::Red};
     std::uint32_t Shape1Color = colors::Purple;
     int Timer1Interval = 1;
@@ -106,7 +107,7 @@ public:
     } HintPanel;
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -1,9 +1,9 @@
 // The main window's keyboard, mouse and status-bar handlers.
 #include "game/clamped_sum.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "journey/travel.h"
 #include "maps/place_names.h"
-#include "session/game.h"
 #include "world/direction.h"
 
 namespace korvalin {

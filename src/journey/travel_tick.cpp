@@ -1,9 +1,10 @@
 // The journey timer: the one place that moves the hiker.
+#include "game/game_core.h"
 #include "game/loss_divisor.h"
 #include "journey/borders_and_arrivals.h"
 #include "journey/movement_step.h"
 #include "journey/status_captions.h"
-#include "session/game.h"
+#include "journey/travel.h"
 
 namespace korvalin {
 
@@ -23,7 +24,7 @@ void advanceMarquee(std::string& caption)
         caption = Travel::Title;
 }
 
-void drawChances(Game& game)
+void drawChances(GameCore& game)
 {
     GameState& s = game.state;
     game.reseed();
@@ -34,12 +35,12 @@ void drawChances(Game& game)
 // Eight ticks of two pixels make a cell: the view moves one cell, the
 // hiker's trail gains the cell he entered, and the direction asked for
 // meanwhile takes over.
-void crossCellBoundary(Game& game)
+void crossCellBoundary(GameCore& game, Travel& travel)
 {
     GameState& s = game.state;
     if (s.ScrollX % 32 != 0 && s.ScrollY % 32 != 0)
         return;
-    game.Travel.Timer1Interval = CellBoundaryInterval;
+    travel.Timer1Interval = CellBoundaryInterval;
     const std::uint8_t fromX = s.MapX, fromY = s.MapY;
     game.view.shift(s.MoveDir, s.MapX, s.MapY);
     if (s.MapX != fromX || s.MapY != fromY)
@@ -50,7 +51,7 @@ void crossCellBoundary(Game& game)
 }
 
 // Before the hiker first leaves a city an empty purse ends nothing.
-void checkMoneyOut(Game& game)
+void checkMoneyOut(GameCore& game)
 {
     GameState& s = game.state;
     if (s.yen > 0 || s.Start)
@@ -65,10 +66,10 @@ void checkMoneyOut(Game& game)
 
 // The status bar shows the purse and the day as they are, whatever changed
 // them: a step, a key press, the bank, a job, the shop, a load, a restart.
-void showPurseAndDay(Game& game)
+void showPurseAndDay(const GameCore& game, Travel& travel)
 {
-    game.Travel.Label4.Caption = moneyCaption(game.state.yen);
-    game.Travel.Label2.Caption = dayCaption(game.state.day);
+    travel.Label4.Caption = moneyCaption(game.state.yen);
+    travel.Label2.Caption = dayCaption(game.state.day);
 }
 
 }  // namespace
@@ -82,17 +83,17 @@ void Travel::Timer1Timer()
     drawChances(game_);
     checkBorderCrossing(game_);
     if (s.MoveDir != Direction::None)
-        movementStep(game_, s.MoveDir);
-    crossCellBoundary(game_);
+        movementStep(game_, *this, s.MoveDir);
+    crossCellBoundary(game_, *this);
     checkMoneyOut(game_);
-    checkPassportLoss(game_);
-    checkCapitalArrival(game_);
-    checkCityArrival(game_);
+    checkPassportLoss(game_, *this);
+    checkCapitalArrival(game_, *this);
+    checkCityArrival(game_, *this);
     checkLondonArrival(game_);
     if (standsInLondon(game_) && s.quitf)
         game_.ui.requestMainWindowClose();
     updateCountryCaption(game_);
-    showPurseAndDay(game_);
+    showPurseAndDay(game_, *this);
 }
 
 }  // namespace korvalin

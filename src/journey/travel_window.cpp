@@ -9,9 +9,9 @@
 
 #include <algorithm>
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "maps/place_names.h"
-#include "session/game.h"
 #include "widgets/bitmap_qt.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/palette_qt.h"
@@ -96,7 +96,8 @@ bool showLabel(QLabel* label, const Travel::Label& state, Travel::Label& shown)
 // The client area below the menu: the shown window of the view bitmap.
 class TravelView : public QWidget {
 public:
-    TravelView(Game& game, QWidget* parent) : QWidget(parent), game_(game)
+    TravelView(GameCore& game, Travel& model, QWidget* parent)
+        : QWidget(parent), game_(game), model_(model)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -125,14 +126,14 @@ protected:
 
     void mousePressEvent(QMouseEvent* event) override
     {
-        game_.Travel.FormMouseDown(buttonOf(event->button()), event->position().toPoint().x(),
-                                   event->position().toPoint().y());
+        model_.FormMouseDown(buttonOf(event->button()), event->position().toPoint().x(),
+                             event->position().toPoint().y());
         static_cast<TTravel*>(window())->sync();
     }
 
     void mouseReleaseEvent(QMouseEvent*) override
     {
-        game_.Travel.FormMouseUp();
+        model_.FormMouseUp();
         static_cast<TTravel*>(window())->sync();
     }
 
@@ -144,14 +145,15 @@ private:
         bool operator==(const Frame&) const = default;
     };
 
-    Game& game_;
+    GameCore& game_;
+    Travel& model_;
     Frame shown_;
 };
 
 // The status bar: a navy, lowered panel whose clicks go to the model.
 class StatusPanel : public QFrame {
 public:
-    StatusPanel(Game& game, QWidget* parent) : QFrame(parent), game_(game)
+    StatusPanel(Travel& model, QWidget* parent) : QFrame(parent), model_(model)
     {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         fillBackground(this, QColor(colors::Navy));
@@ -163,22 +165,22 @@ protected:
         auto* travel = static_cast<TTravel*>(window());
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton && travel->Label1->geometry().contains(at))
-            game_.Travel.Label1Click();
+            model_.Label1Click();
         else if (event->button() == Qt::LeftButton && travel->Label6->geometry().contains(at))
-            game_.Travel.Label6Click();
+            model_.Label6Click();
         else
-            game_.Travel.Panel1MouseDown(buttonOf(event->button()));
+            model_.Panel1MouseDown(buttonOf(event->button()));
         travel->sync();
     }
 
     void mouseDoubleClickEvent(QMouseEvent*) override
     {
-        game_.Travel.Panel1DblClick();
+        model_.Panel1DblClick();
         static_cast<TTravel*>(window())->sync();
     }
 
 private:
-    Game& game_;
+    Travel& model_;
 };
 
 // The hiker marker: a silver square holding a dark grey square and, on top,
@@ -211,7 +213,7 @@ private:
     std::uint32_t color_ = colors::Purple;
 };
 
-TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
+TTravel::TTravel(GameCore& game, Travel& model) : QWidget(nullptr), game_(game), model_(model)
 {
     setFont(pixelFont(12));
     fillBackground(this, Qt::black);
@@ -226,10 +228,10 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     menuBar_->setGeometry(0, 0, ClientWidth, menuHeight);
     setFixedSize(ClientWidth, menuHeight + ClientHeight);
 
-    view_ = new TravelView(game, this);
+    view_ = new TravelView(game, model, this);
     view_->setGeometry(0, menuHeight, ClientWidth, ClientHeight);
 
-    Panel1 = new StatusPanel(game, view_);
+    Panel1 = new StatusPanel(model, view_);
     Panel1->setGeometry(0, ClientHeight - 23, ClientWidth, 23);
     Label1 = statusLabel(Panel1, "Label1", 2, 12, true);
     Label4 = statusLabel(Panel1, "Label4", 68, 12, false);
@@ -257,7 +259,7 @@ TTravel::TTravel(Game& game) : QWidget(nullptr), game_(game)
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, &TTravel::tick);
 
-    game_.Travel.FormCreate();
+    model_.FormCreate();
     retranslate();
     pace_.start();
     scheduleTick(pace_.nsecsElapsed());
@@ -273,15 +275,15 @@ void TTravel::setVisible(bool visible)
 
 void TTravel::sync()
 {
-    const Travel& model = game_.Travel;
+    const Travel& model = model_;
     bool changed = showLabel(Label1, model.Label1, shownLabels_[0]);
     changed |= showLabel(Label2, model.Label2, shownLabels_[1]);
     changed |= showLabel(Label3, model.Label3, shownLabels_[2]);
     changed |= showLabel(Label4, model.Label4, shownLabels_[3]);
     // The country is the saved game's key, kept in Japanese.
-    changed |=
-        showLabel(Label5, {std::string(korvalin::tr(model.Label5.Caption)), model.Label5.fontColor},
-                  shownLabels_[4]);
+    changed |= showLabel(
+        Label5, {std::string(korvalin::tr(game_.state.countryCaption)), Travel::Label5Color},
+        shownLabels_[4]);
     changed |= showLabel(Label6, model.Label6, shownLabels_[5]);
     if (changed) {
         placeLabels();
@@ -340,7 +342,7 @@ void TTravel::showHint(const Travel::HintPanelState& hint)
 // would show it, and only when that changes.
 void TTravel::showTitle()
 {
-    const std::string_view caption = game_.Travel.Caption;
+    const std::string_view caption = model_.Caption;
     const std::string_view shown =
         caption.substr(std::min(caption.find_first_not_of(' '), caption.size()));
     if (shown == givenTitle_)
@@ -352,7 +354,7 @@ void TTravel::showTitle()
 void TTravel::tick()
 {
     const qint64 due = nextTickDue_;
-    game_.Travel.Timer1Timer();
+    model_.Timer1Timer();
     sync();
     scheduleTick(due);
 }
@@ -362,7 +364,7 @@ void TTravel::tick()
 void TTravel::scheduleTick(qint64 start)
 {
     const qint64 now = pace_.nsecsElapsed();
-    nextTickDue_ = std::max(start + game_.Travel.Timer1Interval * NanosecondsPerMs, now);
+    nextTickDue_ = std::max(start + model_.Timer1Interval * NanosecondsPerMs, now);
     const qint64 wait = nextTickDue_ - now + NanosecondsPerMs / 2;
     Timer1.start(static_cast<int>(wait / NanosecondsPerMs));
 }
@@ -372,7 +374,7 @@ void TTravel::keyPressEvent(QKeyEvent* event)
     const int key = virtualKeyOf(event->key());
     if (key == pendingReleaseKey_ && event->timestamp() == pendingReleaseTime_)
         pendingReleaseKey_ = 0;  // the release was auto-repeat after all
-    game_.Travel.FormKeyDown(key);
+    model_.FormKeyDown(key);
     sync();
 }
 
@@ -392,7 +394,7 @@ void TTravel::deliverKeyUp(int virtualKey, quint64 timestamp)
     if (pendingReleaseKey_ != virtualKey || pendingReleaseTime_ != timestamp)
         return;
     pendingReleaseKey_ = 0;
-    game_.Travel.FormKeyUp(virtualKey);
+    model_.FormKeyUp(virtualKey);
     sync();
 }
 
@@ -400,7 +402,7 @@ void TTravel::retranslate()
 {
     Panel1->setToolTip(qtr(Travel::Panel1Hint));
     Label6->setToolTip(qtr(Travel::Label6Hint));
-    game_.Travel.retranslate();
+    model_.retranslate();
     sync();
 }
 
@@ -415,11 +417,11 @@ void TTravel::changeEvent(QEvent* event)
             tips.setColor(QPalette::ToolTipBase, Qt::yellow);
             QToolTip::setPalette(tips);
             QTimer::singleShot(0, this, [this] {
-                game_.Travel.FormActivate();
+                model_.FormActivate();
                 sync();
             });
         } else {
-            game_.Travel.FormDeactivate();
+            model_.FormDeactivate();
             scheduleTick(pace_.nsecsElapsed());
         }
     }
@@ -428,7 +430,7 @@ void TTravel::changeEvent(QEvent* event)
 
 void TTravel::closeEvent(QCloseEvent* event)
 {
-    if (game_.Travel.FormCloseQuery()) {
+    if (model_.FormCloseQuery()) {
         event->accept();
         quitProgram();
     } else {

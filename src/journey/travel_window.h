@@ -15,7 +15,7 @@ class QMenuBar;
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 class StatusPanel;
 class HikerMarker;
 class TravelView;
@@ -29,7 +29,7 @@ public:
     static constexpr int ClientWidth = 464;
     static constexpr int ClientHeight = 436;
 
-    explicit TTravel(Game& game);
+    TTravel(GameCore& game, Travel& model);
 
     // Shows the model's state: captions, colours and the view.
     void sync();
@@ -62,7 +62,8 @@ private:
     void scheduleTick(qint64 start);
     void deliverKeyUp(int virtualKey, quint64 timestamp);
 
-    Game& game_;
+    GameCore& game_;
+    Travel& model_;
     QMenuBar* menuBar_;
     TravelView* view_;
     StatusPanel* Panel1;

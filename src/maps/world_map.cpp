@@ -1,7 +1,7 @@
 #include "maps/world_map.h"
 
+#include "game/game_core.h"
 #include "maps/world_map_picture.h"
-#include "session/game.h"
 
 namespace korvalin {
 

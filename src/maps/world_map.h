@@ -4,13 +4,13 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The whole map at one pixel per cell. It keeps nothing between shows: every
 // show paints it afresh from the game as it stands.
 class WorldMap {
 public:
-    explicit WorldMap(Game& game) : game_(game) {}
+    explicit WorldMap(GameCore& game) : game_(game) {}
 
     // Any key, or the focus going to another window, puts the map away.
     void FormKeyDown();
@@ -21,7 +21,7 @@ public:
     Bitmap Picture;
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -4,12 +4,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/bitmap_qt.h"
 
 namespace korvalin {
 
-TWorldMap::TWorldMap(Game& game) : GameDialog(game, WindowId::WorldMap)
+TWorldMap::TWorldMap(GameCore& game, WorldMap& model)
+    : GameDialog(game, WindowId::WorldMap), model_(model)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -19,14 +20,14 @@ TWorldMap::TWorldMap(Game& game) : GameDialog(game, WindowId::WorldMap)
 // The picture is built once per show; a repaint only copies it.
 void TWorldMap::showEvent(QShowEvent* event)
 {
-    game_.WorldMap.PaintBox1Paint();
+    model_.PaintBox1Paint();
     update();
     GameDialog::showEvent(event);
 }
 
 void TWorldMap::paintEvent(QPaintEvent*)
 {
-    const Bitmap& picture = game_.WorldMap.Picture;
+    const Bitmap& picture = model_.Picture;
     if (picture.isNull())
         return;
     QPainter(this).drawImage(0, 0, imageOf(picture));
@@ -34,13 +35,13 @@ void TWorldMap::paintEvent(QPaintEvent*)
 
 void TWorldMap::keyPressEvent(QKeyEvent*)
 {
-    game_.WorldMap.FormKeyDown();
+    model_.FormKeyDown();
 }
 
 void TWorldMap::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
-        game_.WorldMap.FormDeactivate();
+        model_.FormDeactivate();
     GameDialog::changeEvent(event);
 }
 

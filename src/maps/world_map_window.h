@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maps/world_map.h"
 #include "widgets/game_dialog_qt.h"
 
 namespace korvalin {
@@ -9,13 +10,16 @@ namespace korvalin {
 class TWorldMap : public GameDialog {
     Q_OBJECT
 public:
-    explicit TWorldMap(Game& game);
+    TWorldMap(GameCore& game, WorldMap& model);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    WorldMap& model_;
 };
 
 }  // namespace korvalin

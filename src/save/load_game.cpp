@@ -1,8 +1,9 @@
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <type_traits>
 
-#include "game/colors.h"
+#include "game/game_core.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -12,7 +13,6 @@
 #include "save/saved_fields.h"
 #include "save/saved_game.h"
 #include "save/trail_file.h"
-#include "session/game.h"
 #include "world/city_table.h"
 
 namespace korvalin {
@@ -82,7 +82,7 @@ Result<std::vector<std::string>> readDiary(const SaveFiles& files, const SaveByt
     return Failure{diaryReadMessage(ReadFault::Missing, files.diary)};
 }
 
-Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
+Result<SavedGame> readSavedGame(GameState& s, const SaveFiles& files, const SaveBytes& bytes)
 {
     SavedGame saved;
     saved.section = IniSection::parse(bytes.ini, SavedGameSection);
@@ -90,7 +90,7 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
         return Failure{fill(tr("保存ファイル%1は壊れています（[%2]がありません）。"),
                             quotedPath(files.ini), SavedGameSection)};
     }
-    for (const SavedField& field : savedFields(game)) {
+    for (const SavedField& field : savedFields(s)) {
         const auto value = saved.section->value(field.key);
         if (!value || !std::holds_alternative<std::string*>(field.field))
             continue;
@@ -116,32 +116,22 @@ Result<SavedGame> readSavedGame(Game& game, const SaveFiles& files, const SaveBy
     return saved;
 }
 
-// The saved choice alone is checked. The leg codes are the file's own:
-// a click would rebuild them from the city the running game last arrived in.
-void selectDestination(Game& game, int k)
-{
-    auto& buttons = game.CapitalDlg.RadioButtons;
-    for (auto& button : buttons)
-        button.Checked = false;
-    buttons[static_cast<std::size_t>(k - 1)].Checked = true;
-}
-
 // An integer is read with the field's value as the default and -1 keeps the
 // field; a flag read as 0 keeps it too, so a load only ever sets flags.
-void loadField(Game& game, const SavedField& saved, std::string_view value,
-               const SavedGame& savedGame)
+// The saved choice alone is checked: the leg codes are the file's own, not
+// rebuilt from the city the running game last arrived in.
+void loadField(const SavedField& saved, std::string_view value, const SavedGame& savedGame)
 {
     std::visit(
-        [&](auto* field) {
+        [&](auto field) {
             using Field = std::remove_pointer_t<decltype(field)>;
             if constexpr (std::is_same_v<Field, std::string>) {
                 *field = savedGame.texts.find(saved.key)->second;
+            } else if constexpr (std::is_same_v<Field, DestinationChoice>) {
+                if (profileInteger(value, field.checked()) != 0)
+                    field.check();
             } else if constexpr (std::is_same_v<Field, bool>) {
-                if (profileInteger(value, *field) == 0)
-                    return;
-                if (saved.destination != 0)
-                    selectDestination(game, saved.destination);
-                else
+                if (profileInteger(value, *field) != 0)
                     *field = true;
             } else {
                 const std::int32_t number = profileInteger(value, *field);
@@ -167,48 +157,39 @@ std::vector<std::string> linesUpTo(const std::vector<std::string>& lines, int dd
     return kept;
 }
 
-// Only the saved choice is left to confirm by leaving.
-void lockSavedDestination(CapitalDlg& capital)
+void resume(GameCore& game, const SavedGame& saved, const std::function<void()>& showLoaded)
 {
-    for (std::size_t k = 0; k < ChoosableDestinations; ++k) {
-        if (!capital.RadioButtons[k].Checked)
-            continue;
-        for (std::size_t other = 0; other < capital.RadioButtons.size(); ++other) {
-            if (other != k)
-                capital.RadioButtons[other].Enabled = false;
-        }
-    }
-}
-
-void resume(Game& game, const SavedGame& saved)
-{
-    for (const SavedField& field : savedFields(game)) {
+    GameState& s = game.state;
+    for (const SavedField& field : savedFields(s)) {
         const auto value = saved.section->value(field.key);
         if (field.loaded && value)
-            loadField(game, field, *value, saved);
+            loadField(field, *value, saved);
     }
-    GameState& s = game.state;
     game.view.fullRedraw(s.MapX, s.MapY);
-    game.HelpDlg.Label5Color = colors::Red;
     game.diary.replaceAll(saved.diaryMayRunOn ? linesUpTo(saved.diaryLines, s.dd)
                                               : saved.diaryLines);
-
-    CapitalDlg& capital = game.CapitalDlg;
-    capital.Button7Visible = false;
     s.Start = false;
     s.nyukoku = false;
     s.TitlePending = false;
-    // The game stands in the saved city as if it had just arrived there.
-    game.Travel.stopInCity();
-    capital.resumeStay(*findCity(s.toshi));
-    game.ui.show(WindowId::CapitalDlg);
-    lockSavedDestination(capital);
-    game.ui.close(WindowId::HelpDlg);
+
+    // The game stands in the saved city as if it had just arrived there,
+    // still, with its visa: only the saved choice is left to confirm by
+    // leaving. Leaving without a visa goes on with the saved leg, never with
+    // one the running game kept from an earlier stay.
+    const GameState still;
+    s.MoveDir = s.WantDir = Direction::None;
+    s.ScrollX = still.ScrollX;
+    s.ScrollY = still.ScrollY;
+    s.capitalf = isCapitalRow(*findCity(s.toshi));
+    s.legsave = s.leg;
+    s.visaToGet = false;
+    s.visaFor = s.destination <= ChoosableDestinations ? s.destination : 0;
+    showLoaded();
 }
 
 // The trail must end where the loaded game stands; one that does not, or
 // that the game did not write, is not this game's and is dropped.
-void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
+void resumeTrail(GameCore& game, const SaveFiles& files, const SaveBytes& bytes)
 {
     std::optional<std::vector<TrailCell>> cells;
     switch (bytes.trail.found) {
@@ -232,7 +213,7 @@ void resumeTrail(Game& game, const SaveFiles& files, const SaveBytes& bytes)
 
 // The lines written up to the save, 0 to dd: the trailer after them is the
 // next entry's place.
-bool beginsWithSavedDiary(const Game& game, const std::optional<std::string>& diary)
+bool beginsWithSavedDiary(const GameCore& game, const std::optional<std::string>& diary)
 {
     const auto lines = diary ? decodeDiaryLines(*diary, nullptr, Diary::LineCount) : std::nullopt;
     if (!lines)
@@ -248,33 +229,33 @@ bool beginsWithSavedDiary(const Game& game, const std::optional<std::string>& di
 
 }  // namespace
 
-void loadGame(Game& game)
-{
-    loadGame(game, game.saveFiles);
-}
-
-void loadGame(Game& game, const SaveFiles& files)
+bool loadGame(GameCore& game, const SaveFiles& files, const std::function<void()>& showLoaded)
 {
     const Result<std::optional<SaveBytes>> bytes = readSaveBytes(files);
-    if (!bytes)
+    if (!bytes) {
         game.ui.warning(bytes.message() + std::string(tr(NothingChanged)));
-    else if (!*bytes)
+        return false;
+    }
+    if (!*bytes) {
         game.ui.message(tr(NoSavedGameMessage));
-    else
-        loadGame(game, files, **bytes);
+        return false;
+    }
+    return loadGame(game, files, **bytes, showLoaded);
 }
 
-void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes)
+bool loadGame(GameCore& game, const SaveFiles& files, const SaveBytes& bytes,
+              const std::function<void()>& showLoaded)
 {
-    const Result<SavedGame> saved = readSavedGame(game, files, bytes);
+    const Result<SavedGame> saved = readSavedGame(game.state, files, bytes);
     if (!saved) {
         game.ui.warning(saved.message() + std::string(tr(NothingChanged)));
-        return;
+        return false;
     }
-    resume(game, *saved);
+    resume(game, *saved, showLoaded);
     resumeTrail(game, files, bytes);
     if (bytes.savedDiary && !beginsWithSavedDiary(game, bytes.diary))
         game.ui.message(foreignDiaryMessage(files.diary));
+    return true;
 }
 
 std::string savedGameReadMessage(ReadFault fault, const std::filesystem::path& ini)

@@ -1,8 +1,9 @@
 #include "save/saved_fields.h"
 
+#include "game/diary.h"
 #include "game/game_clock.h"
+#include "game/game_state.h"
 #include "game/loss_divisor.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -20,10 +21,8 @@ constexpr LoadRange LossDivisor{1, MaxLossDivisor};
 
 }  // namespace
 
-std::vector<SavedField> savedFields(Game& game)
+std::vector<SavedField> savedFields(GameState& s)
 {
-    GameState& s = game.state;
-    CapitalDlg& capital = game.CapitalDlg;
     std::vector<SavedField> fields = {
         {"PP", &s.leg.PP},
         {"PPA", &s.leg.PPA},
@@ -45,7 +44,7 @@ std::vector<SavedField> savedFields(Game& game)
         {"toshi", &s.toshi},
         {"mNow", &s.mNow},
         {"Namae", &s.Namae},
-        {"Label5.Caption", &game.Travel.Label5.Caption},
+        {"Label5.Caption", &s.countryCaption},
         {"pekingd", &s.pekingd},
         {"sould", &s.sould},
         {"moscowd", &s.moscowd},
@@ -73,11 +72,11 @@ std::vector<SavedField> savedFields(Game& game)
         {"Level1", &s.Level1},
         {"Level2", &s.Level2},
         {"Level3", &s.Level3},
-        {"Button7.Visible", &capital.Button7Visible, {}, 0, false},
+        {"Button7.Visible", &s.visaToGet, {}, false},
     };
-    for (int k = 1; k <= CapitalDlg::DestinationButtonCount; ++k) {
-        bool& checked = capital.RadioButtons[static_cast<std::size_t>(k - 1)].Checked;
-        fields.push_back({"RadioButton" + std::to_string(k) + ".Checked", &checked, {}, k});
+    for (std::uint8_t k = 1; k <= DestinationButtonCount; ++k) {
+        fields.push_back(
+            {"RadioButton" + std::to_string(k) + ".Checked", DestinationChoice{&s.destination, k}});
     }
     return fields;
 }

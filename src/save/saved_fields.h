@@ -9,7 +9,7 @@
 
 namespace korvalin {
 
-class Game;
+struct GameState;
 
 // The one section of the INI file.
 inline constexpr std::string_view SavedGameSection = "State";
@@ -21,20 +21,28 @@ struct LoadRange {
     std::int32_t highest = std::numeric_limits<std::int32_t>::max();
 };
 
+// A destination button's "Checked": whether the chosen destination is
+// this button.
+struct DestinationChoice {
+    std::uint8_t* chosen;
+    std::uint8_t button;
+
+    bool checked() const { return *chosen == button; }
+    void check() const { *chosen = button; }
+};
+
 // One key of the saved game and the field of this game it stands for.
 struct SavedField {
     std::string key;
-    std::variant<std::int32_t*, std::uint8_t*, std::string*, bool*> field;
+    std::variant<std::int32_t*, std::uint8_t*, std::string*, bool*, DestinationChoice> field;
     LoadRange range{};
-    // The destination button (1..18) whose selection this is, or 0.
-    int destination = 0;
     // The visa button is written for the record but never read back: a
     // loaded game always resumes with its next leg settled.
     bool loaded = true;
 };
 
 // Every key of the saved game, in the order the file holds them, bound to
-// the fields of `game`. Saving and loading both walk this list.
-std::vector<SavedField> savedFields(Game& game);
+// the fields of `s`. Saving and loading both walk this list.
+std::vector<SavedField> savedFields(GameState& s);
 
 }  // namespace korvalin

@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "game/game_core.h"
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
@@ -11,7 +12,6 @@
 #include "save/save_folder.h"
 #include "save/saved_fields.h"
 #include "save/trail_file.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -23,9 +23,11 @@ namespace {
 std::optional<std::string> savedValue(const SavedField& saved)
 {
     return std::visit(
-        [](auto* field) -> std::optional<std::string> {
+        [](auto field) -> std::optional<std::string> {
             using Field = std::remove_pointer_t<decltype(field)>;
-            if constexpr (std::is_same_v<Field, bool>)
+            if constexpr (std::is_same_v<Field, DestinationChoice>)
+                return field.checked() ? "1" : "0";
+            else if constexpr (std::is_same_v<Field, bool>)
                 return *field ? "1" : "0";
             else if constexpr (std::is_same_v<Field, std::string>)
                 return field->find_first_of("\r\n") == std::string::npos ? toCp932(*field)
@@ -36,9 +38,9 @@ std::optional<std::string> savedValue(const SavedField& saved)
         saved.field);
 }
 
-Result<std::string> savedGameBytes(Game& game, const std::filesystem::path& path)
+Result<std::string> savedGameBytes(GameCore& game, const std::filesystem::path& path)
 {
-    const std::vector<SavedField> fields = savedFields(game);
+    const std::vector<SavedField> fields = savedFields(game.state);
     std::vector<std::string> values;
     for (const SavedField& field : fields) {
         std::optional<std::string> value = savedValue(field);
@@ -59,7 +61,7 @@ Result<std::string> savedGameBytes(Game& game, const std::filesystem::path& path
 // disk or a text Shift-JIS cannot hold leaves the old files as they were.
 // The trail and the save's own diary go with the INI file: the trail ends
 // on the cell the INI saves, and the diary is the one it resumes.
-Result<> replaceSavedFiles(Game& game, const SaveFiles& files, bool diaryOnly)
+Result<> replaceSavedFiles(GameCore& game, const SaveFiles& files, bool diaryOnly)
 {
     std::vector<NewContents> contents;
     if (!diaryOnly) {
@@ -119,15 +121,14 @@ Result<> settleSavedGame(const SaveFiles& files)
     return unit.settle(*held);
 }
 
-void saveGame(Game& game)
+void saveGame(GameCore& game)
 {
     saveGame(game, game.saveFiles);
 }
 
-void saveGame(Game& game, const SaveFiles& files)
+void saveGame(GameCore& game, const SaveFiles& files)
 {
-    game.state.toshi = game.CapitalDlg.Caption;
-    const bool diaryOnly = game.CapitalDlg.Button7Visible && game.state.capitalf;
+    const bool diaryOnly = game.state.visaToGet && game.state.capitalf;
     if (diaryOnly)
         game.ui.message(tr(VisaFirstMessage));
     if (const Result<> saved = replaceSavedFiles(game, files, diaryOnly); !saved)

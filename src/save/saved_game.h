@@ -1,32 +1,20 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "game/result.h"
+#include "game/save_files.h"
 #include "save/regular_file.h"
 #include "save/save_unit.h"
 #include "save/trail_file.h"
 
 namespace korvalin {
 
-class Game;
-
-// The files of the saved game, saved and loaded as one: the state, the
-// diary and the trail of cells the hiker entered.
-//
-// Nikki.txt is the player's to read, and the game writes it alone too: on
-// a save refused before the visa, on giving up, on publishing. So the save
-// keeps its own copy of the diary beside the INI file, sharing its name
-// (korvalin.nikki), and a load resumes with that copy: never with lines
-// written after the save.
-struct SaveFiles {
-    std::filesystem::path ini;
-    std::filesystem::path diary;
-    std::filesystem::path trail;
-};
+class GameCore;
 
 // The save's own copy of the diary.
 std::filesystem::path savedDiaryPath(const SaveFiles& files);
@@ -77,20 +65,22 @@ Result<> settleSavedGame(const SaveFiles& files);
 // together or not at all; the trail and the save's own diary go only with
 // the state. Another copy of the game saving into the same folder at that
 // moment stops the save, which says so.
-void saveGame(Game& game);
-void saveGame(Game& game, const SaveFiles& files);
+void saveGame(GameCore& game);
+void saveGame(GameCore& game, const SaveFiles& files);
 
-// The title screen's "Load": the saved game back, resuming on the capital
-// screen of the place where it was saved. The INI file and the diary are
+// The title screen's "Load": the game's state back, standing in the city
+// where it was saved as if just arrived. The INI file and the diary are
 // read and checked before anything changes: a game is loaded whole or not
-// at all. A missing trail loads as none; a damaged one is dropped with a
-// word to the player, and the game loads all the same. The diary is the
-// save's own; a Nikki.txt that does not begin with it is left as it is,
-// with a word to the player.
-void loadGame(Game& game);
-void loadGame(Game& game, const SaveFiles& files);
+// at all, and false says nothing was, the player told why. `showLoaded`
+// runs once the state is the save's, for the screens to show it; the trail
+// is looked at after: a missing trail loads as none, a damaged one is
+// dropped with a word to the player, and the game loads all the same. The
+// diary is the save's own; a Nikki.txt that does not begin with it is left
+// as it is, with a word to the player.
+bool loadGame(GameCore& game, const SaveFiles& files, const std::function<void()>& showLoaded);
 // The same checks and rules on files already read; `files` only names them
 // in messages.
-void loadGame(Game& game, const SaveFiles& files, const SaveBytes& bytes);
+bool loadGame(GameCore& game, const SaveFiles& files, const SaveBytes& bytes,
+              const std::function<void()>& showLoaded);
 
 }  // namespace korvalin

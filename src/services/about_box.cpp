@@ -1,6 +1,6 @@
 #include "services/about_box.h"
 
-#include "session/game.h"
+#include "game/game_core.h"
 
 namespace korvalin {
 

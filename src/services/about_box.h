@@ -4,7 +4,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The version window of the status bar's right click.
 class AboutBox {
@@ -13,12 +13,12 @@ public:
     static constexpr std::string_view ReleaseDate = "1997/11/10";
     static constexpr std::string_view OkCaption = "OK";
 
-    explicit AboutBox(Game& game) : game_(game) {}
+    explicit AboutBox(GameCore& game) : game_(game) {}
 
     void OKButtonClick();
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

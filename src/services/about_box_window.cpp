@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/program_icon_qt.h"
 
 namespace korvalin {
@@ -17,7 +17,8 @@ constexpr int IconSize = 32;
 
 }  // namespace
 
-TAboutBox::TAboutBox(Game& game) : FixedTextsDialog(game, WindowId::AboutBox)
+TAboutBox::TAboutBox(GameCore& game, AboutBox& model)
+    : FixedTextsDialog(game, WindowId::AboutBox), model_(model)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
 
@@ -43,7 +44,7 @@ TAboutBox::TAboutBox(Game& game) : FixedTextsDialog(game, WindowId::AboutBox)
     setFixedText(ok, AboutBox::OkCaption);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { game_.AboutBox.OKButtonClick(); });
+    connect(ok, &QPushButton::clicked, this, [this] { model_.OKButtonClick(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);

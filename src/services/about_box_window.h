@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/about_box.h"
 #include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
@@ -8,7 +9,10 @@ namespace korvalin {
 class TAboutBox : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox(Game& game);
+    TAboutBox(GameCore& game, AboutBox& model);
+
+private:
+    AboutBox& model_;
 };
 
 }  // namespace korvalin

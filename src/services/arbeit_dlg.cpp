@@ -6,12 +6,12 @@
 
 #include "game/clamped_sum.h"
 #include "game/game_clock.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "journey/diary_entries.h"
 #include "services/arbeit_jobs.h"
 #include "services/jusin_dlg.h"
 #include "services/yen_template.h"
-#include "session/game.h"
 
 namespace korvalin {
 

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The part-time job of the capital stay: the job is drawn by the capital
 // screen, the player only says for how many days.
@@ -28,7 +28,7 @@ public:
     static constexpr std::string_view WagesLine = "　　バイト代%1円受け取る。";
     static constexpr int DayLimit = 10;  // refused from this many days while the passport is held
 
-    explicit ArbeitDlg(Game& game) : game_(game) {}
+    explicit ArbeitDlg(GameCore& game) : game_(game) {}
 
     void FormShow();
     void FormActivate();
@@ -47,7 +47,7 @@ private:
     void workFirstJob(int days);
     void workAgain();
 
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
+#include "game/game_core.h"
 #include "services/service_pictures_qt.h"
-#include "session/game.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 
@@ -16,10 +16,10 @@ namespace {
 const QColor BlueViolet(138, 43, 226);
 }  // namespace
 
-TArbeitDlg::TArbeitDlg(Game& game) : ServiceDialog(game, WindowId::ArbeitDlg, OnTop::Yes)
+TArbeitDlg::TArbeitDlg(GameCore& game, ArbeitDlg& model)
+    : ServiceDialog(game, WindowId::ArbeitDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(300, 170);
-    ArbeitDlg& model = game.ArbeitDlg;
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -51,17 +51,17 @@ TArbeitDlg::TArbeitDlg(Game& game) : ServiceDialog(game, WindowId::ArbeitDlg, On
 
 void TArbeitDlg::formShow()
 {
-    game_.ArbeitDlg.FormShow();
+    model_.FormShow();
 }
 
 void TArbeitDlg::formActivate()
 {
-    game_.ArbeitDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TArbeitDlg::sync()
 {
-    const ArbeitDlg& model = game_.ArbeitDlg;
+    const ArbeitDlg& model = model_;
     Label1->setText(qtext(model.Label1Caption));
     const QString days = qtext(model.Edit1Text);
     if (Edit1->text() != days)

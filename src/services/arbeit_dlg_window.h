@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/arbeit_dlg.h"
 #include "services/service_dialog_qt.h"
 
 class QLineEdit;
@@ -10,7 +11,7 @@ namespace korvalin {
 class TArbeitDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TArbeitDlg(Game& game);
+    TArbeitDlg(GameCore& game, ArbeitDlg& model);
 
     void sync() override;
 
@@ -21,6 +22,7 @@ protected:
 private:
     QLabel* Label1;  // the job on offer
     QLineEdit* Edit1;
+    ArbeitDlg& model_;
 };
 
 }  // namespace korvalin

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "game/clamped_sum.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "services/yen_template.h"
-#include "session/game.h"
 
 namespace korvalin {
 

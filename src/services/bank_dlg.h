@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The bank, where the course money and money from home wait.
 class BankDlg {
@@ -33,7 +33,7 @@ public:
         {50000, "　　5万か、しけてやんの。"},
     }};
 
-    explicit BankDlg(Game& game) : game_(game) {}
+    explicit BankDlg(GameCore& game) : game_(game) {}
 
     // Runs on every activation and on show.
     void FormActivate();
@@ -43,7 +43,7 @@ public:
     std::array<std::string, 3> Lines;  // Label1 .. Label3
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -3,15 +3,15 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
 
-TBankDlg::TBankDlg(Game& game) : ServiceDialog(game, WindowId::BankDlg, OnTop::Yes)
+TBankDlg::TBankDlg(GameCore& game, BankDlg& model)
+    : ServiceDialog(game, WindowId::BankDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(280, 150);
-    BankDlg& model = game.BankDlg;
     for (std::size_t i = 0; i < Lines.size(); ++i) {
         Lines[i] = new QLabel(this);
         Lines[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
@@ -24,13 +24,13 @@ TBankDlg::TBankDlg(Game& game) : ServiceDialog(game, WindowId::BankDlg, OnTop::Y
 
 void TBankDlg::formActivate()
 {
-    game_.BankDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TBankDlg::sync()
 {
     for (std::size_t i = 0; i < Lines.size(); ++i)
-        Lines[i]->setText(qtext(game_.BankDlg.Lines[i]));
+        Lines[i]->setText(qtext(model_.Lines[i]));
 }
 
 }  // namespace korvalin

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "services/bank_dlg.h"
 #include "services/service_dialog_qt.h"
 
 namespace korvalin {
@@ -10,7 +11,7 @@ namespace korvalin {
 class TBankDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TBankDlg(Game& game);
+    TBankDlg(GameCore& game, BankDlg& model);
 
     void sync() override;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     std::array<QLabel*, 3> Lines{};  // Label1 .. Label3
+    BankDlg& model_;
 };
 
 }  // namespace korvalin

@@ -1,6 +1,6 @@
 #include "services/chokko_dlg.h"
 
-#include "session/game.h"
+#include "game/game_core.h"
 
 namespace korvalin {
 

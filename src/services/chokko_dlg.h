@@ -4,7 +4,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The notice shown instead of a city's screen while the passport is lost or
 // the money is gone: only the capital can help.
@@ -13,12 +13,12 @@ public:
     static constexpr std::string_view Text = "首都へ直行してください";
     static constexpr std::string_view OkCaption = "OK";
 
-    explicit ChokkoDlg(Game& game) : game_(game) {}
+    explicit ChokkoDlg(GameCore& game) : game_(game) {}
 
     void OKBtnClick();
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -1,14 +1,14 @@
 #include "services/chokko_dlg_window.h"
 
+#include "game/game_core.h"
 #include "services/notice_layout_qt.h"
-#include "session/game.h"
 
 namespace korvalin {
 
-TChokkoDlg::TChokkoDlg(Game& game) : FixedTextsDialog(game, WindowId::ChokkoDlg)
+TChokkoDlg::TChokkoDlg(GameCore& game, ChokkoDlg& model)
+    : FixedTextsDialog(game, WindowId::ChokkoDlg), model_(model)
 {
-    layOutNotice(this, {ChokkoDlg::Text}, ChokkoDlg::OkCaption,
-                 [this] { game_.ChokkoDlg.OKBtnClick(); });
+    layOutNotice(this, {ChokkoDlg::Text}, ChokkoDlg::OkCaption, [this] { model_.OKBtnClick(); });
     retranslate();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/chokko_dlg.h"
 #include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
@@ -8,7 +9,10 @@ namespace korvalin {
 class TChokkoDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TChokkoDlg(Game& game);
+    TChokkoDlg(GameCore& game, ChokkoDlg& model);
+
+private:
+    ChokkoDlg& model_;
 };
 
 }  // namespace korvalin

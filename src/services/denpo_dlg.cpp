@@ -1,7 +1,7 @@
 #include "services/denpo_dlg.h"
 
+#include "game/game_core.h"
 #include "game/language.h"
-#include "session/game.h"
 
 namespace korvalin {
 

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The telegram office: receive or send. A second telegram in one stay is
 // refused with the small notice TSosindDlg.
@@ -19,7 +19,7 @@ public:
     static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
     static constexpr std::string_view OnceOnlyNotice = "同一都市では一度しか電報を打てません。";
 
-    explicit DenpoDlg(Game& game) : game_(game) {}
+    explicit DenpoDlg(GameCore& game) : game_(game) {}
 
     // The boxes' captions, in the language of play.
     void FormActivate();
@@ -31,7 +31,7 @@ public:
     std::array<Choice, 2> DenpoButtons{{{std::string(ReceiveCaption)}, {std::string(SendCaption)}}};
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -2,15 +2,15 @@
 
 #include <QRadioButton>
 
+#include "game/game_core.h"
 #include "services/service_pictures_qt.h"
-#include "session/game.h"
 
 namespace korvalin {
 
-TDenpoDlg::TDenpoDlg(Game& game) : ServiceDialog(game, WindowId::DenpoDlg, OnTop::Yes)
+TDenpoDlg::TDenpoDlg(GameCore& game, DenpoDlg& model)
+    : ServiceDialog(game, WindowId::DenpoDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(280, 140);
-    DenpoDlg& model = game.DenpoDlg;
     (new PictureBox(ServicePicture::Telegram, this))->move(216, 12);
     DenpoButtons = choiceColumn<QRadioButton, 2>("DenpoButton", QRect(24, 20, 180, 22), 28,
                                                  [&model](int k) { model.DenpoButtonClick(k); });
@@ -20,12 +20,12 @@ TDenpoDlg::TDenpoDlg(Game& game) : ServiceDialog(game, WindowId::DenpoDlg, OnTop
 
 void TDenpoDlg::formActivate()
 {
-    game_.DenpoDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TDenpoDlg::sync()
 {
-    showChoices(DenpoButtons, game_.DenpoDlg.DenpoButtons);
+    showChoices(DenpoButtons, model_.DenpoButtons);
 }
 
 }  // namespace korvalin

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "services/denpo_dlg.h"
 #include "services/service_dialog_qt.h"
 
 namespace korvalin {
@@ -10,7 +11,7 @@ namespace korvalin {
 class TDenpoDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TDenpoDlg(Game& game);
+    TDenpoDlg(GameCore& game, DenpoDlg& model);
 
     void sync() override;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     std::array<QAbstractButton*, 2> DenpoButtons{};
+    DenpoDlg& model_;
 };
 
 }  // namespace korvalin

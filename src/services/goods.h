@@ -15,7 +15,6 @@ struct Good {
     int price;
     bool GameState::*owned;
     std::string_view diaryLine;
-    bool isMap = false;  // opens "地図を見る" on the capital screen
 };
 
 // The shop's five rows, with the hint each row shows (the last has none).

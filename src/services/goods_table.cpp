@@ -10,7 +10,7 @@ constexpr std::string_view Sanaa = "イエメン共和国首都サヌア";
 
 const std::array<ShopGood, 5> ShopGoods{{
     {{"地図・・・・・・・・・・・・・・・5000円", 5000, &GameState::HaveMap,
-      "　　何しろ右も左も分からないんで、取りあえず地図を買う。", true},
+      "　　何しろ右も左も分からないんで、取りあえず地図を買う。"},
      "方向音痴の人の必需品"},
     {{"軽量スニーカー・・・・・10000円", 10000, &GameState::HaveKutu,
       "　　靴屋で頑丈そうな靴を買った。"},
@@ -22,7 +22,7 @@ const std::array<ShopGood, 5> ShopGoods{{
       "　　文房具屋ででっかく派手なﾌﾟﾗｶｰﾄﾞを買った。これを見せれば車も停まってくれるだろう。"},
      "ヒッチハイクに便利"},
     {{"地図（虹砂丘日記付）・15000円", 15000, &GameState::Nikki,
-      "　　虹砂丘日記がおまけについた地図を買った。", true},
+      "　　虹砂丘日記がおまけについた地図を買った。"},
      {}},
 }};
 
@@ -52,7 +52,7 @@ const std::array<CityGood, 7> ShopCityGoods{{
 
 const std::array<Good, 5> PawnGoods{{
     {"地図・・・・・・・・・・・・・2500円", 2500, &GameState::HaveMap,
-     "　　地図を質屋に売った。2500円だから、買値の半分。", true},
+     "　　地図を質屋に売った。2500円だから、買値の半分。"},
     {"丈夫な靴・・・・・・・・・5000円", 5000, &GameState::HaveKutu,
      "　　質屋で丈夫な靴を手放す。買値の半分で売れた。"},
     {"垢抜けた服・・・・・・・10000円", 10000, &GameState::HaveHuku,
@@ -60,7 +60,7 @@ const std::array<Good, 5> PawnGoods{{
     {"目を引くプラカード・・7500円", 7500, &GameState::HaveCard,
      "　　質屋でプラカードを売った。7500円。"},
     {"地図（虹砂丘日記付）・7500円", 7500, &GameState::Nikki,
-     "　　虹砂丘日記付の地図を質屋に売った。7500円。", true},
+     "　　虹砂丘日記付の地図を質屋に売った。7500円。"},
 }};
 
 const std::array<CityGood, 4> PawnCityGoods{{

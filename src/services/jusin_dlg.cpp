@@ -3,15 +3,15 @@
 #include <cstdint>
 
 #include "game/clamped_sum.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "services/telegram_replies.h"
-#include "session/game.h"
 
 namespace korvalin {
 
 namespace {
 
-const TelegramReply& drawReply(Game& game, const TelegramReplies& replies)
+const TelegramReply& drawReply(GameCore& game, const TelegramReplies& replies)
 {
     game.state.denpono = static_cast<std::uint8_t>(game.random.randInt(10));
     return replies[game.state.denpono];

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // Receiving the answer from home: shown, booked and credited to the bank
 // as the window opens.
@@ -21,7 +21,7 @@ public:
     static constexpr std::string_view NothingLine = "　　電報局に行ったが電報は届いていなかった。";
     static constexpr int PassportAnswerDelay = WeekMinutes;
 
-    explicit JusinDlg(Game& game) : game_(game) {}
+    explicit JusinDlg(GameCore& game) : game_(game) {}
 
     void FormShow();
     void OKBtnClick();
@@ -30,7 +30,7 @@ public:
     std::string Label2Caption;
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

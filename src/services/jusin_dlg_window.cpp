@@ -3,12 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
 
-TJusinDlg::TJusinDlg(Game& game) : ServiceDialog(game, WindowId::JusinDlg, OnTop::Yes)
+TJusinDlg::TJusinDlg(GameCore& game, JusinDlg& model)
+    : ServiceDialog(game, WindowId::JusinDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(400, 130);
     Label1 = new QLabel(this);
@@ -19,20 +20,20 @@ TJusinDlg::TJusinDlg(Game& game) : ServiceDialog(game, WindowId::JusinDlg, OnTop
     Label2->setGeometry(20, 44, 360, 20);
     Label2->setAlignment(Qt::AlignCenter);
     button("OKBtn", JusinDlg::OkCaption, 162, 88, [this] {
-        game_.JusinDlg.OKBtnClick();
+        model_.OKBtnClick();
     })->setDefault(true);
     retranslate();
 }
 
 void TJusinDlg::formShow()
 {
-    game_.JusinDlg.FormShow();
+    model_.FormShow();
 }
 
 void TJusinDlg::sync()
 {
-    Label1->setText(qtext(game_.JusinDlg.Label1Caption));
-    Label2->setText(qtext(game_.JusinDlg.Label2Caption));
+    Label1->setText(qtext(model_.Label1Caption));
+    Label2->setText(qtext(model_.Label2Caption));
 }
 
 }  // namespace korvalin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/jusin_dlg.h"
 #include "services/service_dialog_qt.h"
 
 namespace korvalin {
@@ -8,7 +9,7 @@ namespace korvalin {
 class TJusinDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TJusinDlg(Game& game);
+    TJusinDlg(GameCore& game, JusinDlg& model);
 
     void sync() override;
 
@@ -18,6 +19,7 @@ protected:
 private:
     QLabel* Label1;
     QLabel* Label2;
+    JusinDlg& model_;
 };
 
 }  // namespace korvalin

@@ -1,9 +1,9 @@
 #include "services/kaimono_dlg.h"
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "game/loss_divisor.h"
 #include "services/goods.h"
-#include "session/game.h"
 
 namespace korvalin {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr int BellyBandSafety = 4;
 }  // namespace
 
-KaimonoDlg::KaimonoDlg(Game& game) : game_(game)
+KaimonoDlg::KaimonoDlg(GameCore& game) : game_(game)
 {
     showGoods();
 }
@@ -28,7 +28,7 @@ const Good* KaimonoDlg::goodOfRow(int k) const
 {
     if (k <= static_cast<int>(ShopGoods.size()))
         return &ShopGoods[static_cast<std::size_t>(k - 1)].good;
-    const CityGood* special = cityGood(ShopCityGoods, game_.CapitalDlg.Caption);
+    const CityGood* special = cityGood(ShopCityGoods, game_.state.toshi);
     if (!special || (special->good.owned == &GameState::HaveHaramaki && game_.state.HaveHaramaki))
         return nullptr;
     return &special->good;
@@ -71,8 +71,6 @@ void KaimonoDlg::buy(const Good& good, bool cityGood)
     s.buy = true;
     s.yen -= good.price;
     s.*good.owned = true;
-    if (good.isMap)
-        game_.CapitalDlg.speedButton(9).Enabled = true;
     if (good.owned == &GameState::HaveHaramaki)
         s.kk = raisedLossDivisor(s.kk, BellyBandSafety);
     game_.appendDiaryLine(tr(good.diaryLine));

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 struct Good;
 
 // The shop: five goods everywhere and, in seven cities, a sixth of the
@@ -22,7 +22,7 @@ public:
     static constexpr std::string_view HorseMessage =
         "いい買い物をしましたね\n汗血馬は次の国の首都まで疾走します。";
 
-    explicit KaimonoDlg(Game& game);
+    explicit KaimonoDlg(GameCore& game);
 
     void FormActivate();
     // A click on KaimonoButton k (1..6).
@@ -41,7 +41,7 @@ private:
     const Good* goodOfRow(int k) const;
     void buy(const Good& good, bool cityGood);
 
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

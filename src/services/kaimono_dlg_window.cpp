@@ -2,9 +2,9 @@
 
 #include <QRadioButton>
 
+#include "game/game_core.h"
 #include "services/goods.h"
 #include "services/service_pictures_qt.h"
-#include "session/game.h"
 #include "widgets/fixed_texts_qt.h"
 #include "widgets/palette_qt.h"
 
@@ -17,10 +17,10 @@ constexpr std::array<QRgb, 6> RowColours = {0xC0FFC0, 0xFFFFC0, 0xFFC0CB,
                                             0xC0E0FF, 0xFFC080, 0xC0FFFF};
 }  // namespace
 
-TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg, OnTop::Yes)
+TKaimonoDlg::TKaimonoDlg(GameCore& game, KaimonoDlg& model)
+    : ServiceDialog(game, WindowId::KaimonoDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(320, 300);
-    KaimonoDlg& model = game.KaimonoDlg;
     label(KaimonoDlg::Question, 16, 14);
     label(KaimonoDlg::OneOnly, 16, 36);
     (new PictureBox(ServicePicture::Shop, this))->move(256, 8);
@@ -40,13 +40,12 @@ TKaimonoDlg::TKaimonoDlg(Game& game) : ServiceDialog(game, WindowId::KaimonoDlg,
 
 void TKaimonoDlg::formActivate()
 {
-    game_.KaimonoDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TKaimonoDlg::sync()
 {
-    showChoices(KaimonoButtons, game_.KaimonoDlg.KaimonoButtons,
-                game_.KaimonoDlg.KaimonoButton6Visible);
+    showChoices(KaimonoButtons, model_.KaimonoButtons, model_.KaimonoButton6Visible);
 }
 
 }  // namespace korvalin

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "services/kaimono_dlg.h"
 #include "services/service_dialog_qt.h"
 
 namespace korvalin {
@@ -10,7 +11,7 @@ namespace korvalin {
 class TKaimonoDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TKaimonoDlg(Game& game);
+    TKaimonoDlg(GameCore& game, KaimonoDlg& model);
 
     void sync() override;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     std::array<QAbstractButton*, 6> KaimonoButtons{};
+    KaimonoDlg& model_;
 };
 
 }  // namespace korvalin

@@ -5,7 +5,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The notice that the passport is lost. A visa not yet used goes with it.
 class LostDlg {
@@ -16,14 +16,12 @@ public:
     };
     static constexpr std::string_view OkCaption = "OK";
 
-    explicit LostDlg(Game& game) : game_(game) {}
+    explicit LostDlg(GameCore& game) : game_(game) {}
 
     void OKBtnClick();
-    // The capital screen opens: a notice still open goes as its OK sends it.
-    void capitalScreenOpens();
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

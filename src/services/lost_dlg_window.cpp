@@ -1,15 +1,16 @@
 #include "services/lost_dlg_window.h"
 
+#include "game/game_core.h"
 #include "services/notice_layout_qt.h"
-#include "session/game.h"
 
 namespace korvalin {
 
-TLostDlg::TLostDlg(Game& game) : FixedTextsDialog(game, WindowId::LostDlg)
+TLostDlg::TLostDlg(GameCore& game, LostDlg& model)
+    : FixedTextsDialog(game, WindowId::LostDlg), model_(model)
 {
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
     layOutNotice(this, {LostDlg::Lines[0], LostDlg::Lines[1]}, LostDlg::OkCaption,
-                 [this] { game_.LostDlg.OKBtnClick(); });
+                 [this] { model_.OKBtnClick(); });
     retranslate();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/lost_dlg.h"
 #include "widgets/fixed_texts_qt.h"
 
 namespace korvalin {
@@ -8,7 +9,10 @@ namespace korvalin {
 class TLostDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TLostDlg(Game& game);
+    TLostDlg(GameCore& game, LostDlg& model);
+
+private:
+    LostDlg& model_;
 };
 
 }  // namespace korvalin

@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "game/result.h"
 #include "save/cp932.h"
 #include "save/ini_section.h"
 #include "save/profile_value.h"
 #include "services/plain_letters.h"
-#include "session/game.h"
 
 namespace korvalin {
 

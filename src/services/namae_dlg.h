@@ -5,7 +5,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The name window that START opens. The edit box keeps its text, so a later
 // START offers the previous name; an empty name is a name too.
@@ -27,7 +27,7 @@ public:
     static constexpr std::string_view TooLongMessage =
         "名前が長すぎます。\n全角511文字、半角1023文字までで入力してください。";
 
-    explicit NamaeDlg(Game& game) : game_(game) {}
+    explicit NamaeDlg(GameCore& game) : game_(game) {}
 
     void OKBtnClick();
 
@@ -37,7 +37,7 @@ private:
     void offerPlainLetters(const std::string& refusal);
     void take(std::string name);
 
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -4,17 +4,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/close_guard_qt.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
 
-TNamaeDlg::TNamaeDlg(Game& game) : FixedTextsDialog(game, WindowId::NamaeDlg)
+TNamaeDlg::TNamaeDlg(GameCore& game, NamaeDlg& model)
+    : FixedTextsDialog(game, WindowId::NamaeDlg), model_(model)
 {
     // There is no cancel: OK, with whatever name, is the only way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    closeOnlyFromHandlers(this, [this] { game_.NamaeDlg.OKBtnClick(); });
+    closeOnlyFromHandlers(this, [this] { model_.OKBtnClick(); });
     setFixedSize(300, 124);
 
     auto* prompt = new QLabel(this);
@@ -28,7 +29,7 @@ TNamaeDlg::TNamaeDlg(Game& game) : FixedTextsDialog(game, WindowId::NamaeDlg)
     // on the main window.
     Password->setAttribute(Qt::WA_InputMethodEnabled, true);
     connect(Password, &QLineEdit::textEdited, this,
-            [this](const QString& text) { game_.NamaeDlg.Password = text.toStdString(); });
+            [this](const QString& text) { model_.Password = text.toStdString(); });
 
     auto* ok = new QPushButton(this);
     setFixedText(ok, NamaeDlg::OkCaption);
@@ -36,13 +37,13 @@ TNamaeDlg::TNamaeDlg(Game& game) : FixedTextsDialog(game, WindowId::NamaeDlg)
     ok->setGeometry(112, 80, 75, 25);
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { game_.NamaeDlg.OKBtnClick(); });
+    connect(ok, &QPushButton::clicked, this, [this] { model_.OKBtnClick(); });
     retranslate();
 }
 
 void TNamaeDlg::sync()
 {
-    const QString text = qtext(game_.NamaeDlg.Password);
+    const QString text = qtext(model_.Password);
     if (Password->text() != text)
         Password->setText(text);
     Password->selectAll();

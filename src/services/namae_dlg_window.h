@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/namae_dlg.h"
 #include "widgets/fixed_texts_qt.h"
 
 class QLineEdit;
@@ -10,12 +11,13 @@ namespace korvalin {
 class TNamaeDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TNamaeDlg(Game& game);
+    TNamaeDlg(GameCore& game, NamaeDlg& model);
 
     void sync() override;
 
 private:
     QLineEdit* Password;
+    NamaeDlg& model_;
 };
 
 }  // namespace korvalin

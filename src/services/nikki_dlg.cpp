@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "game/game_core.h"
 #include "game/language.h"
-#include "session/game.h"
 
 namespace korvalin {
 

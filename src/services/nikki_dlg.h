@@ -5,7 +5,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The diary window: the diary store in a read-only memo, placed beside the
 // 470-pixel-wide main window whenever it is shown.
@@ -25,7 +25,7 @@ public:
         friend bool operator==(const Bounds&, const Bounds&) = default;
     };
 
-    explicit NikkiDlg(Game& game) : game_(game) {}
+    explicit NikkiDlg(GameCore& game) : game_(game) {}
 
     // Takes the screen's width: the window fills what the main window leaves.
     void FormShow(int screenWidth);
@@ -35,7 +35,7 @@ public:
     Bounds Geometry;
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/diary_font_qt.h"
 #include "widgets/palette_qt.h"
 #include "widgets/program_icon_qt.h"
@@ -65,7 +65,8 @@ private:
 
 }  // namespace
 
-TNikkiDlg::TNikkiDlg(Game& game) : FixedTextsDialog(game, WindowId::NikkiDlg)
+TNikkiDlg::TNikkiDlg(GameCore& game, NikkiDlg& model)
+    : FixedTextsDialog(game, WindowId::NikkiDlg), model_(model)
 {
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     fillBackground(this, GreyishPurple);
@@ -92,7 +93,7 @@ TNikkiDlg::TNikkiDlg(Game& game) : FixedTextsDialog(game, WindowId::NikkiDlg)
     auto* close = new QPushButton(bar);
     setFixedText(close, NikkiDlg::Button1Caption);
     close->setObjectName(QStringLiteral("Button1"));
-    connect(close, &QPushButton::clicked, this, [this] { game_.NikkiDlg.Button1Click(); });
+    connect(close, &QPushButton::clicked, this, [this] { model_.Button1Click(); });
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(6, 2, 6, 2);
     barLayout->addWidget(icon);
@@ -128,8 +129,8 @@ void TNikkiDlg::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        game_.NikkiDlg.FormShow(screen ? screen->geometry().width() : 0);
-        const auto& g = game_.NikkiDlg.Geometry;
+        model_.FormShow(screen ? screen->geometry().width() : 0);
+        const auto& g = model_.Geometry;
         const QMargins frame = windowFrame(this);
         resize(g.Width - frame.left() - frame.right(), g.Height - frame.top() - frame.bottom());
     }
@@ -138,7 +139,7 @@ void TNikkiDlg::setVisible(bool visible)
 
 QPoint TNikkiDlg::frameSpot()
 {
-    return {game_.NikkiDlg.Geometry.Left, game_.NikkiDlg.Geometry.Top};
+    return {model_.Geometry.Left, model_.Geometry.Top};
 }
 
 // The diary opens at today's line, with the keys on the page.
@@ -154,7 +155,7 @@ void TNikkiDlg::showEvent(QShowEvent* event)
 void TNikkiDlg::sync()
 {
     // Titled by the player's name once shown, by the window table before.
-    const std::string& caption = game_.NikkiDlg.Caption;
+    const std::string& caption = model_.Caption;
     setWindowTitle(caption.empty() ? windowCaption(WindowId::NikkiDlg) : qtext(caption));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/nikki_dlg.h"
 #include "widgets/fixed_texts_qt.h"
 
 class QPlainTextEdit;
@@ -14,7 +15,7 @@ public:
     static constexpr int BarHeight = 27;
     static constexpr int IconSize = 17;
 
-    explicit TNikkiDlg(Game& game);
+    TNikkiDlg(GameCore& game, NikkiDlg& model);
     ~TNikkiDlg() override;
 
     void sync() override;
@@ -34,6 +35,7 @@ private:
     QPlainTextEdit* Memo1;
     // Lines written while the window was hidden are shown when it opens.
     bool stale_ = true;
+    NikkiDlg& model_;
 };
 
 }  // namespace korvalin

@@ -9,7 +9,7 @@
 
 namespace korvalin {
 
-ServiceDialog::ServiceDialog(Game& game, WindowId id, OnTop onTop) : FixedTextsDialog(game, id)
+ServiceDialog::ServiceDialog(GameCore& game, WindowId id, OnTop onTop) : FixedTextsDialog(game, id)
 {
     if (onTop == OnTop::Yes)
         setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);

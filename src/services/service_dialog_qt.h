@@ -22,7 +22,7 @@ class ServiceDialog : public FixedTextsDialog {
 public:
     enum class OnTop { Yes, No };
 
-    ServiceDialog(Game& game, WindowId id, OnTop onTop);
+    ServiceDialog(GameCore& game, WindowId id, OnTop onTop);
 
 protected:
     // The model's FormShow and FormActivate; none by default.

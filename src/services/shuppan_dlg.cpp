@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <span>
 
+#include "game/game_core.h"
 #include "game/language.h"
 #include "save/diary_file.h"
-#include "session/game.h"
 
 namespace korvalin {
 

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // The offer to publish (print) the diary after a record arrival in London.
 class ShuppanDlg {
@@ -19,7 +19,7 @@ public:
     static constexpr std::string_view OkCaption = "OK";
     static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
 
-    explicit ShuppanDlg(Game& game) : game_(game) {}
+    explicit ShuppanDlg(GameCore& game) : game_(game) {}
 
     void FormShow();
     // Saves the diary to Nikki.txt in the working directory, then prints
@@ -31,7 +31,7 @@ public:
     std::string Text;
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

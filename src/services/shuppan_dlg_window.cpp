@@ -3,13 +3,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "session/game.h"
+#include "game/game_core.h"
 #include "widgets/palette_qt.h"
 #include "widgets/text_qt.h"
 
 namespace korvalin {
 
-TShuppanDlg::TShuppanDlg(Game& game) : FixedTextsDialog(game, WindowId::ShuppanDlg)
+TShuppanDlg::TShuppanDlg(GameCore& game, ShuppanDlg& model)
+    : FixedTextsDialog(game, WindowId::ShuppanDlg), model_(model)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setFixedSize(316, 115);
@@ -29,28 +30,28 @@ TShuppanDlg::TShuppanDlg(Game& game) : FixedTextsDialog(game, WindowId::ShuppanD
     ok->setGeometry(64, 72, 80, 27);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        game_.ShuppanDlg.OKBtnClick();
+        model_.OKBtnClick();
         sync();
     });
     auto* cancel = new QPushButton(this);
     setFixedText(cancel, ShuppanDlg::CancelCaption);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setGeometry(172, 72, 80, 27);
-    connect(cancel, &QPushButton::clicked, this, [this] { game_.ShuppanDlg.CancelBtnClick(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { model_.CancelBtnClick(); });
     retranslate();
 }
 
 void TShuppanDlg::showEvent(QShowEvent* event)
 {
-    game_.ShuppanDlg.FormShow();
+    model_.FormShow();
     FixedTextsDialog::showEvent(event);
 }
 
 void TShuppanDlg::sync()
 {
-    const std::string& caption = game_.ShuppanDlg.Caption;
+    const std::string& caption = model_.Caption;
     setWindowTitle(caption.empty() ? windowCaption(WindowId::ShuppanDlg) : qtext(caption));
-    textLine_->setText(qtext(game_.ShuppanDlg.Text));
+    textLine_->setText(qtext(model_.Text));
 }
 
 }  // namespace korvalin

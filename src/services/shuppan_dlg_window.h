@@ -1,5 +1,6 @@
 #pragma once
 
+#include "services/shuppan_dlg.h"
 #include "widgets/fixed_texts_qt.h"
 
 class QLabel;
@@ -10,7 +11,7 @@ namespace korvalin {
 class TShuppanDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TShuppanDlg(Game& game);
+    TShuppanDlg(GameCore& game, ShuppanDlg& model);
 
     void sync() override;
 
@@ -20,6 +21,7 @@ protected:
 
 private:
     QLabel* textLine_;
+    ShuppanDlg& model_;
 };
 
 }  // namespace korvalin

@@ -1,13 +1,13 @@
 #include "services/sitiya_dlg.h"
 
 #include "game/clamped_sum.h"
+#include "game/game_core.h"
 #include "game/language.h"
 #include "services/goods.h"
-#include "session/game.h"
 
 namespace korvalin {
 
-SitiyaDlg::SitiyaDlg(Game& game) : game_(game)
+SitiyaDlg::SitiyaDlg(GameCore& game) : game_(game)
 {
     showGoods();
 }
@@ -21,7 +21,7 @@ void SitiyaDlg::showGoods()
 // The souvenir this city's pawn shop buys, while the hiker owns it.
 const Good* SitiyaDlg::souvenirOfCity() const
 {
-    const CityGood* souvenir = cityGood(PawnCityGoods, game_.CapitalDlg.Caption);
+    const CityGood* souvenir = cityGood(PawnCityGoods, game_.state.toshi);
     if (!souvenir || !(game_.state.*souvenir->good.owned))
         return nullptr;
     return &souvenir->good;
@@ -54,20 +54,14 @@ void SitiyaDlg::OKBtnClick()
     rows[5] = SitiyaButton6Visible ? souvenirOfCity() : nullptr;
 
     GameState& s = game_.state;
-    bool mapSold = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const Good* good = rows[i];
         if (!good || !SitiyaButtons[i].chosen() || !(s.*good->owned))
             continue;
         addClamped(s.yen, good->price);
         s.*good->owned = false;
-        mapSold = mapSold || good->isMap;
         game_.appendDiaryLine(tr(good->diaryLine));
     }
-    // The map button follows what is still owned: selling one of two maps
-    // leaves the other to look at.
-    if (mapSold)
-        game_.CapitalDlg.speedButton(9).Enabled = s.HaveMap || s.Nikki;
     game_.ui.close(WindowId::SitiyaDlg);
     SitiyaButton6Visible = false;
 }

@@ -7,7 +7,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 struct Good;
 
 // The pawn shop: owned goods at half price, any number at once, and in four
@@ -19,7 +19,7 @@ public:
     static constexpr std::string_view OkCaption = "OK";
     static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
 
-    explicit SitiyaDlg(Game& game);
+    explicit SitiyaDlg(GameCore& game);
 
     void FormActivate();
     // A click on check box SitiyaButton k (1..6) toggles it.
@@ -35,7 +35,7 @@ private:
     void showGoods();
     const Good* souvenirOfCity() const;
 
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

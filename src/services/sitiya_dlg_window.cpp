@@ -2,15 +2,15 @@
 
 #include <QCheckBox>
 
+#include "game/game_core.h"
 #include "services/service_pictures_qt.h"
-#include "session/game.h"
 
 namespace korvalin {
 
-TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, OnTop::Yes)
+TSitiyaDlg::TSitiyaDlg(GameCore& game, SitiyaDlg& model)
+    : ServiceDialog(game, WindowId::SitiyaDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(320, 300);
-    SitiyaDlg& model = game.SitiyaDlg;
     label(SitiyaDlg::Question, 16, 14);
     label(SitiyaDlg::AnyNumber, 16, 36);
     (new PictureBox(ServicePicture::Pawn, this))->move(256, 8);
@@ -23,12 +23,12 @@ TSitiyaDlg::TSitiyaDlg(Game& game) : ServiceDialog(game, WindowId::SitiyaDlg, On
 
 void TSitiyaDlg::formActivate()
 {
-    game_.SitiyaDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TSitiyaDlg::sync()
 {
-    showChoices(SitiyaButtons, game_.SitiyaDlg.SitiyaButtons, game_.SitiyaDlg.SitiyaButton6Visible);
+    showChoices(SitiyaButtons, model_.SitiyaButtons, model_.SitiyaButton6Visible);
 }
 
 }  // namespace korvalin

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "services/service_dialog_qt.h"
+#include "services/sitiya_dlg.h"
 
 namespace korvalin {
 
@@ -10,7 +11,7 @@ namespace korvalin {
 class TSitiyaDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TSitiyaDlg(Game& game);
+    TSitiyaDlg(GameCore& game, SitiyaDlg& model);
 
     void sync() override;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     std::array<QAbstractButton*, 6> SitiyaButtons{};
+    SitiyaDlg& model_;
 };
 
 }  // namespace korvalin

@@ -1,8 +1,8 @@
 #include "services/sosin_dlg.h"
 
 #include "game/clamped_sum.h"
+#include "game/game_core.h"
 #include "game/language.h"
-#include "session/game.h"
 
 namespace korvalin {
 

@@ -8,7 +8,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // Sending a telegram home: 50 yen, once per stay.
 class SosinDlg {
@@ -18,7 +18,7 @@ public:
     static constexpr std::string_view CancelCaption = "ｷｬﾝｾﾙ";
     static constexpr int Cost = 50;
 
-    explicit SosinDlg(Game& game) : game_(game) {}
+    explicit SosinDlg(GameCore& game) : game_(game) {}
 
     void FormActivate();
     // A click on SosinButton k (1..3).
@@ -44,7 +44,7 @@ public:
     }};
 
 private:
-    Game& game_;
+    GameCore& game_;
 };
 
 }  // namespace korvalin

@@ -2,14 +2,14 @@
 
 #include <QRadioButton>
 
-#include "session/game.h"
+#include "game/game_core.h"
 
 namespace korvalin {
 
-TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop::Yes)
+TSosinDlg::TSosinDlg(GameCore& game, SosinDlg& model)
+    : ServiceDialog(game, WindowId::SosinDlg, OnTop::Yes), model_(model)
 {
     setFixedSize(300, 190);
-    SosinDlg& model = game.SosinDlg;
     label(SosinDlg::Prompt, 20, 14);
     SosinButtons = choiceColumn<QRadioButton, 3>("SosinButton", QRect(36, 44, 240, 22), 28,
                                                  [&model](int k) { model.SosinButtonClick(k); });
@@ -19,12 +19,12 @@ TSosinDlg::TSosinDlg(Game& game) : ServiceDialog(game, WindowId::SosinDlg, OnTop
 
 void TSosinDlg::formActivate()
 {
-    game_.SosinDlg.FormActivate();
+    model_.FormActivate();
 }
 
 void TSosinDlg::sync()
 {
-    showChoices(SosinButtons, game_.SosinDlg.SosinButtons);
+    showChoices(SosinButtons, model_.SosinButtons);
 }
 
 }  // namespace korvalin

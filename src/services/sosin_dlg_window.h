@@ -3,6 +3,7 @@
 #include <array>
 
 #include "services/service_dialog_qt.h"
+#include "services/sosin_dlg.h"
 
 namespace korvalin {
 
@@ -10,7 +11,7 @@ namespace korvalin {
 class TSosinDlg : public ServiceDialog {
     Q_OBJECT
 public:
-    explicit TSosinDlg(Game& game);
+    TSosinDlg(GameCore& game, SosinDlg& model);
 
     void sync() override;
 
@@ -19,6 +20,7 @@ protected:
 
 private:
     std::array<QAbstractButton*, 3> SosinButtons{};
+    SosinDlg& model_;
 };
 
 }  // namespace korvalin

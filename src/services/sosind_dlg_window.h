@@ -8,7 +8,7 @@ namespace korvalin {
 class TSosindDlg : public FixedTextsDialog {
     Q_OBJECT
 public:
-    explicit TSosindDlg(Game& game);
+    explicit TSosindDlg(GameCore& game);
 };
 
 }  // namespace korvalin

@@ -2,18 +2,28 @@
 
 #include <utility>
 
-#include "world/region_table.h"
+#include "save/saved_game.h"
 
 namespace korvalin {
 
 Game::Game(Ui& ui, Clock& clock, SaveFiles saveFiles)
-    : ui(ui), clock(clock), saveFiles(std::move(saveFiles))
+    : GameCore(ui, clock, *this, std::move(saveFiles))
 {
 }
 
-bool Game::japanWestOfHiker() const
+bool Game::loadSavedGame()
 {
-    return world.cell(state.hikerX() - 1, state.hikerY()) == RegionCodes(JapanEntry);
+    return loadSavedGame(saveFiles);
+}
+
+bool Game::loadSavedGame(const SaveFiles& files)
+{
+    return loadGame(*this, files, [this] {
+        Travel.showOnFoot();
+        CapitalDlg.resumeStay();
+        ui.show(WindowId::CapitalDlg);
+        ui.close(WindowId::HelpDlg);
+    });
 }
 
 }  // namespace korvalin

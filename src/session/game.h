@@ -1,18 +1,11 @@
 #pragma once
 
-#include <string_view>
-
 #include "capital/capital_dlg.h"
 #include "endings/end_dlg.h"
 #include "endings/london_dlg.h"
-#include "game/diary.h"
-#include "game/game_state.h"
-#include "game/ports.h"
-#include "game/random.h"
-#include "game/trail.h"
+#include "game/game_core.h"
 #include "journey/travel.h"
 #include "maps/world_map.h"
-#include "save/saved_game.h"
 #include "services/about_box.h"
 #include "services/arbeit_dlg.h"
 #include "services/bank_dlg.h"
@@ -27,34 +20,15 @@
 #include "services/sitiya_dlg.h"
 #include "services/sosin_dlg.h"
 #include "title/help_dlg.h"
-#include "world/tile_sheet.h"
-#include "world/view_bitmap.h"
-#include "world/world_grid.h"
 
 namespace korvalin {
 
-// The one instance of a game: its state, its diary, the world and the form
-// model of every window. Windows and handlers reach each other through it.
-class Game {
+// The one instance of a game: the core every screen shares and the form
+// model of every window, and what spans screens (a restart, a load), which
+// the screens ask of it as their stage.
+class Game : private Stage, public GameCore {
 public:
     Game(Ui& ui, Clock& clock, SaveFiles saveFiles = {});
-    Game(const Game&) = delete;
-    Game& operator=(const Game&) = delete;
-
-    Ui& ui;
-    Clock& clock;
-    // The saved game's three files, together in the save folder; the diary
-    // written on giving up and on publishing goes there too. The program
-    // gives its save folder; a test or tool, a folder of its own.
-    SaveFiles saveFiles;
-
-    GameState state;
-    Diary diary;
-    Trail trail;
-    Random random;
-    WorldGrid world;
-    TileSheet tileSheet;
-    ViewBitmap view{world, tileSheet};
 
     korvalin::Travel Travel{*this};
     korvalin::CapitalDlg CapitalDlg{*this};
@@ -76,18 +50,13 @@ public:
     korvalin::NamaeDlg NamaeDlg{*this};
     korvalin::ShuppanDlg ShuppanDlg{*this};
 
-    // Every writer but the journey's flavour notes leaves "end" after its line.
-    void appendDiaryLine(std::string_view text) { diary.append(state.dd, text, Diary::EndTrailer); }
-    void appendDiaryNote(std::string_view text)
-    {
-        diary.append(state.dd, text, Diary::NoteTrailer);
-    }
+    // The saved game in `files` back, the capital screen of its city open:
+    // what the title screen's Load does with the game's own files.
+    bool loadSavedGame(const SaveFiles& files);
 
-    void reseed() { random.reseed(clock.millisecondsSinceMidnightUtc()); }
-    std::uint8_t hikerCell() const { return world.cell(state.hikerX(), state.hikerY()); }
-    // The cell west of the hiker is Japanese land: still at home, for the
-    // telegram office and the bank's remark on the course money.
-    bool japanWestOfHiker() const;
+private:
+    void restartJourney(WindowId endingWindow) override;
+    bool loadSavedGame() override;
 };
 
 }  // namespace korvalin

@@ -1,9 +1,8 @@
 #include "title/help_dlg.h"
 
 #include "game/calendar.h"
+#include "game/game_core.h"
 #include "journey/diary_entries.h"
-#include "save/saved_game.h"
-#include "session/game.h"
 #include "title/help_pages.h"
 
 namespace korvalin {
@@ -37,8 +36,7 @@ void HelpDlg::showCaptions()
 {
     Label4Caption = tr(inGame_ ? InGameCaption : NewJourneyCaption);
     LevelVisible = !inGame_;
-    LanguageCaption =
-        languageInUse() == Language::Japanese ? ToEnglishCaption : ToJapaneseCaption;
+    LanguageCaption = languageInUse() == Language::Japanese ? ToEnglishCaption : ToJapaneseCaption;
 }
 
 void HelpDlg::FormClose()
@@ -91,11 +89,13 @@ void HelpDlg::writeFirstDiaryLines(const std::string& today)
     diary.put(4, std::string(tr(SetOffLine)));
 }
 
-// Reading the saved game is the save code's part; the title screen only
-// triggers it.
+// Reading the saved game is the save code's part, and the screens show it;
+// the title screen only asks for it, and its Load turns red once a game is
+// loaded.
 void HelpDlg::Label5Click()
 {
-    loadGame(game_);
+    if (game_.stage.loadSavedGame())
+        Label5Color = colors::Red;
 }
 
 void HelpDlg::Label6Click()
@@ -118,7 +118,7 @@ void HelpDlg::Label13Click()
 void HelpDlg::LanguageClick()
 {
     game_.ui.chooseLanguage(languageInUse() == Language::Japanese ? Language::English
-                                                                   : Language::Japanese);
+                                                                  : Language::Japanese);
     showPage();
     showCaptions();
 }

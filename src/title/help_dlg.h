@@ -10,7 +10,7 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // A course of the "Level" popup: it differs from the others only in the
 // money that waits at the bank of the first capital.
@@ -62,7 +62,7 @@ public:
     static constexpr std::string_view DiaryTitleLine = "　　　%1日記";
     static constexpr std::string_view SetOffLine = "　　金沢出発";
 
-    explicit HelpDlg(Game& game) : game_(game) {}
+    explicit HelpDlg(GameCore& game) : game_(game) {}
 
     void FormCreate();
     void FormActivate();
@@ -99,7 +99,7 @@ public:
     std::array<std::string, BodyLineCount> BodyCaptions;
     std::string Label4Caption{StartCaption};
     std::string LanguageCaption{ToEnglishCaption};
-    bool LevelVisible = true;  // and the language choice
+    bool LevelVisible = true;                  // and the language choice
     std::uint32_t Label5Color = colors::Aqua;  // turns red once a game is loaded
 
 private:
@@ -110,7 +110,7 @@ private:
     void chooseCourse(std::size_t course);
     void writeFirstDiaryLines(const std::string& today);
 
-    Game& game_;
+    GameCore& game_;
     // Whether this showing of the window has chosen between "Start" and
     // "Close" yet, and which.
     bool captionChosen_ = false;

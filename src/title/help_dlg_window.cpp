@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "game/colors.h"
-#include "session/game.h"
+#include "game/game_core.h"
 #include "title/title_picture_qt.h"
 #include "widgets/click_label_qt.h"
 #include "widgets/close_guard_qt.h"
@@ -33,7 +33,8 @@ constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
 
 }  // namespace
 
-THelpDlg::THelpDlg(Game& game) : GameDialog(game, WindowId::HelpDlg), model_(game.HelpDlg)
+THelpDlg::THelpDlg(GameCore& game, HelpDlg& model)
+    : GameDialog(game, WindowId::HelpDlg), model_(model)
 {
     // No maximise on a window of fixed size. The close box takes the path of
     // START's "Close"; window managers that draw none also drop Alt+F4.

@@ -5,6 +5,7 @@
 #include <array>
 #include <string_view>
 
+#include "title/help_dlg.h"
 #include "widgets/game_dialog_qt.h"
 
 class QLabel;
@@ -23,7 +24,7 @@ public:
     static constexpr int ClientSize = 480;
     static constexpr int BarHeight = 24;
 
-    explicit THelpDlg(Game& game);
+    THelpDlg(GameCore& game, HelpDlg& model);
 
     void sync() override;
     void retranslate() override;
@@ -46,10 +47,10 @@ private:
     QImage picture_;  // at the screen's pixel density, made when first painted
     QLabel* Label1;   // the title line
     std::array<ClickLabel*, 9> bodyLines_{};
-    ClickLabel* Label4;  // START / Close
-    ClickLabel* Label5;  // Load
-    ClickLabel* Label6;  // ▲
-    ClickLabel* Label7;  // ▼
+    ClickLabel* Label4;   // START / Close
+    ClickLabel* Label5;   // Load
+    ClickLabel* Label6;   // ▲
+    ClickLabel* Label7;   // ▼
     ClickLabel* Label13;  // 目次
     ClickLabel* levelLabel_;
     ClickLabel* languageLabel_;  // English / 日本語

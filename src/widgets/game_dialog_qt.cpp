@@ -12,7 +12,7 @@ QString windowCaption(WindowId id)
     return qtext(captionOf(id));
 }
 
-GameDialog::GameDialog(Game& game, WindowId id, QWidget* parent)
+GameDialog::GameDialog(GameCore& game, WindowId id, QWidget* parent)
     : QDialog(parent), game_(game), id_(id)
 {
     setWindowTitle(windowCaption(id));

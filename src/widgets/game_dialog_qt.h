@@ -6,14 +6,14 @@
 
 namespace korvalin {
 
-class Game;
+class GameCore;
 
 // Base of the game's dialog windows: captioned from the window table, owned
 // for the life of the program, and redrawn from its form model by sync().
 class GameDialog : public QDialog {
     Q_OBJECT
 public:
-    GameDialog(Game& game, WindowId id, QWidget* parent = nullptr);
+    GameDialog(GameCore& game, WindowId id, QWidget* parent = nullptr);
 
     // Shows the model's current state; called after every handler.
     virtual void sync() {}
@@ -32,7 +32,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-    Game& game_;
+    GameCore& game_;
 
 private:
     WindowId id_;

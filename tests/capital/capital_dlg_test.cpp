@@ -15,7 +15,7 @@ using Arrival = CapitalTest;
 TEST_F(Arrival, RecognisesTheCityOnlyFromItsListedSides)
 {
     arriveInTokyo();  // east of Tokyo's cell
-    EXPECT_EQ(dlg.Caption, "日本国首都東京");
+    EXPECT_EQ(game.state.toshi, "日本国首都東京");
     EXPECT_EQ(lastLine(), "　　東京に到着。");
     EXPECT_EQ(dlg.FlagName, "JP_F");
     EXPECT_EQ(dlg.radioButton(1).Caption, "韓国大使館");
@@ -26,7 +26,7 @@ TEST_F(Arrival, RecognisesTheCityOnlyFromItsListedSides)
     // Muscat is known only from the south and the west.
     const int dd = s.dd;
     arriveAt(84, 164);
-    EXPECT_EQ(dlg.Caption, "日本国首都東京");
+    EXPECT_EQ(game.state.toshi, "日本国首都東京");
     EXPECT_EQ(s.dd, dd);
 }
 
@@ -65,7 +65,7 @@ TEST_F(Arrival, ACityHasNoEmbassies)
     dlg.FormClose();
     dlg.Label2Caption = "x";
     arriveAt(239, 125, false);  // Osaka
-    EXPECT_EQ(dlg.Caption, "日本国　大阪");
+    EXPECT_EQ(game.state.toshi, "日本国　大阪");
     EXPECT_EQ(lastLine(), "　　大阪に到着。");
     for (int k : {11, 12}) {
         EXPECT_TRUE(dlg.speedButton(k).Down) << k;
@@ -130,8 +130,7 @@ TEST_F(Departure, TheLastChoiceSetsTheLeg)
     dlg.RadioButtonClick(3);
     dlg.RadioButtonClick(1);
     EXPECT_EQ(leg(), (LegCodes{14, 111, 111, 9, 9, 9, 2}));
-    EXPECT_TRUE(dlg.radioButton(1).Checked);
-    EXPECT_FALSE(dlg.radioButton(3).Checked);
+    EXPECT_EQ(s.destination, 1);
 }
 
 TEST_F(Departure, LeavingWithoutTheVisaUndoesTheChoiceOnlyOnYes)
@@ -165,7 +164,7 @@ TEST_F(Departure, WithTheVisaOrFromACityTheHikerLeavesAndTheDiarySaysSo)
     EXPECT_EQ(ui.count("message", texts::NoPassportToLeave), 1);
 
     s.lostf = false;
-    dlg.Button7Visible = false;
+    s.visaToGet = false;
     s.buy = s.nyu = s.Start = true;
     dlg.OKBtnClick();
     EXPECT_EQ(lastLine(), "　　東京を出発。");
@@ -173,7 +172,7 @@ TEST_F(Departure, WithTheVisaOrFromACityTheHikerLeavesAndTheDiarySaysSo)
     EXPECT_EQ(ui.count("close", "TCapitalDlg"), 1);
 
     // A city asks for no visa, whatever the passport.
-    dlg.Button7Visible = true;
+    s.visaToGet = true;
     s.lostf = true;
     arriveAt(176, 187, false);  // Chiang Mai
     dlg.OKBtnClick();
@@ -186,8 +185,8 @@ TEST_F(Departure, ClosingHidesTheDestinations)
     dlg.RadioButtonClick(1);
     s.visaf = true;
     dlg.FormClose();
-    EXPECT_TRUE(std::ranges::none_of(dlg.RadioButtons,
-                                     [](const auto& b) { return b.Visible || b.Checked; }));
+    EXPECT_TRUE(std::ranges::none_of(dlg.RadioButtons, &CapitalDlg::RadioButton::Visible));
+    EXPECT_EQ(s.destination, 0);
     EXPECT_FALSE(s.visaf);
 }
 
@@ -202,7 +201,7 @@ TEST_F(Visa, ExactMoneyBuysItForADayAndFixesTheChoice)
     s.yen = 1999;
     dlg.Button7Click();
     EXPECT_EQ(ui.count("warning", texts::FeeShort), 1);
-    EXPECT_TRUE(dlg.Button7Visible);
+    EXPECT_TRUE(s.visaToGet);
 
     s.yen = 2000;
     const int day = s.day;
@@ -212,10 +211,10 @@ TEST_F(Visa, ExactMoneyBuysItForADayAndFixesTheChoice)
     EXPECT_EQ(line(s.dd - 3), "　　韓国大使館でビザを申請。");
     EXPECT_EQ(line(s.dd - 1), "2日目　97/12/21");
     EXPECT_EQ(lastLine(), "　　ビザを取得");
-    EXPECT_FALSE(dlg.Button7Visible);
+    EXPECT_FALSE(s.visaToGet);
     EXPECT_FALSE(s.visaf);
-    EXPECT_TRUE(dlg.radioButton(1).Enabled);
-    EXPECT_FALSE(dlg.radioButton(2).Enabled);
+    EXPECT_TRUE(dlg.destinationEnabled(1));
+    EXPECT_FALSE(dlg.destinationEnabled(2));
     dlg.RadioButtonClick(2);
     EXPECT_EQ(s.leg.PN, Korea);
 }
@@ -228,7 +227,7 @@ TEST_F(Visa, TheCrowdedCounterTakesAWeek)
     ui.answers = {false};
     dlg.Button7Click();
     EXPECT_EQ(ui.count("confirm", texts::CrowdedCounter), 1);
-    EXPECT_TRUE(dlg.Button7Visible);
+    EXPECT_TRUE(s.visaToGet);
 
     const int day = s.day;
     dlg.Button7Click();
@@ -252,7 +251,7 @@ TEST_F(Visa, ARefusalChangesNothing)
     EXPECT_EQ(ui.count("message", texts::NoPassportForVisa), 1);
     EXPECT_EQ(s.yen, before.yen);
     EXPECT_EQ(s.day, before.day);
-    EXPECT_TRUE(dlg.Button7Visible);
+    EXPECT_TRUE(s.visaToGet);
 }
 
 TEST_F(Visa, ThePassportIsReissuedOnlyWithMoreThanTheFee)

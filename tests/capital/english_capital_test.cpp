@@ -64,9 +64,8 @@ protected:
         int dd = s.dd;
         std::size_t calls = ui.calls.size();
         arriveAt(x, y);
-        out << "== " << tr(dlg.Caption) << "\n" << linesSince(dd);
-        for (int k = 1; k <= CapitalDlg::DestinationButtonCount && dlg.radioButton(k).Visible;
-             ++k) {
+        out << "== " << tr(game.state.toshi) << "\n" << linesSince(dd);
+        for (int k = 1; k <= DestinationButtonCount && dlg.radioButton(k).Visible; ++k) {
             dlg.RadioButtonClick(k);
             out << "  embassy " << k << ": " << dlg.radioButton(k).Caption << "\n"
                 << "    visa: " << visaApplicationLine(s.leg.PN, false) << "\n"
@@ -78,7 +77,7 @@ protected:
             out << "  fact: " << fact << "\n";
         dd = s.dd;
         dlg.SpeedButton12Click();  // the Japanese embassy
-        dlg.Button7Visible = false;
+        game.state.visaToGet = false;
         dlg.OKBtnClick();
         dlg.FormClose();
         out << linesSince(dd) << boxesSince(calls);
@@ -129,7 +128,7 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
     }
 
     arriveInTokyo();
-    EXPECT_EQ(dlg.Caption, "日本国首都東京");
+    EXPECT_EQ(game.state.toshi, "日本国首都東京");
     s.konzatsuno = 4;
     dlg.RadioButtonClick(1);
     EXPECT_EQ(s.leg.PN, Korea);

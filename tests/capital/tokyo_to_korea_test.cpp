@@ -43,7 +43,7 @@ TEST_F(TokyoToKoreaTest, TheVisaTakesTheHikerAcrossTheSeaIntoKorea)
     dlg.OKBtnClick();
     dlg.FormClose();
     EXPECT_EQ(lastLine(), "　　東京を出発。");
-    EXPECT_FALSE(dlg.Button7Visible);
+    EXPECT_FALSE(s.visaToGet);
 
     const std::vector<Cell> way = wayToKorea(world, hiker());
     ASSERT_FALSE(way.empty());
@@ -51,8 +51,8 @@ TEST_F(TokyoToKoreaTest, TheVisaTakesTheHikerAcrossTheSeaIntoKorea)
     ASSERT_TRUE(walkWay(game, way)) << "stopped at " << hikerX() << "," << hikerY();
     EXPECT_EQ(s.leg.PP, Korea);
     EXPECT_TRUE(s.nyukoku);
-    EXPECT_TRUE(dlg.Button7Visible);
-    EXPECT_TRUE(std::ranges::all_of(dlg.RadioButtons, &CapitalDlg::RadioButton::Enabled));
+    EXPECT_TRUE(s.visaToGet);
+    EXPECT_EQ(s.visaFor, 0);
 }
 
 }  // namespace

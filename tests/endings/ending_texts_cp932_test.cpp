@@ -51,8 +51,8 @@ std::vector<std::string> journeyTexts()
     testing::TempDir dir;
     testing::writeBytes(dir / "bad.ini", "[Other]\r\n");
     testing::writeBytes(dir / "ok.ini", "[State]\r\n");
-    loadGame(game, {dir / "bad.ini", dir / "Nikki.txt", dir / "Kiseki.txt"});
-    loadGame(game, {dir / "ok.ini", dir / "Nikki.txt", dir / "Kiseki.txt"});
+    game.loadSavedGame({dir / "bad.ini", dir / "Nikki.txt", dir / "Kiseki.txt"});
+    game.loadSavedGame({dir / "ok.ini", dir / "Nikki.txt", dir / "Kiseki.txt"});
     for (const auto& call : ui.calls)
         texts.push_back(call.detail);
     return texts;

@@ -242,9 +242,9 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     s.kk = 64;
     s.travelSpeed = RideSpeed;
     s.MoveDir = Direction::South;
-    game.CapitalDlg.Button7Visible = false;
-    game.CapitalDlg.RadioButtons[4].Enabled = false;
-    game.CapitalDlg.RadioButtons[4].Checked = true;
+    game.state.visaToGet = false;
+    game.state.visaFor = 4;
+    game.state.destination = 5;
     game.Travel.Label3.Caption = "馬上";
     game.trail.enter(62, 3, 17);
 
@@ -256,11 +256,7 @@ TEST_F(EndingsTest, StartingAgainLeavesNothingOfTheJourney)
     EXPECT_TRUE(s == start);
     EXPECT_FALSE(s.HaveLion);
     EXPECT_EQ(game.diary.get(300), "");
-    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
-    EXPECT_TRUE(game.CapitalDlg.RadioButtons[4].Enabled);
-    EXPECT_FALSE(game.CapitalDlg.RadioButtons[4].Checked);
     EXPECT_EQ(game.Travel.Label3.Caption, "");
-    EXPECT_FALSE(game.KaimonoDlg.KaimonoButton6Visible);
     game.HelpDlg.FormActivate();
     EXPECT_EQ(game.HelpDlg.Label4Caption, "Start");
     EXPECT_EQ(ui.count("show", "THelpDlg"), 1);

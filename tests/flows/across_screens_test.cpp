@@ -133,7 +133,7 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     game.CapitalDlg.SpeedButton11Click();  // the embassies: Korea
     game.CapitalDlg.RadioButtonClick(1);
     game.CapitalDlg.Button7Click();
-    EXPECT_FALSE(game.CapitalDlg.Button7Visible);
+    EXPECT_FALSE(game.state.visaToGet);
     leave();
     EXPECT_EQ(lastLine(), "　　東京を出発。");
 
@@ -185,7 +185,7 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     ASSERT_NE(s.day, saved.day);
     game.HelpDlg.Label5Click();
     EXPECT_TRUE(ui.isOpen(WindowId::CapitalDlg));
-    EXPECT_EQ(game.CapitalDlg.Caption, "大韓民国首都ソウル");
+    EXPECT_EQ(game.state.toshi, "大韓民国首都ソウル");
     EXPECT_EQ(s.leg, saved.leg);
     EXPECT_EQ(hiker(), (Cell{223, 127}));
     EXPECT_EQ(s.yen, saved.yen);

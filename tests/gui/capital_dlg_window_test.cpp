@@ -54,7 +54,7 @@ protected:
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    TCapitalDlg dlg{game};
+    TCapitalDlg dlg{game, game.CapitalDlg};
 };
 
 // Finland's two languages are the widest value; none may be cut.
@@ -131,7 +131,7 @@ TEST_F(CapitalWindowTest, EveryCloseFromOutsideAsksTheLeaveQuestion)
     auto closes = testing::desktopCloses();
     closes.emplace_back("a close no handler asked for", [](QWidget& window) { window.close(); });
     dlg.show();
-    ASSERT_TRUE(game.CapitalDlg.Button7Visible);
+    ASSERT_TRUE(game.state.visaToGet);
     for (const auto& [how, close] : closes) {
         ui.calls.clear();
         ui.answers = {false};

@@ -54,7 +54,7 @@ TEST_F(EndingsWindowTest, TheGoalScreenAnimatesByItsTimerAndTurnsRedOnARecord)
 {
     game.state.Level2 = true;
     game.state.day = 150 * MinutesPerDay;
-    TLondonDlg dlg(game);
+    TLondonDlg dlg(game, game.LondonDlg);
     dlg.show();
     auto* congratulations = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
     ASSERT_NE(congratulations, nullptr);
@@ -100,7 +100,7 @@ double contrast(const QColor& a, const QColor& b)
 // ends, what lies just beyond it stands out from the purple.
 TEST_F(EndingsWindowTest, CongratulationsStandsOutFromTheRiverBehindIt)
 {
-    TLondonDlg dlg(game);
+    TLondonDlg dlg(game, game.LondonDlg);
     dlg.show();
     auto* congratulations = dlg.findChild<QLabel*>(QStringLiteral("Label4"));
     ASSERT_NE(congratulations, nullptr);
@@ -139,7 +139,7 @@ TEST_F(EndingsWindowTest, CongratulationsStandsOutFromTheRiverBehindIt)
 
 TEST_F(EndingsWindowTest, TheOutOfMoneyWindowsAnswersReachTheModel)
 {
-    TEndDlg dlg(game);
+    TEndDlg dlg(game, game.EndDlg);
     dlg.show();
     auto* yes = dlg.findChild<QPushButton*>(QStringLiteral("OKBtn"));
     ASSERT_NE(yes, nullptr);

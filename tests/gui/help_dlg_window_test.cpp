@@ -62,7 +62,7 @@ protected:
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    THelpDlg dlg{game};
+    THelpDlg dlg{game, game.HelpDlg};
 };
 
 TEST_F(THelpDlgTest, IsLaidOutAsTheTitleScreen)
@@ -210,7 +210,7 @@ TEST(THelpDlgEnglishTest, EveryPageFitsItsPanelAndTheBarItsCaptions)
     testing::FakeClock clock;
     Game game{ui, clock};
     {
-        THelpDlg dlg{game};
+        THelpDlg dlg{game, game.HelpDlg};
         dlg.show();
         const auto label = [&dlg](const char* name) {
             return dlg.findChild<QLabel*>(QString::fromLatin1(name));
@@ -226,9 +226,10 @@ TEST(THelpDlgEnglishTest, EveryPageFitsItsPanelAndTheBarItsCaptions)
         constexpr int PanelRight = 64 + 408 - 4;
         for (int page = 1; page <= HelpDlg::LastPage; ++page) {
             for (QLabel* line : dlg.findChildren<QLabel*>()) {
-                if (line->y() > 140 && line->y() < 332)
+                if (line->y() > 140 && line->y() < 332) {
                     EXPECT_LE(line->x() + line->width(), PanelRight)
                         << "page " << page << ": " << line->text().toStdString();
+                }
             }
             click(label("Label7"));
         }

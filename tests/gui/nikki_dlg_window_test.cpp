@@ -23,7 +23,7 @@ protected:
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    TNikkiDlg dlg{game};
+    TNikkiDlg dlg{game, game.NikkiDlg};
     QPlainTextEdit* memo = dlg.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
 };
 

@@ -47,7 +47,7 @@ protected:
 // Typed through the input method, as Japanese is.
 TEST_F(NoticesTest, TheNameWindowStoresWhatWasTypedOnOk)
 {
-    TNamaeDlg dlg(game);
+    TNamaeDlg dlg(game, game.NamaeDlg);
     dlg.show();
     auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("Password"));
     ASSERT_NE(edit, nullptr);
@@ -67,7 +67,7 @@ TEST_F(NoticesTest, TheNameWindowStoresWhatWasTypedOnOk)
 // takes the plain letters.
 TEST_F(NoticesTest, TheNameWindowOffersANameWithAccentsInPlainLetters)
 {
-    TNamaeDlg dlg(game);
+    TNamaeDlg dlg(game, game.NamaeDlg);
     dlg.show();
     auto* edit = dlg.findChild<QLineEdit*>(QStringLiteral("Password"));
     ASSERT_NE(edit, nullptr);
@@ -87,7 +87,7 @@ TEST_F(NoticesTest, TheNameWindowOffersANameWithAccentsInPlainLetters)
 
 TEST_F(NoticesTest, TheNameWindowOffersThePreviousName)
 {
-    TNamaeDlg dlg(game);
+    TNamaeDlg dlg(game, game.NamaeDlg);
     game.NamaeDlg.Password = "前の名前";
     dlg.show();
     EXPECT_EQ(dlg.findChild<QLineEdit*>(QStringLiteral("Password"))->text(),
@@ -99,7 +99,7 @@ TEST_F(NoticesTest, ThePublishWindowShowsTheOfferAndPrintsOnOk)
     testing::TempDir dir;
     game.saveFiles.diary = dir / "Nikki.txt";
     game.state.Namae = "虹子";
-    TShuppanDlg dlg(game);
+    TShuppanDlg dlg(game, game.ShuppanDlg);
     dlg.show();
     EXPECT_EQ(dlg.geometry(), QRect(84, 335, 316, 115));
     EXPECT_TRUE(dlg.windowFlags() & Qt::FramelessWindowHint);
@@ -113,7 +113,7 @@ TEST_F(NoticesTest, ThePublishWindowShowsTheOfferAndPrintsOnOk)
 
 TEST_F(NoticesTest, ThePublishWindowsCancelPrintsNothing)
 {
-    TShuppanDlg dlg(game);
+    TShuppanDlg dlg(game, game.ShuppanDlg);
     dlg.show();
     press(&dlg, "CancelBtn");
     EXPECT_TRUE(ui.printed.empty());
@@ -122,22 +122,22 @@ TEST_F(NoticesTest, ThePublishWindowsCancelPrintsNothing)
 
 TEST_F(NoticesTest, ThePassportNoticeVoidsTheVisaOnOk)
 {
-    TLostDlg dlg(game);
+    TLostDlg dlg(game, game.LostDlg);
     EXPECT_EQ(dlg.windowTitle(), QStringLiteral("ﾊﾟｽﾎﾟｰﾄ紛失"));
     EXPECT_TRUE(
         texts(&dlg).contains(QStringLiteral("至急、首都にある日本大使館に行ってください。")));
-    game.CapitalDlg.Button7Visible = false;
+    game.state.visaToGet = false;
     press(&dlg, "OKBtn");
-    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
+    EXPECT_TRUE(game.state.visaToGet);
     EXPECT_EQ(ui.count("close", "TLostDlg"), 1);
 }
 
 TEST_F(NoticesTest, TheCapitalNoticeAndTheVersionWindowCloseOnOk)
 {
-    TChokkoDlg chokko(game);
+    TChokkoDlg chokko(game, game.ChokkoDlg);
     EXPECT_TRUE(texts(&chokko).contains(QStringLiteral("首都へ直行してください")));
     press(&chokko, "OKBtn");
-    TAboutBox about(game);
+    TAboutBox about(game, game.AboutBox);
     EXPECT_TRUE(texts(&about).contains(QStringLiteral("Korvalin（V2.5）")));
     EXPECT_TRUE(texts(&about).contains(QStringLiteral("1997/11/10")));
     press(&about, "OKButton");

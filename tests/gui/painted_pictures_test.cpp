@@ -165,7 +165,7 @@ TEST(PaintedPictures, TheGoalScreensResultAndChoicesReadClearly)
         Game game{ui, clock};
         game.state.Level1 = true;
         game.state.day = days * MinutesPerDay;
-        TLondonDlg london(game);
+        TLondonDlg london(game, game.LondonDlg);
         london.show();
         auto* result = london.findChild<QLabel*>(QStringLiteral("Label7"));
         ASSERT_TRUE(testing::runUntil([&] { return result->isVisible(); }));

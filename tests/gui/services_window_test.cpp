@@ -50,7 +50,7 @@ protected:
 TEST_F(ServiceWindows, TheDaysBoxTakesDigitsOnly)
 {
     game.state.arbeitno = 1;
-    TArbeitDlg dlg(game);
+    TArbeitDlg dlg(game, game.ArbeitDlg);
     dlg.show();
     EXPECT_TRUE(dlg.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(child<QLabel>(dlg, "Label1")->text(), QStringLiteral("ウェイター 1000円/日"));
@@ -65,7 +65,7 @@ TEST_F(ServiceWindows, TheDaysBoxTakesDigitsOnly)
 
 TEST_F(ServiceWindows, TheShopShowsItsRowsAndBuysTheClickedOne)
 {
-    TKaimonoDlg dlg(game);
+    TKaimonoDlg dlg(game, game.KaimonoDlg);
     dlg.show();
     EXPECT_TRUE(child<QRadioButton>(dlg, "KaimonoButton6")->isHidden());
     child<QRadioButton>(dlg, "KaimonoButton2")->click();
@@ -80,19 +80,19 @@ TEST_F(ServiceWindows, TheShopShowsItsRowsAndBuysTheClickedOne)
 TEST_F(ServiceWindows, TheBankAndTheTelegramOfficeFollowTheirModels)
 {
     game.state.yokin = 5000;
-    TBankDlg bank(game);
+    TBankDlg bank(game, game.BankDlg);
     bank.show();
     EXPECT_EQ(child<QLabel>(bank, "Label2")->text(), QStringLiteral("5000円"));
     child<QPushButton>(bank, "OKBtn")->click();
     EXPECT_EQ(game.state.yen, 105000);
 
-    TDenpoDlg office(game);
+    TDenpoDlg office(game, game.DenpoDlg);
     office.show();
     child<QRadioButton>(office, "DenpoButton2")->click();
     child<QPushButton>(office, "OKBtn")->click();
     EXPECT_EQ(ui.count("show", "TSosinDlg"), 1);
 
-    TSosinDlg sending(game);
+    TSosinDlg sending(game, game.SosinDlg);
     sending.show();
     EXPECT_FALSE(child<QRadioButton>(sending, "SosinButton3")->isEnabled());
 }
@@ -103,7 +103,7 @@ TEST_F(ServiceWindows, TheAnswerIsBookedOncePerShowing)
 {
     game.state.jusin2 = true;
     game.state.yokin = 0;
-    TJusinDlg dlg(game);
+    TJusinDlg dlg(game, game.JusinDlg);
     dlg.show();
     const QString first = child<QLabel>(dlg, "Label1")->text();
     const int yokin = game.state.yokin;

@@ -162,7 +162,7 @@ TEST_F(StartupTest, TheMainWindowShowsTheStartPosition)
 {
     writeSheet(256, 256);
     game.tileSheet = loadGameTileSheet();
-    TTravel travel(game);
+    TTravel travel(game, game.Travel);
     EXPECT_EQ(travel.windowTitle(), QStringLiteral("Korvalin ver 2.6"));
     EXPECT_EQ(travel.width(), 464);
     EXPECT_EQ(game.view.pixels().pixel(0, 0) & 0xFFFFFF, 0x0000FFu);

@@ -44,7 +44,7 @@ protected:
     void SetUp() override
     {
         game.tileSheet = TileSheet(Bitmap(TileSheet::SheetSize, TileSheet::SheetSize));
-        travel = std::make_unique<TTravel>(game);
+        travel = std::make_unique<TTravel>(game, game.Travel);
 
         std::array<std::uint8_t, GridSize * GridSize> cells;
         cells.fill(14);

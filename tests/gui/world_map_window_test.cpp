@@ -18,7 +18,7 @@ TEST(WorldMapWindowTest, ShowsTheModelsPictureOnTopAndGoesAwayOnAKey)
     testing::FakeClock clock;
     Game game{ui, clock};
     game.world = testing::TestMap().fill(90, 90, 110, 110, 24).grid();
-    TWorldMap map(game);
+    TWorldMap map(game, game.WorldMap);
     EXPECT_TRUE(map.windowFlags() & Qt::Tool);
     EXPECT_TRUE(map.windowFlags() & Qt::WindowStaysOnTopHint);
 

@@ -107,7 +107,7 @@ TEST_F(BounceTest, ADayEndingOnARefusalUsesTheRefusedTexts)
 {
     s.day = 2 * 1440 - 1;
     s.dayold = 1;
-    travel.Label5.Caption = "日本";
+    game.state.countryCaption = "日本";
     travel.Label3.show(TravelMode::Horse, Direction::North);
     s.dd = 6;
     game.diary.put(6, "1日目　97/12/20 （日本）");

@@ -18,8 +18,8 @@ protected:
         s.sosin1 = true;
         s.buy = true;
         s.jusin3 = true;
-        game.CapitalDlg.Button7Visible = false;
-        game.CapitalDlg.RadioButtons[3].Enabled = false;
+        game.state.visaToGet = false;
+        game.state.visaFor = 3;
     }
 };
 
@@ -46,9 +46,8 @@ TEST_F(CrossingTest, CrossingVoidsTheOldCountrysOffersAndForwardsTelegrams)
     s.sosin2 = true;
     s.MapX = 226;  // beside Korea
     tick();
-    EXPECT_FALSE(game.KaimonoDlg.KaimonoButton6Visible);
-    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
-    EXPECT_TRUE(game.CapitalDlg.RadioButtons[3].Enabled);
+    EXPECT_TRUE(game.state.visaToGet);
+    EXPECT_TRUE(game.CapitalDlg.destinationEnabled(4));
     EXPECT_FALSE(s.jusin3);
     EXPECT_FALSE(s.buy);
     EXPECT_TRUE(s.jusin1);
@@ -64,7 +63,7 @@ TEST_F(CrossingTest, TheEntryLineIsWrittenOnce)
     EXPECT_EQ(lastLine(), "　　韓国に入国。");
     EXPECT_EQ(line(s.dd + 1), "end");
     EXPECT_FALSE(s.nyu);
-    EXPECT_EQ(travel.Label5.Caption, "韓国");
+    EXPECT_EQ(game.state.countryCaption, "韓国");
     const int dd = s.dd;
     tick(3);
     EXPECT_EQ(s.dd, dd);
@@ -142,7 +141,7 @@ TEST_F(CrossingTest, NoEntryLineWhileTheLegLeadsElsewhere)
     s.nyukoku = true;
     s.nyu = true;
     tick();
-    EXPECT_EQ(travel.Label5.Caption, "韓国");
+    EXPECT_EQ(game.state.countryCaption, "韓国");
     EXPECT_TRUE(s.nyu);
     EXPECT_EQ(s.dd, 4);
 }
@@ -165,9 +164,9 @@ TEST_P(CountryCaptionTest, ShowsTheCountryAndSetsItsOdds)
     s.leg.PP = s.leg.PN = c.pp;
     s.HaveCard = c.haveCard;
     s.hitchOdds = 99;
-    travel.Label5.Caption = "（前の国）";
+    game.state.countryCaption = "（前の国）";
     tick();
-    EXPECT_EQ(travel.Label5.Caption, c.caption);
+    EXPECT_EQ(game.state.countryCaption, c.caption);
     EXPECT_EQ(s.hitchOdds, c.odds);
 }
 

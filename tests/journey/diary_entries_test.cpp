@@ -21,7 +21,7 @@ protected:
         s.noRide = 1;
         s.dd = 4;
         game.diary.put(4, "1日目　97/12/20 （日本）");
-        travel.Label5.Caption = "日本";
+        game.state.countryCaption = "日本";
     }
 
     // Runs until the day number changes, one tick before it starts.
@@ -70,7 +70,7 @@ TEST_F(JourneyDiaryTest, ADayWithAnEntryHasNoQuietLine)
 TEST_F(JourneyDiaryTest, AChangedCountryCaptionMakesTheDayNotQuiet)
 {
     walkToTheEndOfDay(1);
-    travel.Label5.Caption = "韓国";
+    game.state.countryCaption = "韓国";
     release(Right);
     tick();
     EXPECT_EQ(line(6), "2日目　97/12/21 （韓国）");

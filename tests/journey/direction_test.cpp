@@ -101,7 +101,7 @@ TEST_F(DirectionTest, StandingStillAllChecksRunAndNothingMoves)
     EXPECT_EQ(s.MapX, 225);
     EXPECT_EQ(s.day, 1440);
     EXPECT_EQ(travel.Timer1Interval, 10);
-    EXPECT_EQ(travel.Label5.Caption, "日本");
+    EXPECT_EQ(game.state.countryCaption, "日本");
 }
 
 TEST_F(DirectionTest, DeactivationStopsAtTheNextBoundaryAndTicksAtOnce)

@@ -31,7 +31,7 @@ std::string loadDamaged(const std::filesystem::path& ini, GameState* state = nul
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    loadGame(game, {ini, dir / "Nikki.txt", dir / "Kiseki.txt"});
+    game.loadSavedGame({ini, dir / "Nikki.txt", dir / "Kiseki.txt"});
     if (state)
         *state = game.state;
     if (ui.count("show", "TCapitalDlg") == 1 && ui.calls.size() == 2)
@@ -96,7 +96,7 @@ public:
     {
         ui.calls.clear();
         Game game{ui, clock};
-        loadGame(game, files);
+        game.loadSavedGame(files);
         return ui.calls.empty() ? "" : ui.calls.back().what + ": " + ui.calls.back().detail;
     }
 

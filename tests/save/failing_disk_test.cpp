@@ -172,7 +172,7 @@ std::string loadedName(const SaveFiles& files)
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    loadGame(game, files);
+    game.loadSavedGame(files);
     return game.state.Namae;
 }
 
@@ -185,8 +185,8 @@ TEST(FailingDiskTest, EachSaveFinishesOrIsRefusedWithTheOldSaveWholeAndNothingLo
         testing::FakeUi ui;
         testing::FakeClock clock;
         Game game{ui, clock};
-        game.CapitalDlg.Caption = "大韓民国首都ソウル";
-        game.CapitalDlg.Button7Visible = false;
+        game.state.toshi = "大韓民国首都ソウル";
+        game.state.visaToGet = false;
         game.state.Namae = "甲";
         game.appendDiaryLine("　　甲の日記。");
         if (!c.firstSave)

@@ -53,7 +53,7 @@ protected:
     // Loads, and shows the capital screen as the window does.
     void load()
     {
-        loadGame(game, files);
+        game.loadSavedGame(files);
         game.CapitalDlg.FormShow();
     }
 
@@ -72,7 +72,7 @@ TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
     arriveIn(Seoul);
     game.CapitalDlg.RadioButtonClick(1);
     game.CapitalDlg.Button7Click();
-    ASSERT_FALSE(game.CapitalDlg.Button7Visible);
+    ASSERT_FALSE(game.state.visaToGet);
     saveGame(game, files);
     const LegCodes saved = s.leg;
     const int savedDd = s.dd;
@@ -87,8 +87,8 @@ TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
 
     load();
     EXPECT_EQ(s.leg, saved);
-    EXPECT_EQ(game.CapitalDlg.Caption, Seoul);
-    EXPECT_TRUE(game.CapitalDlg.RadioButtons[0].Checked);
+    EXPECT_EQ(game.state.toshi, Seoul);
+    EXPECT_EQ(game.state.destination, 1);
     EXPECT_EQ(
         std::ranges::count_if(game.CapitalDlg.RadioButtons, &CapitalDlg::RadioButton::Visible), 1);
     EXPECT_EQ(s.dd, savedDd) << "no second arrival";
@@ -113,7 +113,7 @@ TEST_F(ResumeTest, LeavingWithoutTheVisaAfterALoadKeepsTheSavedRoad)
     arriveIn(Tokyo);
 
     load();
-    game.CapitalDlg.resetVisa();
+    game.state.voidVisa();
     game.CapitalDlg.OKBtnClick();
     ASSERT_EQ(ui.count("close", "TCapitalDlg"), 1);
     EXPECT_EQ(s.leg, saved);

@@ -48,8 +48,8 @@ class SaveUnitTest : public ::testing::Test {
 protected:
     SaveUnitTest()
     {
-        game.CapitalDlg.Caption = "大韓民国首都ソウル";
-        game.CapitalDlg.Button7Visible = false;
+        game.state.toshi = "大韓民国首都ソウル";
+        game.state.visaToGet = false;
     }
 
     // Saves 甲, then leaves what a save of 乙 killed after its first rename
@@ -83,7 +83,7 @@ protected:
     {
         testing::FakeUi loadUi;
         Game loaded{loadUi, clock};
-        loadGame(loaded, from);
+        loaded.loadSavedGame(from);
         EXPECT_EQ(loadUi.count("show", "TCapitalDlg"), 1);
         EXPECT_EQ(loaded.state.Namae, "乙");
         EXPECT_EQ(loaded.diary.get(loaded.state.dd), "　　乙の日記。");
@@ -104,7 +104,7 @@ TEST_F(SaveUnitTest, ASaveStoppedBetweenItsRenamesIsFinishedByTheNextLoad)
     saveStoppedBetweenRenames();
     testing::FakeUi blockedUi;
     Game blocked{blockedUi, clock};
-    loadGame(blocked, files);
+    blocked.loadSavedGame(files);
     EXPECT_EQ(blockedUi.count("warning"), 1);
     EXPECT_EQ(blocked.state.Namae, "");
     EXPECT_TRUE(fs::exists(dir / "korvalin.journal"));
@@ -191,7 +191,7 @@ TEST_F(SaveUnitTest, TheStartEverySaveAndLoadClearOnlyTheTemporaryFilesTheGameMa
         [&] {
             testing::FakeUi loadUi;
             Game loaded{loadUi, clock};
-            loadGame(loaded, files);
+            loaded.loadSavedGame(files);
             EXPECT_EQ(loadUi.count("show", "TCapitalDlg"), 1);
         },
     };
@@ -244,7 +244,7 @@ TEST_F(SaveUnitTest, ASaveRefusedForWhatStandsInAFilesPlaceChangesNothing)
                 EXPECT_EQ(readBytes(dir / file), before[file]) << name << " " << file;
             testing::FakeUi loadUi;
             Game loaded{loadUi, clock};
-            loadGame(loaded, files);
+            loaded.loadSavedGame(files);
             EXPECT_EQ(loaded.state.Namae, "甲") << name;
             EXPECT_EQ(namesIn(dir.path()), unitNames) << name;
         }
@@ -285,7 +285,7 @@ TEST_F(SaveUnitTest, WhatTheGameDidNotWriteAtTheJournalsNameIsLeftAndNamed)
         EXPECT_EQ(ui.calls[0].detail, refusal) << i;
         testing::FakeUi loadUi;
         Game loaded{loadUi, clock};
-        loadGame(loaded, files);
+        loaded.loadSavedGame(files);
         ASSERT_EQ(loadUi.calls.size(), 1u) << i;
         EXPECT_EQ(loadUi.calls[0].detail, refusal + "\nゲームは読み込む前のままです。") << i;
         EXPECT_EQ(fs::symlink_status(journal).type(), type) << i;
@@ -351,7 +351,7 @@ TEST_F(SaveUnitTest, WhileAnotherCopyHoldsTheFolderNothingIsSavedOrLoadedUntilIt
               inUse + "保存できませんでした。");
     testing::FakeUi loadUi;
     Game loaded{loadUi, clock};
-    loadGame(loaded, files);
+    loaded.loadSavedGame(files);
     ASSERT_EQ(loadUi.calls.size(), 1u);
     EXPECT_TRUE(loadUi.calls[0].detail.starts_with(inUse + "読み込めませんでした。"));
     EXPECT_EQ(readBytes(files.ini), saved);

@@ -57,10 +57,10 @@ protected:
         s.sould = s.HaveMap = s.Nikki = s.HaveHaramaki = s.sosin2 = s.buy = s.nyu = true;
         s.Level2 = true;
         s.capitalf = true;
-        g.Travel.Label5.Caption = "大韓民国";
-        g.CapitalDlg.Caption = "大韓民国首都ソウル";
-        g.CapitalDlg.Button7Visible = false;
-        g.CapitalDlg.RadioButtons[2].Checked = true;
+        g.state.countryCaption = "大韓民国";
+        g.state.toshi = "大韓民国首都ソウル";
+        g.state.visaToGet = false;
+        g.state.destination = 3;
         g.diary.put(57, "　　ソウルに到着。");
         g.diary.put(58, "end");
     }
@@ -83,7 +83,7 @@ protected:
     {
         writeBytes(files.ini, "[State]\r\n" + ini + "toshi=" + *toCp932(Seoul) + "\r\n");
         writeBytes(files.diary, "\r\n\x81\x40\x81\x40\x81\x40\x93\xf8\x8b\x4c\r\n");
-        loadGame(game, files);
+        game.loadSavedGame(files);
     }
 
     static constexpr std::string_view Seoul = "大韓民国首都ソウル";
@@ -120,7 +120,7 @@ TEST_F(SavedGameTest, SavingALoadedGameWritesTheSameFile)
 
     testing::FakeUi otherUi;
     Game loaded{otherUi, clock};
-    loadGame(loaded, files);
+    loaded.loadSavedGame(files);
     saveGame(loaded, {dir / "again.ini", dir / "again.txt", dir / "again.kiseki"});
     EXPECT_EQ(readBytes(dir / "again.ini"), saved);
     EXPECT_EQ(readBytes(dir / "again.txt"), readBytes(files.diary));
@@ -133,8 +133,9 @@ TEST_F(SavedGameTest, ALoadResumesOnTheCapitalScreenOfTheSavedCity)
     saveGame(saver, files);
     ui.calls.clear();
 
-    loadGame(game, files);
-    EXPECT_EQ(game.CapitalDlg.Caption, "大韓民国首都ソウル");
+    game.saveFiles = files;
+    game.HelpDlg.Label5Click();
+    EXPECT_EQ(game.state.toshi, "大韓民国首都ソウル");
     EXPECT_EQ(game.diary.get(57), "　　ソウルに到着。");
     EXPECT_FALSE(s.Start);
     EXPECT_FALSE(s.TitlePending);
@@ -200,7 +201,7 @@ TEST_F(SavedGameTest, LoadedValuesStayInsideTheJourneysRanges)
 TEST_F(SavedGameTest, TheVisaButtonIsNeverReadBack)
 {
     loadFrom("Button7.Visible=1\r\n");
-    EXPECT_FALSE(game.CapitalDlg.Button7Visible);
+    EXPECT_FALSE(game.state.visaToGet);
 }
 
 TEST_F(SavedGameTest, OnlyTheSavedDestinationCanBeChosen)
@@ -209,17 +210,15 @@ TEST_F(SavedGameTest, OnlyTheSavedDestinationCanBeChosen)
     for (int k = 1; k <= 18; ++k)
         ini += "RadioButton" + std::to_string(k) + ".Checked=" + (k == 3 ? "1" : "0") + "\r\n";
     loadFrom(ini);
-    for (int k = 1; k <= 18; ++k) {
-        const auto& button = game.CapitalDlg.RadioButtons[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(button.Enabled, k == 3) << k;
-        EXPECT_EQ(button.Checked, k == 3) << k;
-    }
+    for (int k = 1; k <= 18; ++k)
+        EXPECT_EQ(game.CapitalDlg.destinationEnabled(k), k == 3) << k;
+    EXPECT_EQ(game.state.destination, 3);
 }
 
 TEST_F(SavedGameTest, BeforeTheVisaTheStateIsRefusedButTheDiaryStillSaved)
 {
     playToSeoul(game);
-    game.CapitalDlg.Button7Visible = true;
+    game.state.visaToGet = true;
     writeBytes(files.ini, "[State]\r\nPP=14\r\n");
     saveGame(game, files);
     EXPECT_EQ(readBytes(files.ini), "[State]\r\nPP=14\r\n");
@@ -255,7 +254,7 @@ TEST_F(SavedGameTest, TheTrailIsSavedBesideTheDiaryAndComesBackExactly)
     EXPECT_EQ(readBytes(files.trail), *toCp932("旅の軌跡（日,x,y）\r\n19,214,113\r\n"
                                                "20,214,112\r\n20,215,112\r\n"));
     game.trail.enter(3, 1, 1);
-    loadGame(game, files);
+    game.loadSavedGame(files);
     EXPECT_TRUE(std::ranges::equal(game.trail.cells(), saver.trail.cells()));
 }
 
@@ -275,8 +274,8 @@ TEST_F(SavedGameTest, AMissingTrailLoadsAsNoneAndADamagedOneIsDroppedWithOneLine
         writeBytes(files.trail, damaged);
         ui.calls.clear();
         game.trail.enter(3, 1, 1);
-        loadGame(game, files);
-        EXPECT_EQ(game.CapitalDlg.Caption, Seoul);
+        game.loadSavedGame(files);
+        EXPECT_EQ(game.state.toshi, Seoul);
         EXPECT_TRUE(game.trail.cells().empty()) << damaged;
         ASSERT_EQ(ui.count("message"), 1) << damaged;
         EXPECT_EQ(ui.calls.back().detail, trailDroppedMessage(files.trail));
@@ -285,14 +284,14 @@ TEST_F(SavedGameTest, AMissingTrailLoadsAsNoneAndADamagedOneIsDroppedWithOneLine
     std::filesystem::remove(files.trail);
     ui.calls.clear();
     game.trail.enter(3, 1, 1);
-    loadGame(game, files);
+    game.loadSavedGame(files);
     EXPECT_TRUE(game.trail.cells().empty());
     EXPECT_EQ(ui.count("message") + ui.count("warning"), 0);
 }
 
 TEST_F(SavedGameTest, WithoutASavedGameLoadSaysSoAndChangesNothing)
 {
-    loadGame(game, files);
+    game.loadSavedGame(files);
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].detail, NoSavedGameMessage);
     EXPECT_TRUE(s.TitlePending);
@@ -305,16 +304,17 @@ TEST_F(SavedGameTest, ASavedGameThatNamesNoCityIsRefusedAndChangesNothing)
 {
     writeBytes(files.diary, "end\r\n");
     s.toshi = Seoul;
+    game.saveFiles = files;
     const std::string misspelt = "[State]\r\nyen=777\r\ntosi=" + *toCp932(Seoul) + "\r\n";
     for (const std::string& ini : {std::string("[State]\r\n"), std::string("[State]\r\ny"),
                                    misspelt, std::string("[State]\r\nyen=777\r\nHaveMap=1\r\n"),
                                    std::string("[State]\r\nyen=777\r\ntoshi=Atlantis\r\n")}) {
         ui.calls.clear();
         writeBytes(files.ini, ini);
-        loadGame(game, files);
+        game.HelpDlg.Label5Click();
         EXPECT_EQ(s.yen, 0) << ini;
         EXPECT_FALSE(s.HaveMap) << ini;
-        EXPECT_EQ(game.CapitalDlg.Caption, "") << ini;
+        EXPECT_EQ(s.toshi, Seoul) << ini;
         EXPECT_EQ(game.HelpDlg.Label5Color, colors::Aqua) << ini;
         ASSERT_EQ(ui.calls.size(), 1u) << ini;
         EXPECT_EQ(ui.calls[0].what, "warning");
@@ -332,12 +332,12 @@ TEST_F(SavedGameTest, ALoadResumesWithTheSavesOwnDiaryNeverWithLinesWrittenAfter
     saveGame(saver, files);
     const std::vector<std::string> saved(saver.diary.lines().begin(), saver.diary.lines().end());
     saver.appendDiaryLine("　　ウランバートルに到着。");
-    saver.CapitalDlg.Button7Visible = true;
+    saver.state.visaToGet = true;
     saveGame(saver, files);
     ASSERT_NE(readBytes(files.diary), readBytes(dir / "korvalin.nikki"));
 
     ui.calls.clear();
-    loadGame(game, files);
+    game.loadSavedGame(files);
     EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
     EXPECT_EQ(ui.count("message"), 0);
 
@@ -345,7 +345,7 @@ TEST_F(SavedGameTest, ALoadResumesWithTheSavesOwnDiaryNeverWithLinesWrittenAfter
     another[20] = "　　別の旅。";
     ASSERT_TRUE(saveDiaryFile(files.diary, another));
     ui.calls.clear();
-    loadGame(game, files);
+    game.loadSavedGame(files);
     EXPECT_TRUE(std::ranges::equal(game.diary.lines(), saved));
     ASSERT_EQ(ui.count("message"), 1);
     EXPECT_EQ(ui.calls.back().detail, "日記ファイル「" + files.diary.string() +
@@ -356,7 +356,7 @@ TEST_F(SavedGameTest, ALoadResumesWithTheSavesOwnDiaryNeverWithLinesWrittenAfter
 TEST_F(SavedGameTest, AMissingDiaryStopsTheLoadBeforeAnythingChanges)
 {
     writeBytes(files.ini, "[State]\r\nyen=777\r\nHaveMap=1\r\ntoshi=x\r\n");
-    loadGame(game, files);
+    game.loadSavedGame(files);
     EXPECT_EQ(s.yen, 0);
     EXPECT_FALSE(s.HaveMap);
     EXPECT_EQ(s.toshi, "");
@@ -387,14 +387,14 @@ TEST_F(SavedGameTest, InEnglishTheSameIniIsWrittenAndAMixedDiaryIsKeptAsWritten)
     EXPECT_EQ(readBytes(other.ini), japanese);
 
     Game resumed{englishUi, clock};
-    loadGame(resumed, files);
+    resumed.loadSavedGame(files);
     ASSERT_TRUE(std::ranges::equal(resumed.diary.lines(), game.diary.lines()));
     resumed.appendDiaryLine("    Arrived in Seoul, and the diary goes on in English.");
     saveGame(resumed, files);
     const std::string mixed = readBytes(files.diary);
     ASSERT_NE(mixed.find(*toCp932("　　ソウルに到着。")), std::string::npos);
     Game again{englishUi, clock};
-    loadGame(again, files);
+    again.loadSavedGame(files);
     EXPECT_TRUE(std::ranges::equal(again.diary.lines(), resumed.diary.lines()));
     saveGame(again, files);
     EXPECT_EQ(readBytes(files.diary), mixed);
@@ -413,11 +413,11 @@ TEST_F(SavedGameTest, InEnglishAFailedSaveOrLoadSaysWhyInEnglish)
         const std::optional<FolderLock> otherCopy = FolderLock::take(dir.path());
         ASSERT_TRUE(otherCopy);
         saveGame(game, files);
-        loadGame(game, files);
+        game.loadSavedGame(files);
     }
     writeBytes(files.ini, "[Other]\r\n");
     writeBytes(files.diary, "end\r\n");
-    loadGame(game, files);
+    game.loadSavedGame(files);
     std::string said;
     for (const auto& call : ui.calls)
         said += call.what + ": " + call.detail + "\n";

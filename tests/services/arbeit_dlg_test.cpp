@@ -151,10 +151,10 @@ TEST_F(Arbeit, NothingCarriesTheCalendarPastTheLastDayASaveKeeps)
     testing::TempDir dir;
     const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
     inCity("大韓民国首都ソウル");
-    game.CapitalDlg.Button7Visible = false;
+    game.state.visaToGet = false;
     saveGame(game, files);
     Game loaded{ui, clock};
-    loadGame(loaded, files);
+    loaded.loadSavedGame(files);
     EXPECT_EQ(loaded.state.day, lastDay);
 }
 

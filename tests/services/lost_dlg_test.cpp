@@ -13,21 +13,16 @@ TEST(LostDlg, OkVoidsAVisaObtainedInThisCapital)
     testing::FakeUi ui;
     testing::FakeClock clock;
     Game game{ui, clock};
-    // The visa was obtained: the button went, one destination was settled
-    // and the shop offers its sixth row.
-    game.CapitalDlg.Button7Visible = false;
-    for (auto& button : game.CapitalDlg.RadioButtons)
-        button.Enabled = false;
-    game.CapitalDlg.RadioButtons[2].Enabled = true;
-    game.CapitalDlg.RadioButtons[2].Checked = true;
-    game.KaimonoDlg.KaimonoButton6Visible = true;
+    // The visa was obtained: the button went and one destination was settled.
+    game.state.visaToGet = false;
+    game.state.visaFor = 3;
+    game.state.destination = 3;
 
     game.LostDlg.OKBtnClick();
 
-    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
-    for (const auto& button : game.CapitalDlg.RadioButtons)
-        EXPECT_TRUE(button.Enabled);
-    EXPECT_FALSE(game.KaimonoDlg.KaimonoButton6Visible);
+    EXPECT_TRUE(game.state.visaToGet);
+    for (int k = 1; k <= DestinationButtonCount; ++k)
+        EXPECT_TRUE(game.CapitalDlg.destinationEnabled(k)) << k;
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "close");
     EXPECT_EQ(ui.calls[0].detail, "TLostDlg");
@@ -41,10 +36,10 @@ TEST(LostDlg, TheCapitalScreenAnswersANoticeStillOpen)
     testing::FakeClock clock;
     Game game{ui, clock};
     game.state.lostf = true;
-    game.CapitalDlg.Button7Visible = false;
+    game.state.visaToGet = false;
     game.CapitalDlg.FormShow();
     EXPECT_EQ(ui.count("close", "TLostDlg"), 1);
-    EXPECT_TRUE(game.CapitalDlg.Button7Visible);
+    EXPECT_TRUE(game.state.visaToGet);
 
     game.state.lostf = false;
     game.CapitalDlg.FormShow();

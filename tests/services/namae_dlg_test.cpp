@@ -98,8 +98,8 @@ TEST_F(NamaeDlgTest, ANameComesBackFromASavedGameAsTheWindowTookIt)
 {
     testing::TempDir dir;
     const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
-    game.CapitalDlg.Caption = "大韓民国首都ソウル";
-    game.CapitalDlg.Button7Visible = false;
+    game.state.toshi = "大韓民国首都ソウル";
+    game.state.visaToGet = false;
     for (const char* typed : {"〜", "−", "¢", "£", "¬", "‖", "—", "¥", "‾"}) {
         namae.Password = std::string("虹子") + typed + "100";
         namae.OKBtnClick();
@@ -110,7 +110,7 @@ TEST_F(NamaeDlgTest, ANameComesBackFromASavedGameAsTheWindowTookIt)
 
         testing::FakeUi loadUi;
         Game loaded{loadUi, clock};
-        loadGame(loaded, files);
+        loaded.loadSavedGame(files);
         EXPECT_EQ(loaded.state.Namae, taken) << typed;
         EXPECT_EQ(loaded.diary.get(loaded.state.dd), "　　" + taken + "、出発。") << typed;
     }
@@ -127,8 +127,8 @@ TEST_F(NamaeDlgTest, TheNameTakenIsTheNameASavedGameGivesBack)
 {
     testing::TempDir dir;
     const SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
-    game.CapitalDlg.Caption = "大韓民国首都ソウル";
-    game.CapitalDlg.Button7Visible = false;
+    game.state.toshi = "大韓民国首都ソウル";
+    game.state.visaToGet = false;
     std::string longest = "A";
     for (int i = 0; i < 511; ++i)
         longest += "旅";
@@ -141,7 +141,7 @@ TEST_F(NamaeDlgTest, TheNameTakenIsTheNameASavedGameGivesBack)
         saveGame(game, files);
         testing::FakeUi loadUi;
         Game loaded{loadUi, clock};
-        loadGame(loaded, files);
+        loaded.loadSavedGame(files);
         EXPECT_EQ(loaded.state.Namae, taken);
     }
     EXPECT_EQ(ui.count("warning"), 0);

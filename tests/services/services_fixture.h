@@ -23,7 +23,7 @@ protected:
         }
     }
 
-    void inCity(const char* caption) { game.CapitalDlg.Caption = caption; }
+    void inCity(const char* caption) { game.state.toshi = caption; }
 };
 
 }  // namespace korvalin::testing

@@ -27,13 +27,13 @@ protected:
         game.SitiyaDlg.OKBtnClick();
     }
 
-    bool mapButton() { return game.CapitalDlg.speedButton(9).Enabled; }
+    bool mapButton() { return game.CapitalDlg.actionEnabled(9); }
 };
 
 TEST_F(Shops, BuyingTheMapOpensTheWorldMap)
 {
     s.yen = 7000;
-    game.CapitalDlg.speedButton(9).Enabled = false;
+    ASSERT_FALSE(mapButton());
     buy(1);
     EXPECT_EQ(s.yen, 2000);
     EXPECT_TRUE(s.buy && s.HaveMap && mapButton());

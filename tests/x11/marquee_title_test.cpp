@@ -95,7 +95,7 @@ TEST(MarqueeTitleTest, TheCreepingMarqueeGivesTheDesktopNothingToRedraw)
     testing::FakeClock clock;
     Game game{ui, clock};
     game.tileSheet = TileSheet(Bitmap(TileSheet::SheetSize, TileSheet::SheetSize));
-    TTravel travel(game);
+    TTravel travel(game, game.Travel);
     travel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&travel));
     QApplication::setActiveWindow(&travel);

@@ -249,7 +249,7 @@ void JourneyBot::planLeg()
 void JourneyBot::actInCity()
 {
     GameState& s = game_.state;
-    cityStops_.push_back(game_.CapitalDlg.Caption);
+    cityStops_.push_back(game_.state.toshi);
     refuelling_ = false;
     collectSavings();
     if (s.lostf && s.capitalf)
@@ -257,13 +257,12 @@ void JourneyBot::actInCity()
     // A lost passport voids the visa and sends him back to a capital he may
     // have left already: the plan goes on from whichever of its capitals
     // this is.
-    const auto here = std::ranges::find_if(route_, [&](const PlannedLeg& leg) {
-        return leg.from->caption == game_.CapitalDlg.Caption;
-    });
+    const auto here = std::ranges::find_if(
+        route_, [&](const PlannedLeg& leg) { return leg.from->caption == game_.state.toshi; });
     const bool planned = here != route_.end();
     if (planned)
         legIndex_ = static_cast<std::size_t>(here - route_.begin());
-    if (!planned || !s.capitalf || !game_.CapitalDlg.Button7Visible || s.lostf) {
+    if (!planned || !s.capitalf || !s.visaToGet || s.lostf) {
         const std::int32_t needed = goal_ ? fareTo(*goal_) : FareMargin;
         if (s.yen < needed && !s.worked)
             work(std::min(LongestJob, daysToEarn(needed - s.yen)));
@@ -312,8 +311,7 @@ void JourneyBot::leaveCity(bool withVisa)
     if (withVisa) {
         goal_ = route_[legIndex_].goal;
         ++legIndex_;
-    } else if (legIndex_ < route_.size() &&
-               game_.CapitalDlg.Caption == route_[legIndex_].from->caption) {
+    } else if (legIndex_ < route_.size() && game_.state.toshi == route_[legIndex_].from->caption) {
         goal_ = capitalSpotOf(route_[legIndex_].from->country);
     }
     watchman_.legBegins(game_);

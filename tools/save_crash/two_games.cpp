@@ -25,8 +25,8 @@ void prepare(Game& game, const char* name, std::int32_t yen, int lines)
     game.state.Namae = name;
     game.state.yen = yen;
     game.state.mNow = "97/12/20";
-    game.CapitalDlg.Caption = "大韓民国首都ソウル";
-    game.CapitalDlg.Button7Visible = false;
+    game.state.toshi = "大韓民国首都ソウル";
+    game.state.visaToGet = false;
     for (int i = 0; i < lines; ++i)
         game.appendDiaryLine("　　ヒッチハイクに成功。" + std::to_string(i) + "台目のトラック。");
 }
@@ -88,7 +88,7 @@ Outcome loadedFrom(const SaveFiles& files, const std::vector<Save>& saves, Clock
     settleSavedGame(files);
     RefusingUi ui;
     Game loaded(ui, clock);
-    loadGame(loaded, files);
+    loaded.loadSavedGame(files);
     if (!isWhole(files, saves) || ui.refused)
         return Outcome::Torn;
     return isOneOf(loaded, saves) ? Outcome::Whole : Outcome::Mixed;

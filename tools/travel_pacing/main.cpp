@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     SystemClock clock;
     Game game{ui, clock};
     game.tileSheet = TileSheet(Bitmap(TileSheet::SheetSize, TileSheet::SheetSize));
-    TTravel window(game);
+    TTravel window(game, game.Travel);
     std::array<std::uint8_t, GridSize * GridSize> cells;
     cells.fill(14);
     game.world = WorldGrid::fromCells(cells);

@@ -1,5 +1,3 @@
-#include "endings/restart_journey.h"
-
 #include "session/game.h"
 
 namespace korvalin {
@@ -29,6 +27,8 @@ void resetJourneyFields(GameState& s)
     s.HaveDall = s.HaveUma = s.HavePearl = s.HaveRakuda = s.HaveTubo = s.HaveLion = false;
     s.Level1 = s.Level2 = s.Level3 = false;
     s.sosin1 = s.sosin2 = s.sosin3 = s.jusin1 = s.jusin2 = s.jusin3 = false;
+    s.voidVisa();
+    s.destination = 0;
 
     // The hiker stands still on the start cell, on foot: a cell move left
     // half done would carry him off Kanazawa.
@@ -46,25 +46,21 @@ void resetJourneyFields(GameState& s)
 
 }  // namespace
 
-void restartJourney(Game& game, WindowId endingWindow)
+// The journey begins again from the title screen: the state of a new
+// journey, the main window on foot, the ending window closed.
+void Game::restartJourney(WindowId endingWindow)
 {
-    GameState& s = game.state;
-    game.diary.clearForRestart(s.dd);
-    game.trail.clear();
-    resetJourneyFields(s);
+    diary.clearForRestart(state.dd);
+    trail.clear();
+    resetJourneyFields(state);
     // The marker's colour tells the mode announced last: walking again.
-    const Travel atStart{game};
-    game.Travel.Shape1Color = atStart.Shape1Color;
-    game.Travel.Label3 = atStart.Label3;
+    const korvalin::Travel atStart{*this};
+    Travel.Shape1Color = atStart.Shape1Color;
+    Travel.Label3 = atStart.Label3;
+    view.fullRedraw(state.MapX, state.MapY);
 
-    game.KaimonoDlg.KaimonoButton6Visible = false;
-    game.CapitalDlg.resetVisa();
-    for (auto& destination : game.CapitalDlg.RadioButtons)
-        destination.Checked = false;
-    game.view.fullRedraw(s.MapX, s.MapY);
-
-    game.ui.show(WindowId::HelpDlg);
-    game.ui.close(endingWindow);
+    ui.show(WindowId::HelpDlg);
+    ui.close(endingWindow);
 }
 
 }  // namespace korvalin
