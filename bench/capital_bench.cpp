@@ -39,7 +39,7 @@ void BM_CapitalTimerTick(benchmark::State& state)
 {
     CapitalGame g;
     for (auto _ : state) {
-        g.game.CapitalDlg.C_TimerTimer();
+        g.game.CapitalDlg.stepAnimations();
         benchmark::DoNotOptimize(g.game.CapitalDlg.Panel1Color);
     }
 }

@@ -7,13 +7,13 @@
 
 namespace korvalin {
 
-void CapitalDlg::SpeedButton2Click()
+void CapitalDlg::openPartTimeJob()
 {
     game_.ui.show(WindowId::ArbeitDlg);
 }
 
 // One purchase per stay.
-void CapitalDlg::SpeedButton3Click()
+void CapitalDlg::openShop()
 {
     if (game_.state.buy) {
         game_.ui.message(tr(capital_texts::AlreadyShopped));
@@ -22,13 +22,13 @@ void CapitalDlg::SpeedButton3Click()
     game_.ui.show(WindowId::KaimonoDlg);
 }
 
-void CapitalDlg::SpeedButton4Click()
+void CapitalDlg::openPawnShop()
 {
     game_.ui.show(WindowId::SitiyaDlg);
 }
 
 // Asking home for money makes sense only from abroad.
-void CapitalDlg::SpeedButton5Click()
+void CapitalDlg::openTelegramOffice()
 {
     if (game_.japanWestOfHiker()) {
         game_.ui.message(tr(capital_texts::TelegramsAbroadOnly));
@@ -37,29 +37,29 @@ void CapitalDlg::SpeedButton5Click()
     game_.ui.show(WindowId::DenpoDlg);
 }
 
-void CapitalDlg::SpeedButton6Click()
+void CapitalDlg::openBank()
 {
     game_.ui.show(WindowId::BankDlg);
 }
 
-void CapitalDlg::SpeedButton7Click()
+void CapitalDlg::openDiary()
 {
     game_.ui.show(WindowId::NikkiDlg);
 }
 
-void CapitalDlg::SpeedButton8Click()
+void CapitalDlg::openHelp()
 {
     game_.ui.showModal(WindowId::HelpDlg);
 }
 
-void CapitalDlg::SpeedButton9Click()
+void CapitalDlg::openWorldMap()
 {
     if (game_.random.randInt(3) == 1)
         game_.appendDiaryLine(tr(capital_texts::MapLine));
     game_.ui.show(WindowId::WorldMap);
 }
 
-void CapitalDlg::SpeedButton10Click()
+void CapitalDlg::saveGameHere()
 {
     saveGame(game_);
 }
@@ -67,7 +67,7 @@ void CapitalDlg::SpeedButton10Click()
 // The buttons form one group that may be all up: the pressed look follows
 // the pointer. A disabled button takes no pointer and keeps its look, as the
 // embassy buttons of a plain city show pressed.
-void CapitalDlg::SpeedButtonMouseMove(int k)
+void CapitalDlg::hoverActionButton(int k)
 {
     if (k < 1 || k > SpeedButtonCount || !actionEnabled(k))
         return;
@@ -78,7 +78,7 @@ void CapitalDlg::SpeedButtonMouseMove(int k)
     speedButton(k).Down = true;
 }
 
-void CapitalDlg::C_TimerTimer()
+void CapitalDlg::stepAnimations()
 {
     C_TimerInterval = 500;
 

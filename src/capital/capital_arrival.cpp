@@ -128,10 +128,10 @@ void CapitalDlg::retranslate()
     if (const CityRow* row = stayCity())
         captionDestinations(*row);
     if (InfoPanelVisible)
-        Image1Click();
+        showFacts();
 }
 
-void CapitalDlg::Image1Click()
+void CapitalDlg::showFacts()
 {
     if (const CountryFacts* facts = factsByMainCode(game_.state.leg.PP)) {
         InfoValues = {std::string(facts->area), std::string(facts->population),

@@ -8,7 +8,7 @@
 
 namespace korvalin {
 
-void CapitalDlg::RadioButtonClick(int k)
+void CapitalDlg::chooseDestination(int k)
 {
     if (k < 1 || k > MaxDestinations || !destinationEnabled(k))
         return;

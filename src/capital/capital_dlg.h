@@ -49,32 +49,32 @@ public:
     void FormCreate();
     void FormShow();
     void FormClose();
-    void Image1Click();
+    void showFacts();
     void InfoPanelClick();
-    void C_TimerTimer();
+    void stepAnimations();
 
     // Destinations and departure. A click on destination button k (1..14).
-    void RadioButtonClick(int k);
+    void chooseDestination(int k);
     void OKBtnClick();
 
     // Visas and embassies.
-    void Button7Click();
-    void SpeedButton11Click();
-    void SpeedButton12Click();
+    void obtainVisa();
+    void toggleEmbassies();
+    void visitJapaneseEmbassy();
 
     // The action bar (SpeedButton1 runs OKBtnClick, CancelBtn the shop's).
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void SpeedButton4Click();
-    void SpeedButton5Click();
-    void SpeedButton6Click();
-    void SpeedButton7Click();
-    void SpeedButton8Click();
-    void SpeedButton9Click();
-    void SpeedButton10Click();
-    void CancelBtnClick() { SpeedButton3Click(); }
+    void openPartTimeJob();
+    void openShop();
+    void openPawnShop();
+    void openTelegramOffice();
+    void openBank();
+    void openDiary();
+    void openHelp();
+    void openWorldMap();
+    void saveGameHere();
+    void CancelBtnClick() { openShop(); }
     // The pointer over action button k (1..12) presses it and pops the others up.
-    void SpeedButtonMouseMove(int k);
+    void hoverActionButton(int k);
 
     // A loaded game stands in its saved city as if it had just arrived:
     // the screen shows the city's destinations, with no second arrival

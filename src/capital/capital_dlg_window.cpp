@@ -43,12 +43,10 @@ constexpr std::array<QPoint, 12> ButtonSpots = {QPoint(7, 7),   QPoint(55, 7),  
                                                 QPoint(151, 7), QPoint(201, 39), QPoint(151, 39),
                                                 QPoint(201, 7), QPoint(7, 39),   QPoint(55, 39)};
 constexpr std::array<void (CapitalDlg::*)(), 12> ButtonClicks = {
-    &CapitalDlg::OKBtnClick,         &CapitalDlg::SpeedButton2Click,
-    &CapitalDlg::SpeedButton3Click,  &CapitalDlg::SpeedButton4Click,
-    &CapitalDlg::SpeedButton5Click,  &CapitalDlg::SpeedButton6Click,
-    &CapitalDlg::SpeedButton7Click,  &CapitalDlg::SpeedButton8Click,
-    &CapitalDlg::SpeedButton9Click,  &CapitalDlg::SpeedButton10Click,
-    &CapitalDlg::SpeedButton11Click, &CapitalDlg::SpeedButton12Click};
+    &CapitalDlg::OKBtnClick,   &CapitalDlg::openPartTimeJob,    &CapitalDlg::openShop,
+    &CapitalDlg::openPawnShop, &CapitalDlg::openTelegramOffice, &CapitalDlg::openBank,
+    &CapitalDlg::openDiary,    &CapitalDlg::openHelp,           &CapitalDlg::openWorldMap,
+    &CapitalDlg::saveGameHere, &CapitalDlg::toggleEmbassies,    &CapitalDlg::visitJapaneseEmbassy};
 
 // Destination button k (1..18): two columns of nine on the form.
 QPoint destinationSpot(int k)
@@ -134,7 +132,7 @@ TCapitalDlg::TCapitalDlg(GameCore& game, CapitalDlg& model)
     // game; while the screen is closed there is nothing to show, and the
     // showing itself brings it up to date.
     connect(C_Timer, &QTimer::timeout, this, [this] {
-        model_.C_TimerTimer();
+        model_.stepAnimations();
         C_Timer->setInterval(model_.C_TimerInterval);
         if (isVisible())
             sync();
@@ -172,7 +170,7 @@ void TCapitalDlg::buildStrip()
     Image1 = new ClickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 5, 120, 80);
-    Image1->onClick = [this](Qt::MouseButton) { run(&CapitalDlg::Image1Click); };
+    Image1->onClick = [this](Qt::MouseButton) { run(&CapitalDlg::showFacts); };
 
     for (std::size_t i = 0; i < footprints_.size(); ++i) {
         auto* foot = new QLabel(this);
@@ -265,7 +263,7 @@ void TCapitalDlg::buildDestinations()
         button->hide();
         if (k <= MaxDestinations) {
             connect(button, &QRadioButton::clicked, this,
-                    [this, k] { run([k](CapitalDlg& m) { m.RadioButtonClick(k); }); });
+                    [this, k] { run([k](CapitalDlg& m) { m.chooseDestination(k); }); });
         }
         radioButtons_[i] = button;
     }
@@ -273,7 +271,7 @@ void TCapitalDlg::buildDestinations()
     Button7 = new QPushButton(Panel1);
     Button7->setObjectName(QStringLiteral("Button7"));
     Button7->setGeometry(QRect(QPoint(303, 108) - Panel1Origin, QSize(89, 25)));
-    connect(Button7, &QPushButton::clicked, this, [this] { run(&CapitalDlg::Button7Click); });
+    connect(Button7, &QPushButton::clicked, this, [this] { run(&CapitalDlg::obtainVisa); });
 
     Label2 = new QLabel(Panel1);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -418,7 +416,7 @@ bool TCapitalDlg::eventFilter(QObject* watched, QEvent* event)
         const auto it = std::ranges::find(speedButtons_, watched);
         if (it != speedButtons_.end()) {
             const int k = static_cast<int>(it - speedButtons_.begin()) + 1;
-            run([k](CapitalDlg& m) { m.SpeedButtonMouseMove(k); });
+            run([k](CapitalDlg& m) { m.hoverActionButton(k); });
         }
     }
     return GameDialog::eventFilter(watched, event);

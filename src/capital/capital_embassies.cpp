@@ -30,7 +30,7 @@ std::vector<int> CapitalDlg::foldHeights(int from)
     return heights;
 }
 
-void CapitalDlg::SpeedButton11Click()
+void CapitalDlg::toggleEmbassies()
 {
     for (int height : foldHeights(Height)) {
         Height = height;
@@ -39,7 +39,7 @@ void CapitalDlg::SpeedButton11Click()
     }
 }
 
-void CapitalDlg::Button7Click()
+void CapitalDlg::obtainVisa()
 {
     const int k = game_.state.destination;
     if (k == 0) {
@@ -82,7 +82,7 @@ bool CapitalDlg::applyForVisa(int k)
     return true;
 }
 
-void CapitalDlg::SpeedButton12Click()
+void CapitalDlg::visitJapaneseEmbassy()
 {
     GameState& s = game_.state;
     if (!s.lostf) {

@@ -32,7 +32,7 @@ void LondonDlg::FormCreate()
 
 // "just" shows on the 51st tick, "arrived" and "LONDON" on the 66th, and
 // "Congratulations!" comes to rest 42 ticks later.
-void LondonDlg::Timer1Timer()
+void LondonDlg::stepCelebration()
 {
     if (Label1.Left > JustLeft - 1) {
         Label1.Left = JustLeft;
@@ -82,7 +82,7 @@ void LondonDlg::judge()
     }
 }
 
-void LondonDlg::Label5Click()
+void LondonDlg::playAgain()
 {
     game_.stage.restartJourney(WindowId::LondonDlg);
 }
@@ -91,7 +91,7 @@ void LondonDlg::Label5Click()
 // window stays until the answer is OK, so a Cancel leaves it as it was, its
 // picture and publishing still to hand. The diary is not saved here:
 // publishing saves it.
-void LondonDlg::Label6Click()
+void LondonDlg::endJourney()
 {
     game_.state.quitf = true;
 }

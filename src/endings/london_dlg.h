@@ -48,9 +48,9 @@ public:
     // Run on every showing: the animation starts over and the publish offer
     // may be made once more.
     void FormCreate();
-    void Timer1Timer();
-    void Label5Click();  // もう一度
-    void Label6Click();  // 終了
+    void stepCelebration();
+    void playAgain();   // もう一度
+    void endJourney();  // 終了
     // The player kept the picture of his journey at `path`, or it could not
     // be written there. It is offered once per showing.
     void journeyPictureSaved(const std::string& path, bool written);

@@ -120,7 +120,7 @@ TLondonDlg::TLondonDlg(GameCore& game, LondonDlg& model)
     Timer1->setTimerType(Qt::PreciseTimer);
     Timer1->setInterval(LondonDlg::TimerInterval);
     connect(Timer1, &QTimer::timeout, this, [this] {
-        model_.Timer1Timer();
+        model_.stepCelebration();
         sync();
     });
 }
@@ -188,8 +188,8 @@ void TLondonDlg::buildBar()
         };
         return label;
     };
-    Label5 = choice("Label5", 148, colors::White, [this] { model_.Label5Click(); });
-    Label6 = choice("Label6", 272, colors::Yellow, [this] { model_.Label6Click(); });
+    Label5 = choice("Label5", 148, colors::White, [this] { model_.playAgain(); });
+    Label6 = choice("Label6", 272, colors::Yellow, [this] { model_.endJourney(); });
     Label9 = choice("Label9", KeepPictureLeft, colors::White, [this] { keepJourneyPicture(); });
 }
 

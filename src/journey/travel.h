@@ -61,14 +61,14 @@ public:
     void FormActivate();
     void FormDeactivate();
     bool FormCloseQuery();
-    void Timer1Timer();
+    void advanceJourney();
 
     void FormKeyDown(int virtualKey);
     void FormKeyUp(int virtualKey);
-    void Label1Click();
-    void Label6Click();
-    void Panel1MouseDown(MouseButton button);
-    void Panel1DblClick();
+    void pauseJourney();
+    void openHelp();
+    void pressStatusBar(MouseButton button);
+    void openWorldMap();
     void FormMouseDown(MouseButton button, int x, int y);
     void FormMouseUp();
 

@@ -58,25 +58,25 @@ void Travel::FormKeyUp(int virtualKey)
         s.MoveDir = direction;
 }
 
-void Travel::Label1Click()
+void Travel::pauseJourney()
 {
     Label1.fontColor = colors::Red;
     game_.state.WantDir = Direction::None;
 }
 
-void Travel::Label6Click()
+void Travel::openHelp()
 {
     game_.state.WantDir = Direction::None;
     game_.ui.showModal(WindowId::HelpDlg);
 }
 
-void Travel::Panel1MouseDown(MouseButton button)
+void Travel::pressStatusBar(MouseButton button)
 {
     if (button == MouseButton::Right)
         game_.ui.show(WindowId::AboutBox);
 }
 
-void Travel::Panel1DblClick()
+void Travel::openWorldMap()
 {
     if (game_.state.HaveMap || game_.state.Nikki)
         game_.ui.show(WindowId::WorldMap);

@@ -75,7 +75,7 @@ void showPurseAndDay(const GameCore& game, Travel& travel)
 }  // namespace
 
 // The interval set last in a tick decides when the next one comes.
-void Travel::Timer1Timer()
+void Travel::advanceJourney()
 {
     GameState& s = game_.state;
     Timer1Interval = IdleInterval;

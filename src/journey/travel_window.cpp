@@ -165,17 +165,17 @@ protected:
         auto* travel = static_cast<TTravel*>(window());
         const QPoint at = event->position().toPoint();
         if (event->button() == Qt::LeftButton && travel->Label1->geometry().contains(at))
-            model_.Label1Click();
+            model_.pauseJourney();
         else if (event->button() == Qt::LeftButton && travel->Label6->geometry().contains(at))
-            model_.Label6Click();
+            model_.openHelp();
         else
-            model_.Panel1MouseDown(buttonOf(event->button()));
+            model_.pressStatusBar(buttonOf(event->button()));
         travel->sync();
     }
 
     void mouseDoubleClickEvent(QMouseEvent*) override
     {
-        model_.Panel1DblClick();
+        model_.openWorldMap();
         static_cast<TTravel*>(window())->sync();
     }
 
@@ -354,7 +354,7 @@ void TTravel::showTitle()
 void TTravel::tick()
 {
     const qint64 due = nextTickDue_;
-    model_.Timer1Timer();
+    model_.advanceJourney();
     sync();
     scheduleTick(due);
 }

@@ -15,7 +15,7 @@ void WorldMap::FormDeactivate()
     game_.ui.close(WindowId::WorldMap);
 }
 
-void WorldMap::PaintBox1Paint()
+void WorldMap::drawMap()
 {
     Picture = worldMapPicture(game_.world, game_.state, game_.trail.cells());
 }

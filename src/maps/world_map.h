@@ -15,7 +15,7 @@ public:
     // Any key, or the focus going to another window, puts the map away.
     void FormKeyDown();
     void FormDeactivate();
-    void PaintBox1Paint();
+    void drawMap();
 
     // What PaintBox1 shows: 256 x 256 pixels, one per cell.
     Bitmap Picture;

@@ -20,7 +20,7 @@ TWorldMap::TWorldMap(GameCore& game, WorldMap& model)
 // The picture is built once per show; a repaint only copies it.
 void TWorldMap::showEvent(QShowEvent* event)
 {
-    model_.PaintBox1Paint();
+    model_.drawMap();
     update();
     GameDialog::showEvent(event);
 }

@@ -61,7 +61,7 @@ std::optional<int> ArbeitDlg::readDays()
     return std::nullopt;
 }
 
-void ArbeitDlg::Button1Click()
+void ArbeitDlg::takeJob()
 {
     if (game_.state.worked) {
         workAgain();
@@ -110,7 +110,7 @@ void ArbeitDlg::workFirstJob(int days)
     game_.ui.close(WindowId::ArbeitDlg);
 }
 
-void ArbeitDlg::Button2Click()
+void ArbeitDlg::declineJob()
 {
     game_.ui.close(WindowId::ArbeitDlg);
 }

@@ -32,8 +32,8 @@ public:
 
     void FormShow();
     void FormActivate();
-    void Button1Click();
-    void Button2Click();
+    void takeJob();
+    void declineJob();
 
     std::string Label1Caption;  // the job on offer
     std::string Edit1Text;      // the days, as typed

@@ -43,9 +43,9 @@ TArbeitDlg::TArbeitDlg(GameCore& game, ArbeitDlg& model)
     label(ArbeitDlg::DaysUnit, 86, 84);
 
     button("Button1", ArbeitDlg::OkCaption, 60, 128, [&model] {
-        model.Button1Click();
+        model.takeJob();
     })->setDefault(true);
-    button("Button2", ArbeitDlg::CancelCaption, 164, 128, [&model] { model.Button2Click(); });
+    button("Button2", ArbeitDlg::CancelCaption, 164, 128, [&model] { model.declineJob(); });
     retranslate();
 }
 

@@ -16,7 +16,7 @@ void NikkiDlg::FormShow(int screenWidth)
                 .Height = Height};
 }
 
-void NikkiDlg::Button1Click()
+void NikkiDlg::closeDiary()
 {
     game_.ui.close(WindowId::NikkiDlg);
 }

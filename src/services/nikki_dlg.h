@@ -29,7 +29,7 @@ public:
 
     // Takes the screen's width: the window fills what the main window leaves.
     void FormShow(int screenWidth);
-    void Button1Click();
+    void closeDiary();
 
     std::string Caption;
     Bounds Geometry;

@@ -93,7 +93,7 @@ TNikkiDlg::TNikkiDlg(GameCore& game, NikkiDlg& model)
     auto* close = new QPushButton(bar);
     setFixedText(close, NikkiDlg::Button1Caption);
     close->setObjectName(QStringLiteral("Button1"));
-    connect(close, &QPushButton::clicked, this, [this] { model_.Button1Click(); });
+    connect(close, &QPushButton::clicked, this, [this] { model_.closeDiary(); });
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(6, 2, 6, 2);
     barLayout->addWidget(icon);

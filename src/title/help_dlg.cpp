@@ -61,7 +61,7 @@ void HelpDlg::closeWindow()
     game_.ui.close(WindowId::HelpDlg);
 }
 
-void HelpDlg::Label4Click()
+void HelpDlg::startOrResume()
 {
     GameState& s = game_.state;
     if (!s.courseChosen()) {
@@ -92,25 +92,25 @@ void HelpDlg::writeFirstDiaryLines(const std::string& today)
 // Reading the saved game is the save code's part, and the screens show it;
 // the title screen only asks for it, and its Load turns red once a game is
 // loaded.
-void HelpDlg::Label5Click()
+void HelpDlg::loadSavedGame()
 {
     if (game_.stage.loadSavedGame())
         Label5Color = colors::Red;
 }
 
-void HelpDlg::Label6Click()
+void HelpDlg::turnToPreviousPage()
 {
     const std::uint8_t page = game_.state.helppage;
     turnTo(page > FirstPage ? page - 1 : page);
 }
 
-void HelpDlg::Label7Click()
+void HelpDlg::turnToNextPage()
 {
     const std::uint8_t page = game_.state.helppage;
     turnTo(page < LastPage ? page + 1 : page);
 }
 
-void HelpDlg::Label13Click()
+void HelpDlg::turnToContents()
 {
     turnTo(ContentsPage);
 }

@@ -70,11 +70,11 @@ public:
     // The window manager's close box, which some draw on every window.
     void CloseBoxClick();
 
-    void Label4Click();   // START, or "Close" during a game
-    void Label5Click();   // Load
-    void Label6Click();   // ▲
-    void Label7Click();   // ▼
-    void Label13Click();  // 目次
+    void startOrResume();       // START, or "Close" during a game
+    void loadSavedGame();       // Load
+    void turnToPreviousPage();  // ▲
+    void turnToNextPage();      // ▼
+    void turnToContents();      // 目次
     // English / 日本語, on the title screen only: plays in the other
     // language from now on.
     void LanguageClick();
@@ -82,18 +82,18 @@ public:
     // A click on body line k (1..8) jumps to that section, but only while
     // the line still reads as the contents page lists it.
     void BodyLineClick(int k);
-    void Label2Click() { BodyLineClick(1); }
-    void Label3Click() { BodyLineClick(2); }
-    void Label8Click() { BodyLineClick(3); }
-    void Label9Click() { BodyLineClick(4); }
-    void Label10Click() { BodyLineClick(5); }
-    void Label11Click() { BodyLineClick(6); }
-    void Label14Click() { BodyLineClick(7); }
-    void Label15Click() { BodyLineClick(8); }
+    void openStartSection() { BodyLineClick(1); }
+    void openMovingSection() { BodyLineClick(2); }
+    void openVisaSection() { BodyLineClick(3); }
+    void openShoppingSection() { BodyLineClick(4); }
+    void openTelegramSection() { BodyLineClick(5); }
+    void openDiarySection() { BodyLineClick(6); }
+    void openTerrainSection() { BodyLineClick(7); }
+    void openMiscSection() { BodyLineClick(8); }
 
-    void K1Click() { chooseCourse(0); }
-    void K2Click() { chooseCourse(1); }
-    void K3Click() { chooseCourse(2); }
+    void chooseKingCourse() { chooseCourse(0); }
+    void choosePauperCourse() { chooseCourse(1); }
+    void chooseUtterPauperCourse() { chooseCourse(2); }
 
     std::string TitleCaption{VersionTitle};
     std::array<std::string, BodyLineCount> BodyCaptions;

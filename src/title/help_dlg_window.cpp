@@ -28,8 +28,9 @@ constexpr std::array<const char*, HelpDlg::BodyLineCount> BodyNames = {
     "Label2",  "Label3",  "Label8",  "Label9",   "Label10",
     "Label11", "Label14", "Label15", "BodyLine9"};
 constexpr std::array<void (HelpDlg::*)(), 8> BodyClicks = {
-    &HelpDlg::Label2Click,  &HelpDlg::Label3Click,  &HelpDlg::Label8Click,  &HelpDlg::Label9Click,
-    &HelpDlg::Label10Click, &HelpDlg::Label11Click, &HelpDlg::Label14Click, &HelpDlg::Label15Click};
+    &HelpDlg::openStartSection,    &HelpDlg::openMovingSection,   &HelpDlg::openVisaSection,
+    &HelpDlg::openShoppingSection, &HelpDlg::openTelegramSection, &HelpDlg::openDiarySection,
+    &HelpDlg::openTerrainSection,  &HelpDlg::openMiscSection};
 
 }  // namespace
 
@@ -93,7 +94,7 @@ void THelpDlg::buildBar()
         };
     };
     Label5 = barLabel(bar, "Label5", 24);
-    Label5->onClick = leftClick(&HelpDlg::Label5Click);
+    Label5->onClick = leftClick(&HelpDlg::loadSavedGame);
     levelLabel_ = barLabel(bar, "LevelLabel", 109);
     // Only the right button opens the course popup; a left click does nothing.
     levelLabel_->onClick = [this](Qt::MouseButton button) {
@@ -101,13 +102,13 @@ void THelpDlg::buildBar()
             courseMenu_->popup(QCursor::pos());
     };
     Label4 = barLabel(bar, "Label4", 205);
-    Label4->onClick = leftClick(&HelpDlg::Label4Click);
+    Label4->onClick = leftClick(&HelpDlg::startOrResume);
     Label13 = barLabel(bar, "Label13", 322);
-    Label13->onClick = leftClick(&HelpDlg::Label13Click);
+    Label13->onClick = leftClick(&HelpDlg::turnToContents);
     Label6 = barLabel(bar, "Label6", 379);
-    Label6->onClick = leftClick(&HelpDlg::Label6Click);
+    Label6->onClick = leftClick(&HelpDlg::turnToPreviousPage);
     Label7 = barLabel(bar, "Label7", 412);
-    Label7->onClick = leftClick(&HelpDlg::Label7Click);
+    Label7->onClick = leftClick(&HelpDlg::turnToNextPage);
 
     // The language choice stands in the sky's corner, clear of the bar's
     // captions, whose English is wider.
@@ -155,7 +156,8 @@ void THelpDlg::buildCourseMenu()
     courseMenu_->setObjectName(QStringLiteral("PopupMenu1"));
     courseMenu_->setToolTipsVisible(true);
     const std::array<void (HelpDlg::*)(), Courses.size()> clicks = {
-        &HelpDlg::K1Click, &HelpDlg::K2Click, &HelpDlg::K3Click};
+        &HelpDlg::chooseKingCourse, &HelpDlg::choosePauperCourse,
+        &HelpDlg::chooseUtterPauperCourse};
     for (std::size_t i = 0; i < Courses.size(); ++i) {
         QAction* item = courseMenu_->addAction(QString());
         item->setObjectName(QStringLiteral("K%1").arg(i + 1));

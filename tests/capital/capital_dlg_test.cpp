@@ -94,7 +94,7 @@ TEST_F(Arrival, ThereIsNoJapaneseEmbassyInJapan)
 TEST_F(Arrival, TheFlagShowsTheFactsOfThePresentCountry)
 {
     arriveInTokyo();
-    dlg.Image1Click();
+    dlg.showFacts();
     EXPECT_TRUE(dlg.InfoPanelVisible);
     EXPECT_EQ(dlg.InfoValues,
               (std::array<std::string, 5>{"37万8000k㎡", "1億2496万人", "", "日本語", "円"}));
@@ -127,8 +127,8 @@ using Departure = CapitalTest;
 TEST_F(Departure, TheLastChoiceSetsTheLeg)
 {
     arriveInTokyo();
-    dlg.RadioButtonClick(3);
-    dlg.RadioButtonClick(1);
+    dlg.chooseDestination(3);
+    dlg.chooseDestination(1);
     EXPECT_EQ(leg(), (LegCodes{14, 111, 111, 9, 9, 9, 2}));
     EXPECT_EQ(s.destination, 1);
 }
@@ -137,7 +137,7 @@ TEST_F(Departure, LeavingWithoutTheVisaUndoesTheChoiceOnlyOnYes)
 {
     s.leg.PPB = s.leg.PNB = 111;
     arriveInTokyo();
-    dlg.RadioButtonClick(2);
+    dlg.chooseDestination(2);
     const GameState chosen = s;
     const int dd = s.dd;
 
@@ -182,7 +182,7 @@ TEST_F(Departure, WithTheVisaOrFromACityTheHikerLeavesAndTheDiarySaysSo)
 TEST_F(Departure, ClosingHidesTheDestinations)
 {
     arriveInTokyo();
-    dlg.RadioButtonClick(1);
+    dlg.chooseDestination(1);
     s.visaf = true;
     dlg.FormClose();
     EXPECT_TRUE(std::ranges::none_of(dlg.RadioButtons, &CapitalDlg::RadioButton::Visible));
@@ -197,15 +197,15 @@ TEST_F(Visa, ExactMoneyBuysItForADayAndFixesTheChoice)
 {
     arriveInTokyo();
     s.konzatsuno = 4;
-    dlg.RadioButtonClick(1);
+    dlg.chooseDestination(1);
     s.yen = 1999;
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(ui.count("warning", texts::FeeShort), 1);
     EXPECT_TRUE(s.visaToGet);
 
     s.yen = 2000;
     const int day = s.day;
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(s.yen, 0);
     EXPECT_EQ(s.day, day + 1440);
     EXPECT_EQ(line(s.dd - 3), "　　韓国大使館でビザを申請。");
@@ -215,7 +215,7 @@ TEST_F(Visa, ExactMoneyBuysItForADayAndFixesTheChoice)
     EXPECT_FALSE(s.visaf);
     EXPECT_TRUE(dlg.destinationEnabled(1));
     EXPECT_FALSE(dlg.destinationEnabled(2));
-    dlg.RadioButtonClick(2);
+    dlg.chooseDestination(2);
     EXPECT_EQ(s.leg.PN, Korea);
 }
 
@@ -223,14 +223,14 @@ TEST_F(Visa, TheCrowdedCounterTakesAWeek)
 {
     arriveInTokyo();
     s.konzatsuno = 1;
-    dlg.RadioButtonClick(2);  // Russia
+    dlg.chooseDestination(2);  // Russia
     ui.answers = {false};
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(ui.count("confirm", texts::CrowdedCounter), 1);
     EXPECT_TRUE(s.visaToGet);
 
     const int day = s.day;
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(s.day, day + 10080);
     EXPECT_EQ(line(s.dd - 3), "　　ロシア大使館でビザを申請。混でて１週間かかるそうだ。ちぇ。");
     EXPECT_EQ(lastLine(), "　　ビザを取得。");
@@ -242,12 +242,12 @@ TEST_F(Visa, ARefusalChangesNothing)
     arriveInTokyo();
     s.lostf = true;
     const GameState before = s;
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(ui.count("confirm", texts::NoSelection), 1);
     EXPECT_EQ(ui.count("message"), 0);
 
-    dlg.RadioButtonClick(1);
-    dlg.Button7Click();
+    dlg.chooseDestination(1);
+    dlg.obtainVisa();
     EXPECT_EQ(ui.count("message", texts::NoPassportForVisa), 1);
     EXPECT_EQ(s.yen, before.yen);
     EXPECT_EQ(s.day, before.day);
@@ -259,7 +259,7 @@ TEST_F(Visa, ThePassportIsReissuedOnlyWithMoreThanTheFee)
     arriveInTokyo();
     s.lostf = true;
     s.yen = 10000;
-    dlg.SpeedButton12Click();
+    dlg.visitJapaneseEmbassy();
     EXPECT_EQ(ui.count("message", texts::ReissueFeeShort), 1);
     EXPECT_EQ(line(s.dd - 1), "　　日本大使館にパスポート再交付の手続きに行った。");
     EXPECT_EQ(lastLine(), "　　パスポートを再交付するお金がなかった。");
@@ -268,14 +268,14 @@ TEST_F(Visa, ThePassportIsReissuedOnlyWithMoreThanTheFee)
 
     s.yen = 10001;
     const int day = s.day;
-    dlg.SpeedButton12Click();
+    dlg.visitJapaneseEmbassy();
     EXPECT_FALSE(s.lostf);
     EXPECT_EQ(s.yen, 1);
     EXPECT_EQ(s.day, day + 10080);
     EXPECT_EQ(lastLine(), "　　やっとこさパスポートが再交付された。ヤレヤレ。");
 
     s.Namae = "虹子";
-    dlg.SpeedButton12Click();
+    dlg.visitJapaneseEmbassy();
     EXPECT_EQ(
         lastLine(),
         "　　日本大使館を覗いてみたら虹子さん、ヒッチハイクですか、それはそれは、と言われた。");
@@ -286,13 +286,13 @@ TEST_F(Visa, UnfoldingPaintsEveryHeightAndTwiceFoldsBack)
     arriveInTokyo();
     std::vector<int> painted;
     dlg.onHeightStep = [&] { painted.push_back(dlg.Height); };
-    dlg.SpeedButton11Click();
+    dlg.toggleEmbassies();
     EXPECT_EQ(dlg.Height, CapitalDlg::UnfoldedHeight);
     ASSERT_EQ(painted.size(), 9u + 26u + 1u);
     EXPECT_EQ(painted[8], 160);
     EXPECT_EQ(painted[9], 170);
     painted.clear();
-    dlg.SpeedButton11Click();
+    dlg.toggleEmbassies();
     EXPECT_EQ(dlg.Height, CapitalDlg::FoldedHeight);
     EXPECT_EQ(painted.front(), 430);
     EXPECT_EQ(painted[5], 400);
@@ -305,16 +305,16 @@ TEST_F(ActionBar, TelegramsAndShoppingHaveTheirConditions)
 {
     arriveInTokyo();
     paintJapanAt(14, 14);
-    dlg.SpeedButton5Click();
+    dlg.openTelegramOffice();
     EXPECT_EQ(ui.count("message", texts::TelegramsAbroadOnly), 1);
     paintJapanAt(14, 13);
-    dlg.SpeedButton5Click();
+    dlg.openTelegramOffice();
     EXPECT_EQ(ui.count("show", "TDenpoDlg"), 1);
 
     dlg.CancelBtnClick();
     EXPECT_EQ(ui.count("show", "TKaimonoDlg"), 1);
     s.buy = true;
-    dlg.SpeedButton3Click();
+    dlg.openShop();
     EXPECT_EQ(ui.count("message", texts::AlreadyShopped), 1);
     EXPECT_EQ(ui.count("show", "TKaimonoDlg"), 1);
 }
@@ -322,8 +322,8 @@ TEST_F(ActionBar, TelegramsAndShoppingHaveTheirConditions)
 TEST_F(ActionBar, ThePressedLookFollowsThePointerOverEnabledButtons)
 {
     arriveAt(239, 125, false);  // Osaka: both embassy buttons down and disabled
-    dlg.SpeedButtonMouseMove(2);
-    dlg.SpeedButtonMouseMove(6);
+    dlg.hoverActionButton(2);
+    dlg.hoverActionButton(6);
     EXPECT_FALSE(dlg.speedButton(2).Down);
     EXPECT_TRUE(dlg.speedButton(6).Down);
     EXPECT_TRUE(dlg.speedButton(11).Down);
@@ -333,7 +333,7 @@ TEST_F(ActionBar, ThePulseTurnsAtItsTopWithinOneTick)
 {
     std::uint32_t highest = 0;
     for (int i = 0; i < 600; ++i) {
-        dlg.C_TimerTimer();
+        dlg.stepAnimations();
         highest = std::max(highest, dlg.Panel1Color);
         EXPECT_GE(dlg.Panel1Color, CapitalDlg::PulseLow);
     }

@@ -66,17 +66,17 @@ protected:
         arriveAt(x, y);
         out << "== " << tr(game.state.toshi) << "\n" << linesSince(dd);
         for (int k = 1; k <= DestinationButtonCount && dlg.radioButton(k).Visible; ++k) {
-            dlg.RadioButtonClick(k);
+            dlg.chooseDestination(k);
             out << "  embassy " << k << ": " << dlg.radioButton(k).Caption << "\n"
                 << "    visa: " << visaApplicationLine(s.leg.PN, false) << "\n"
                 << "    crowded: " << visaApplicationLine(s.leg.PN, true) << "\n";
         }
         // The flag tells of the country a leg from here starts in.
-        dlg.Image1Click();
+        dlg.showFacts();
         for (const std::string& fact : dlg.InfoValues)
             out << "  fact: " << fact << "\n";
         dd = s.dd;
-        dlg.SpeedButton12Click();  // the Japanese embassy
+        dlg.visitJapaneseEmbassy();  // the Japanese embassy
         game.state.visaToGet = false;
         dlg.OKBtnClick();
         dlg.FormClose();
@@ -130,10 +130,10 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
     arriveInTokyo();
     EXPECT_EQ(game.state.toshi, "日本国首都東京");
     s.konzatsuno = 4;
-    dlg.RadioButtonClick(1);
+    dlg.chooseDestination(1);
     EXPECT_EQ(s.leg.PN, Korea);
     const int dd = s.dd;
-    dlg.Button7Click();
+    dlg.obtainVisa();
     EXPECT_EQ(line(dd + 1), "    Applied for a visa at the South Korean Embassy.");
     EXPECT_EQ(lastLine(), "    Got the visa.");
     dlg.OKBtnClick();
@@ -141,7 +141,7 @@ TEST_F(EnglishCapital, RulesWorkOnRowsAndWriteEnglish)
 
     // The language changed with the screen open: its buttons and facts follow.
     arriveInTokyo();
-    dlg.Image1Click();
+    dlg.showFacts();
     ASSERT_TRUE(useLanguage(Language::Japanese, KORVALIN_CATALOGUES));
     dlg.retranslate();
     EXPECT_EQ(dlg.radioButton(1).Caption, "韓国大使館");

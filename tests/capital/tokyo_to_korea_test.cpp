@@ -38,8 +38,8 @@ TEST_F(TokyoToKoreaTest, TheVisaTakesTheHikerAcrossTheSeaIntoKorea)
     game.world = world;
     arriveInTokyo();
     s.konzatsuno = 4;
-    dlg.RadioButtonClick(1);
-    dlg.Button7Click();
+    dlg.chooseDestination(1);
+    dlg.obtainVisa();
     dlg.OKBtnClick();
     dlg.FormClose();
     EXPECT_EQ(lastLine(), "　　東京を出発。");

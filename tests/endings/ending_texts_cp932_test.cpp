@@ -43,7 +43,7 @@ std::vector<std::string> journeyTexts()
             game.state.day = day;
             game.LondonDlg.FormCreate();
             for (int tick = 0; tick < 108; ++tick)
-                game.LondonDlg.Timer1Timer();
+                game.LondonDlg.stepCelebration();
             texts.push_back(game.LondonDlg.Label7.Caption);
             texts.push_back(game.LondonDlg.Label8.Caption);
         }

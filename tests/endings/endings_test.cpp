@@ -27,7 +27,7 @@ protected:
     void tick(int count)
     {
         for (int i = 0; i < count; ++i)
-            london.Timer1Timer();
+            london.stepCelebration();
     }
 
     testing::FakeUi ui;
@@ -85,13 +85,13 @@ TEST_F(EndingsTest, EndingFromLondonAsksOnceAndACancelLeavesLondonAsItWas)
     s.MapX = 54 - 15;  // the hiker stands on London's cell
     s.MapY = 37 - 14;
     tick(200);
-    london.Label6Click();
-    game.Travel.Timer1Timer();
+    london.endJourney();
+    game.Travel.advanceJourney();
     EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
     ui.answers.push_back(false);
     EXPECT_FALSE(game.Travel.FormCloseQuery());
     for (int i = 0; i < 20; ++i)
-        game.Travel.Timer1Timer();
+        game.Travel.advanceJourney();
     EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
     EXPECT_EQ(ui.count("close", "TLondonDlg"), 0);
 }
@@ -203,7 +203,7 @@ TEST_F(EndingsTest, ACancelAfterGivingUpBringsTheWindowBackNotTheQuestion)
     game.EndDlg.CancelBtnClick();
     ui.answers.push_back(false);
     game.Travel.FormCloseQuery();
-    game.Travel.Timer1Timer();
+    game.Travel.advanceJourney();
     EXPECT_EQ(ui.count("requestMainWindowClose"), 1);
     EXPECT_GE(ui.count("show", "TEndDlg"), 1);
 }

@@ -36,8 +36,8 @@ protected:
         game.CapitalDlg.FormCreate();
         ui.onModal = [this](WindowId window) {
             if (window == WindowId::HelpDlg) {
-                game.HelpDlg.K1Click();
-                game.HelpDlg.Label4Click();
+                game.HelpDlg.chooseKingCourse();
+                game.HelpDlg.startOrResume();
             } else if (window == WindowId::NamaeDlg) {
                 game.NamaeDlg.Password = "虹子";
                 game.NamaeDlg.OKBtnClick();
@@ -105,34 +105,34 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
 
     arriveIn("日本国首都東京");
     EXPECT_EQ(lastLine(), "　　東京に到着。");
-    game.CapitalDlg.SpeedButton6Click();  // the bank
+    game.CapitalDlg.openBank();  // the bank
     ASSERT_TRUE(ui.isOpen(WindowId::BankDlg));
     game.BankDlg.OKBtnClick();
     EXPECT_EQ(s.yen, 200000);
 
-    game.CapitalDlg.SpeedButton2Click();  // work
+    game.CapitalDlg.openPartTimeJob();  // work
     ASSERT_TRUE(ui.isOpen(WindowId::ArbeitDlg));
     game.ArbeitDlg.Edit1Text = "2";
     const int before = s.day;
-    game.ArbeitDlg.Button1Click();
+    game.ArbeitDlg.takeJob();
     EXPECT_EQ(s.day - before, 2 * MinutesPerDay);
     EXPECT_GT(s.yen, 200000);
 
-    game.CapitalDlg.SpeedButton3Click();  // the shop: a map
+    game.CapitalDlg.openShop();  // the shop: a map
     ASSERT_TRUE(ui.isOpen(WindowId::KaimonoDlg));
     game.KaimonoDlg.KaimonoButtonClick(1);
     game.KaimonoDlg.OKBtnClick();
     EXPECT_TRUE(s.HaveMap);
-    game.CapitalDlg.SpeedButton3Click();  // once a stay
+    game.CapitalDlg.openShop();  // once a stay
     EXPECT_EQ(ui.said.back(), tr(capital_texts::AlreadyShopped));
 
-    game.CapitalDlg.SpeedButton5Click();  // no telegram home from home
+    game.CapitalDlg.openTelegramOffice();  // no telegram home from home
     EXPECT_EQ(ui.said.back(), tr(capital_texts::TelegramsAbroadOnly));
     EXPECT_FALSE(game.CapitalDlg.speedButton(12).Enabled) << "no Japanese embassy in Japan";
 
-    game.CapitalDlg.SpeedButton11Click();  // the embassies: Korea
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.toggleEmbassies();  // the embassies: Korea
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
     EXPECT_FALSE(game.state.visaToGet);
     leave();
     EXPECT_EQ(lastLine(), "　　東京を出発。");
@@ -144,7 +144,7 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     EXPECT_TRUE(diaryHas("　　韓国に入国。"));
     arriveIn("大韓民国首都ソウル");
 
-    game.CapitalDlg.SpeedButton4Click();  // the pawn shop takes the map back
+    game.CapitalDlg.openPawnShop();  // the pawn shop takes the map back
     ASSERT_TRUE(ui.isOpen(WindowId::SitiyaDlg));
     game.SitiyaDlg.SitiyaButtonClick(1);
     const int beforePawn = s.yen;
@@ -152,7 +152,7 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     EXPECT_FALSE(s.HaveMap);
     EXPECT_GT(s.yen, beforePawn);
 
-    game.CapitalDlg.SpeedButton5Click();  // a telegram home, once a stay
+    game.CapitalDlg.openTelegramOffice();  // a telegram home, once a stay
     ASSERT_TRUE(ui.isOpen(WindowId::DenpoDlg));
     game.DenpoDlg.DenpoButtonClick(2);
     game.DenpoDlg.OKBtnClick();
@@ -161,19 +161,19 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     game.SosinDlg.OKBtnClick();
     EXPECT_EQ(lastLine(), "　　実家に電報を打った。");
     EXPECT_TRUE(s.sosin1);
-    game.CapitalDlg.SpeedButton5Click();
+    game.CapitalDlg.openTelegramOffice();
     game.DenpoDlg.DenpoButtonClick(2);
     game.DenpoDlg.OKBtnClick();
     EXPECT_TRUE(ui.isOpen(WindowId::SosindDlg));
 
-    game.CapitalDlg.SpeedButton12Click();  // the Japanese embassy greets the hiker
+    game.CapitalDlg.visitJapaneseEmbassy();  // the Japanese embassy greets the hiker
     EXPECT_EQ(ui.said.back(), tr(capital_texts::Greeting));
     EXPECT_EQ(lastLine(), fill(tr(capital_texts::GreetingLine), "虹子"));
 
-    game.CapitalDlg.SpeedButton11Click();  // China's visa, then save
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
-    game.CapitalDlg.SpeedButton10Click();
+    game.CapitalDlg.toggleEmbassies();  // China's visa, then save
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
+    game.CapitalDlg.saveGameHere();
     ASSERT_EQ(ui.said.back(), tr(SavedMessage));
     const GameState saved = s;
     const std::vector<std::string> savedDiary(game.diary.lines().begin(), game.diary.lines().end());
@@ -183,7 +183,7 @@ TEST_F(AcrossScreensTest, FromTheTitleToSeoulAndBackByALoad)
     leave();
     walk(wayTo([&](Cell c) { return std::abs(c.x - 223) + std::abs(c.y - 127) == 4; }));
     ASSERT_NE(s.day, saved.day);
-    game.HelpDlg.Label5Click();
+    game.HelpDlg.loadSavedGame();
     EXPECT_TRUE(ui.isOpen(WindowId::CapitalDlg));
     EXPECT_EQ(game.state.toshi, "大韓民国首都ソウル");
     EXPECT_EQ(s.leg, saved.leg);

@@ -160,7 +160,7 @@ TEST_F(TravelWindowTest, TheDayNumberKeepsClearOfTheQuestionMark)
 {
     for (const int day : {99, 100, 999, 1000}) {
         game.state.day = day * MinutesPerDay;
-        game.Travel.Timer1Timer();
+        game.Travel.advanceJourney();
         travel->sync();
         const QImage bar =
             travel->findChild<QLabel*>(QStringLiteral("Label6"))->parentWidget()->grab().toImage();

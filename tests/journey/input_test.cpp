@@ -116,38 +116,38 @@ INSTANTIATE_TEST_SUITE_P(Arrows, ArrowTest,
 TEST_F(JourneyTest, PauseStopsAndTurnsRed)
 {
     s.WantDir = Direction::West;
-    travel.Label1Click();
+    travel.pauseJourney();
     EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(travel.Label1.fontColor, colors::Red);
-    travel.Label1Click();
+    travel.pauseJourney();
     EXPECT_EQ(travel.Label1.fontColor, colors::Red);
 }
 
 TEST_F(JourneyTest, TheQuestionMarkStopsAndOpensHelpModally)
 {
     s.WantDir = Direction::West;
-    travel.Label6Click();
+    travel.openHelp();
     EXPECT_EQ(s.WantDir, Direction::None);
     EXPECT_EQ(ui.count("showModal", "THelpDlg"), 1);
 }
 
 TEST_F(JourneyTest, ARightClickOnTheStatusBarShowsTheVersion)
 {
-    travel.Panel1MouseDown(Travel::MouseButton::Left);
+    travel.pressStatusBar(Travel::MouseButton::Left);
     EXPECT_TRUE(ui.calls.empty());
-    travel.Panel1MouseDown(Travel::MouseButton::Right);
+    travel.pressStatusBar(Travel::MouseButton::Right);
     EXPECT_EQ(ui.count("show", "TAboutBox"), 1);
 }
 
 TEST_F(JourneyTest, ADoubleClickOpensTheWorldMapOnlyWithAMap)
 {
-    travel.Panel1DblClick();
+    travel.openWorldMap();
     EXPECT_TRUE(ui.calls.empty());
     s.Nikki = true;
-    travel.Panel1DblClick();
+    travel.openWorldMap();
     s.Nikki = false;
     s.HaveMap = true;
-    travel.Panel1DblClick();
+    travel.openWorldMap();
     EXPECT_EQ(ui.count("show", "TWorldMap"), 2);
 }
 

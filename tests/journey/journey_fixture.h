@@ -83,7 +83,7 @@ protected:
     void tick(int count = 1)
     {
         for (int i = 0; i < count; ++i)
-            game.Travel.Timer1Timer();
+            game.Travel.advanceJourney();
     }
 
     // Releases an arrow key without pressing it first: a direction without a

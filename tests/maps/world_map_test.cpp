@@ -24,7 +24,7 @@ protected:
 
     std::uint32_t at(int x, int y)
     {
-        game.WorldMap.PaintBox1Paint();
+        game.WorldMap.drawMap();
         return game.WorldMap.Picture.pixel(x, y) & 0xFFFFFF;
     }
 };

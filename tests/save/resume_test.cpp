@@ -70,8 +70,8 @@ protected:
 TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
 {
     arriveIn(Seoul);
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
     ASSERT_FALSE(game.state.visaToGet);
     saveGame(game, files);
     const LegCodes saved = s.leg;
@@ -82,7 +82,7 @@ TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
     s.MoveDir = Direction::East;
     s.ScrollX = 20;
     arriveIn(Tokyo);
-    game.CapitalDlg.RadioButtonClick(1);
+    game.CapitalDlg.chooseDestination(1);
     ASSERT_NE(s.leg.PN, saved.PN);
 
     load();
@@ -106,8 +106,8 @@ TEST_F(ResumeTest, ALoadTakesTheSavedRoadAndLeavesFromTheSavedCity)
 TEST_F(ResumeTest, LeavingWithoutTheVisaAfterALoadKeepsTheSavedRoad)
 {
     arriveIn(Seoul);
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
     saveGame(game, files);
     const LegCodes saved = s.leg;
     arriveIn(Tokyo);
@@ -138,8 +138,8 @@ TEST_F(ResumeTest, ALoadInAPlainCityOffersNoEmbassy)
 TEST_F(ResumeTest, AnOlderSaveResumesTheDiaryOnlyUpToItsLastLine)
 {
     arriveIn(Seoul);
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
     saveGame(game, files);
     const std::vector<std::string> saved(game.diary.lines().begin(), game.diary.lines().end());
     std::filesystem::remove(dir / "korvalin.nikki");
@@ -156,8 +156,8 @@ TEST_F(ResumeTest, AnOlderSaveResumesTheDiaryOnlyUpToItsLastLine)
 TEST_F(ResumeTest, ANameThatWouldBreakItsLineRefusesTheSaveAndKeepsTheOldOne)
 {
     arriveIn(Seoul);
-    game.CapitalDlg.RadioButtonClick(1);
-    game.CapitalDlg.Button7Click();
+    game.CapitalDlg.chooseDestination(1);
+    game.CapitalDlg.obtainVisa();
     saveGame(game, files);
     const std::string before = testing::readBytes(files.ini);
     for (const char* name : {"虹\n子", "虹\r子"}) {

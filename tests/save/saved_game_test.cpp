@@ -134,7 +134,7 @@ TEST_F(SavedGameTest, ALoadResumesOnTheCapitalScreenOfTheSavedCity)
     ui.calls.clear();
 
     game.saveFiles = files;
-    game.HelpDlg.Label5Click();
+    game.HelpDlg.loadSavedGame();
     EXPECT_EQ(game.state.toshi, "大韓民国首都ソウル");
     EXPECT_EQ(game.diary.get(57), "　　ソウルに到着。");
     EXPECT_FALSE(s.Start);
@@ -311,7 +311,7 @@ TEST_F(SavedGameTest, ASavedGameThatNamesNoCityIsRefusedAndChangesNothing)
                                    std::string("[State]\r\nyen=777\r\ntoshi=Atlantis\r\n")}) {
         ui.calls.clear();
         writeBytes(files.ini, ini);
-        game.HelpDlg.Label5Click();
+        game.HelpDlg.loadSavedGame();
         EXPECT_EQ(s.yen, 0) << ini;
         EXPECT_FALSE(s.HaveMap) << ini;
         EXPECT_EQ(s.toshi, Seoul) << ini;

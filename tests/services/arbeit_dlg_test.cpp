@@ -29,7 +29,7 @@ protected:
         game.ArbeitDlg.FormShow();
         game.ArbeitDlg.FormActivate();
         game.ArbeitDlg.Edit1Text = days;
-        game.ArbeitDlg.Button1Click();
+        game.ArbeitDlg.takeJob();
     }
 };
 
@@ -141,7 +141,7 @@ TEST_F(Arbeit, NothingCarriesTheCalendarPastTheLastDayASaveKeeps)
     const int lastDay = 999999 * Day;
     work("999979");
     EXPECT_EQ(s.day, lastDay);
-    game.CapitalDlg.SpeedButton12Click();  // a new passport takes a week
+    game.CapitalDlg.visitJapaneseEmbassy();  // a new passport takes a week
     EXPECT_FALSE(s.lostf);
     useMap(testing::TestMap().fill(230, 110, 250, 130, testing::Japan));
     release(testing::Right);

@@ -140,17 +140,17 @@ protected:
         }
         for (const char* days : {"", "x", "99999999999", "10"}) {
             game.ArbeitDlg.Edit1Text = days;
-            game.ArbeitDlg.Button1Click();
+            game.ArbeitDlg.takeJob();
             written();
         }
         game.ArbeitDlg.Edit1Text = "3";
-        game.ArbeitDlg.Button1Click();
+        game.ArbeitDlg.takeJob();
         // The job's line, then the wages under the new day's heading, which
         // is the journey's.
         put("diary: " + line(linesSeen_ + 1));
         put("diary: " + lastLine());
         linesSeen_ = s.dd;
-        game.ArbeitDlg.Button1Click();
+        game.ArbeitDlg.takeJob();
         written();
     }
 

@@ -53,7 +53,7 @@ TEST(Notices, OkClosesTheirOwnWindow)
     Game game{ui, clock};
     game.ChokkoDlg.OKBtnClick();
     game.AboutBox.OKButtonClick();
-    game.NikkiDlg.Button1Click();
+    game.NikkiDlg.closeDiary();
     EXPECT_EQ(ui.count("close", "TChokkoDlg"), 1);
     EXPECT_EQ(ui.count("close", "TAboutBox"), 1);
     EXPECT_EQ(ui.count("close", "TNikkiDlg"), 1);

@@ -92,7 +92,7 @@ TEST_F(ServiceTexts, AllRoundTripThroughShiftJis)
     }
     game.JusinDlg.FormShow();
     game.ArbeitDlg.Edit1Text = "3";
-    game.ArbeitDlg.Button1Click();
+    game.ArbeitDlg.takeJob();
     for (int i = 5; i <= s.dd; ++i)
         expectShiftJisRoundTrip(line(i));
 }

@@ -61,9 +61,9 @@ std::vector<std::string> startLines()
         game.NamaeDlg.OKBtnClick();
     };
     game.HelpDlg.FormCreate();
-    game.HelpDlg.K2Click();
+    game.HelpDlg.choosePauperCourse();
     game.HelpDlg.FormActivate();
-    game.HelpDlg.Label4Click();
+    game.HelpDlg.startOrResume();
     game.ShuppanDlg.FormShow();
     game.NikkiDlg.FormShow(1024);
     return {game.diary.get(1),    game.diary.get(3),       game.diary.get(4),

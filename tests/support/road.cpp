@@ -66,12 +66,12 @@ bool walkWay(Game& game, const std::vector<Cell>& way)
         if (i + 1 < way.size())
             game.Travel.FormKeyUp(keyFor(way[i], way[i + 1]));
         for (int t = 0; t < 40 && hikerOf(game) != way[i]; ++t)
-            game.Travel.Timer1Timer();
+            game.Travel.advanceJourney();
         if (hikerOf(game) != way[i])
             return false;
     }
     for (int t = 0; t < 8; ++t)
-        game.Travel.Timer1Timer();
+        game.Travel.advanceJourney();
     return true;
 }
 

@@ -38,7 +38,7 @@ protected:
     void goToPage(int number)
     {
         while (game.state.helppage < number)
-            help.Label7Click();
+            help.turnToNextPage();
         ASSERT_EQ(game.state.helppage, number);
     }
 
@@ -99,14 +99,14 @@ TEST_P(CourseChoice, SetsItsFlagAloneAndItsMoneyAtTheBank)
 
 INSTANTIATE_TEST_SUITE_P(
     HelpDlg, CourseChoice,
-    ::testing::Values(CourseCase{&HelpDlg::K1Click, true, false, false, 200000},
-                      CourseCase{&HelpDlg::K2Click, false, true, false, 100000},
-                      CourseCase{&HelpDlg::K3Click, false, false, true, 50000}));
+    ::testing::Values(CourseCase{&HelpDlg::chooseKingCourse, true, false, false, 200000},
+                      CourseCase{&HelpDlg::choosePauperCourse, false, true, false, 100000},
+                      CourseCase{&HelpDlg::chooseUtterPauperCourse, false, false, true, 50000}));
 
 TEST_F(HelpDlgTest, ALaterCourseOverwritesAnEarlierOne)
 {
-    help.K1Click();
-    help.K3Click();
+    help.chooseKingCourse();
+    help.chooseUtterPauperCourse();
     EXPECT_FALSE(game.state.Level1);
     EXPECT_FALSE(game.state.Level2);
     EXPECT_TRUE(game.state.Level3);
@@ -129,7 +129,7 @@ TEST_F(HelpDlgTest, StartWithoutACourseIsRefusedAndChangesNothing)
 {
     help.FormActivate();
     const auto linesBefore = game.diary.lines();
-    help.Label4Click();
+    help.startOrResume();
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "message");
     EXPECT_EQ(ui.calls[0].detail, "先にLevelボタンを右クリックして\nレベルを選んでください");
@@ -143,8 +143,8 @@ TEST_F(HelpDlgTest, StartWithoutACourseIsRefusedAndChangesNothing)
 
 TEST_F(HelpDlgTest, StartAsksTheNameAndWritesTheFirstDiaryLines)
 {
-    openTitleScreen(&HelpDlg::K2Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::choosePauperCourse);
+    help.startOrResume();
 
     ASSERT_EQ(ui.calls.size(), 3u);
     EXPECT_EQ(ui.calls[0].what, "showModal");
@@ -173,15 +173,15 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
 {
     InEnglish restoresJapanese;
     useLanguage(Language::Japanese, KORVALIN_CATALOGUES);
-    openTitleScreen(&HelpDlg::K1Click);
-    help.Label13Click();
+    openTitleScreen(&HelpDlg::chooseKingCourse);
+    help.turnToContents();
     ASSERT_EQ(help.LanguageCaption, "English");
     help.LanguageClick();
     EXPECT_EQ(ui.calls.back().what + " " + ui.calls.back().detail, "language en");
     EXPECT_EQ(help.TitleCaption, "Help Topics");
     EXPECT_EQ(help.BodyCaptions[1], "2: Getting Around");
     EXPECT_EQ(help.Label4Caption + "|" + help.LanguageCaption, "Start|日本語");
-    help.Label3Click();
+    help.openMovingSection();
     EXPECT_EQ(game.state.helppage, 12);
 
     help.LanguageClick();
@@ -190,7 +190,7 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
 
     help.LanguageClick();
     typedName = "Kenji";
-    help.Label4Click();
+    help.startOrResume();
     EXPECT_EQ(game.diary.get(1), "      Kenji's Diary");
     EXPECT_EQ(game.diary.get(3), "Day 1, 20 Dec '97 (Japan)");
     EXPECT_EQ(game.diary.get(4), "    Set off from Kanazawa.");
@@ -199,8 +199,8 @@ TEST_F(HelpDlgTest, TheLanguageChoiceSwitchesTheTitleScreenAtOnce)
 TEST_F(HelpDlgTest, TheDateIsWrittenWithTwoDigitsEach)
 {
     clock.date = std::chrono::year{2003} / std::chrono::March / std::chrono::day{7};
-    openTitleScreen(&HelpDlg::K1Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::chooseKingCourse);
+    help.startOrResume();
     EXPECT_EQ(game.diary.get(3), "1日目　03/03/07 （日本）");
     EXPECT_EQ(game.state.mNow, "03/03/07");
 }
@@ -208,15 +208,15 @@ TEST_F(HelpDlgTest, TheDateIsWrittenWithTwoDigitsEach)
 TEST_F(HelpDlgTest, AnEmptyNameStillTitlesTheDiary)
 {
     typedName.clear();
-    openTitleScreen(&HelpDlg::K3Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::chooseUtterPauperCourse);
+    help.startOrResume();
     EXPECT_EQ(game.diary.get(1), "　　　日記");
 }
 
 TEST_F(HelpDlgTest, TheFirstEntryAfterStartGoesBelowTheFirstDay)
 {
-    openTitleScreen(&HelpDlg::K2Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::choosePauperCourse);
+    help.startOrResume();
     game.appendDiaryLine("　　東京に到着");
     EXPECT_EQ(game.diary.get(4), "　　金沢出発");
     EXPECT_EQ(game.diary.get(5), "　　東京に到着");
@@ -225,8 +225,8 @@ TEST_F(HelpDlgTest, TheFirstEntryAfterStartGoesBelowTheFirstDay)
 
 TEST_F(HelpDlgTest, CloseDuringAGameNeverAsksTheNameNorRewritesTheDiary)
 {
-    openTitleScreen(&HelpDlg::K2Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::choosePauperCourse);
+    help.startOrResume();
     game.appendDiaryLine("　　東京に到着");
     const auto linesBefore = game.diary.lines();
     ui.calls.clear();
@@ -234,7 +234,7 @@ TEST_F(HelpDlgTest, CloseDuringAGameNeverAsksTheNameNorRewritesTheDiary)
     help.FormActivate();  // the help opened again from the status bar
     ASSERT_EQ(help.Label4Caption, "Close");
     clock.date = std::chrono::year{1998} / std::chrono::January / std::chrono::day{2};
-    help.Label4Click();
+    help.startOrResume();
 
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "close");
@@ -245,13 +245,13 @@ TEST_F(HelpDlgTest, CloseDuringAGameNeverAsksTheNameNorRewritesTheDiary)
 
 TEST_F(HelpDlgTest, TheCloseBoxLeavesTheHelpInAGameAndAsksToQuitOnTheTitleScreen)
 {
-    openTitleScreen(&HelpDlg::K2Click);
+    openTitleScreen(&HelpDlg::choosePauperCourse);
     help.CloseBoxClick();
     ASSERT_EQ(ui.calls.size(), 1u);
     EXPECT_EQ(ui.calls[0].what, "requestMainWindowClose");
     EXPECT_EQ(game.state.Namae, "") << "no journey was started";
 
-    help.Label4Click();
+    help.startOrResume();
     help.FormActivate();
     ui.calls.clear();
     help.CloseBoxClick();
@@ -262,9 +262,9 @@ TEST_F(HelpDlgTest, TheCloseBoxLeavesTheHelpInAGameAndAsksToQuitOnTheTitleScreen
 
 TEST_F(HelpDlgTest, ReopeningDuringAGameShowsTheLastPageWithCloseOnly)
 {
-    openTitleScreen(&HelpDlg::K1Click);
+    openTitleScreen(&HelpDlg::chooseKingCourse);
     goToPage(12);
-    help.Label4Click();
+    help.startOrResume();
     help.FormActivate();
     expectPage(12);
     EXPECT_EQ(help.Label4Caption, "Close");
@@ -273,26 +273,26 @@ TEST_F(HelpDlgTest, ReopeningDuringAGameShowsTheLastPageWithCloseOnly)
 
 TEST_F(HelpDlgTest, ARestartBringsBackTheTitleScreenAndANewStart)
 {
-    openTitleScreen(&HelpDlg::K1Click);
-    help.Label4Click();
+    openTitleScreen(&HelpDlg::chooseKingCourse);
+    help.startOrResume();
     game.state.Level1 = false;  // the restart clears the course
     game.diary.clearForRestart(game.state.dd);
     typedName = "二度目";
-    openTitleScreen(&HelpDlg::K3Click);
+    openTitleScreen(&HelpDlg::chooseUtterPauperCourse);
     EXPECT_EQ(help.Label4Caption, "Start");
     EXPECT_TRUE(help.LevelVisible);
-    help.Label4Click();
+    help.startOrResume();
     EXPECT_EQ(game.diary.get(1), "　　　二度目日記");
     EXPECT_EQ(ui.count("showModal", "TNamaeDlg"), 2);
 }
 
 TEST_F(HelpDlgTest, SwitchingAwayAndBackBeforeStartKeepsTheTitleScreen)
 {
-    openTitleScreen(&HelpDlg::K2Click);
+    openTitleScreen(&HelpDlg::choosePauperCourse);
     help.FormActivate();  // the player came back from another program
     EXPECT_EQ(help.Label4Caption, "Start");
     EXPECT_TRUE(help.LevelVisible);
-    help.Label4Click();
+    help.startOrResume();
     EXPECT_EQ(ui.count("showModal", "TNamaeDlg"), 1);
     EXPECT_EQ(game.diary.get(1), "　　　虹子日記");
     EXPECT_EQ(game.state.mNow, "97/12/20");
@@ -308,7 +308,7 @@ TEST_F(HelpDlgTest, ClosingTheWindowEndsTheTitleScreen)
 
 TEST_F(HelpDlgTest, PagingBackStopsAtTheFirstPageWithoutTheVersionTitle)
 {
-    help.Label6Click();
+    help.turnToPreviousPage();
     expectPage(1);
     EXPECT_EQ(help.TitleCaption, "");
 }
@@ -316,19 +316,19 @@ TEST_F(HelpDlgTest, PagingBackStopsAtTheFirstPageWithoutTheVersionTitle)
 TEST_F(HelpDlgTest, PagingOnStopsAtTheLastPage)
 {
     for (int expected = 2; expected <= 45; ++expected) {
-        help.Label7Click();
+        help.turnToNextPage();
         expectPage(expected);
     }
-    help.Label7Click();
+    help.turnToNextPage();
     expectPage(45);
-    help.Label6Click();
+    help.turnToPreviousPage();
     expectPage(44);
 }
 
 TEST_F(HelpDlgTest, TheContentsButtonShowsTheContentsPageFromAnywhere)
 {
     goToPage(40);
-    help.Label13Click();
+    help.turnToContents();
     expectPage(4);
     EXPECT_EQ(help.TitleCaption, "目次");
     EXPECT_EQ(help.BodyCaptions[8], "");
@@ -337,12 +337,12 @@ TEST_F(HelpDlgTest, TheContentsButtonShowsTheContentsPageFromAnywhere)
 TEST_F(HelpDlgTest, AContentsLineJumpsToItsSection)
 {
     const std::array<void (HelpDlg::*)(), 8> clicks = {
-        &HelpDlg::Label2Click,  &HelpDlg::Label3Click,  &HelpDlg::Label8Click,
-        &HelpDlg::Label9Click,  &HelpDlg::Label10Click, &HelpDlg::Label11Click,
-        &HelpDlg::Label14Click, &HelpDlg::Label15Click};
+        &HelpDlg::openStartSection,    &HelpDlg::openMovingSection,   &HelpDlg::openVisaSection,
+        &HelpDlg::openShoppingSection, &HelpDlg::openTelegramSection, &HelpDlg::openDiarySection,
+        &HelpDlg::openTerrainSection,  &HelpDlg::openMiscSection};
     const std::array<int, 8> targets = {5, 12, 19, 25, 31, 33, 35, 36};
     for (std::size_t k = 0; k < clicks.size(); ++k) {
-        help.Label13Click();
+        help.turnToContents();
         (help.*clicks[k])();
         expectPage(targets[k]);
     }
@@ -351,14 +351,14 @@ TEST_F(HelpDlgTest, AContentsLineJumpsToItsSection)
 TEST_F(HelpDlgTest, TheContentsPageReachedByPagingJumpsToo)
 {
     goToPage(4);
-    help.Label14Click();
+    help.openTerrainSection();
     expectPage(35);
 }
 
 TEST_F(HelpDlgTest, BodyLinesOfAnOrdinaryPageDoNothing)
 {
     goToPage(35);
-    help.Label14Click();
+    help.openTerrainSection();
     expectPage(35);
     for (int k = 1; k <= 8; ++k) {
         help.BodyLineClick(k);

@@ -14,7 +14,7 @@ void HeadlessDriver::run(long count, std::span<const ScheduledKey> keys)
             else
                 game_.Travel.FormKeyUp(next->virtualKey);
         }
-        game_.Travel.Timer1Timer();
+        game_.Travel.advanceJourney();
         const int wait = game_.Travel.Timer1Interval;
         elapsed_ += wait;
         if (clock_ != nullptr)

@@ -82,9 +82,10 @@ JourneyBot::JourneyBot(int course, std::uint32_t startMilliseconds, std::vector<
     ui_.onClose = [this](WindowId window) { runClosingHandlers(game_, window); };
     ui_.onModal = [this](WindowId window) {
         if (window == WindowId::HelpDlg) {
-            (game_.HelpDlg.*std::array{&HelpDlg::K1Click, &HelpDlg::K2Click,
-                                       &HelpDlg::K3Click}[static_cast<std::size_t>(course_)])();
-            game_.HelpDlg.Label4Click();
+            (game_.HelpDlg.*
+             std::array{&HelpDlg::chooseKingCourse, &HelpDlg::choosePauperCourse,
+                        &HelpDlg::chooseUtterPauperCourse}[static_cast<std::size_t>(course_)])();
+            game_.HelpDlg.startOrResume();
         } else if (window == WindowId::NamaeDlg) {
             game_.NamaeDlg.Password = std::string("ボット") + std::string(CourseNames[course_]);
             game_.NamaeDlg.OKBtnClick();
@@ -135,7 +136,7 @@ void JourneyBot::tick()
     }
     const int hikerX = game_.state.hikerX(), hikerY = game_.state.hikerY();
     const std::int32_t day = game_.state.day;
-    game_.Travel.Timer1Timer();
+    game_.Travel.advanceJourney();
     ++ticks_;
     clock_.advance(game_.Travel.Timer1Interval);
     if (auto broken = watchman_.afterTick(game_, presses))
@@ -270,8 +271,8 @@ void JourneyBot::actInCity()
     }
     const PlannedLeg& leg = route_[legIndex_];
     if (game_.CapitalDlg.Height == CapitalDlg::FoldedHeight)
-        game_.CapitalDlg.SpeedButton11Click();
-    game_.CapitalDlg.RadioButtonClick(leg.button);
+        game_.CapitalDlg.toggleEmbassies();
+    game_.CapitalDlg.chooseDestination(leg.button);
     // Enough for the way with a third to spare, and for a new passport on it.
     const std::int32_t needed = VisaFee + fareTo(*leg.goal) * 4 / 3 + ReissueFee;
     if (s.yen < needed && !s.worked)
@@ -324,7 +325,7 @@ void JourneyBot::collectSavings()
         return;
     const std::int32_t savings = game_.state.yokin;
     watchman_.look(game_);
-    game_.CapitalDlg.SpeedButton6Click();
+    game_.CapitalDlg.openBank();
     game_.BankDlg.OKBtnClick();
     if (auto broken = watchman_.afterAction(game_, savings, -savings, "the bank"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
@@ -334,7 +335,7 @@ void JourneyBot::takeVisa()
 {
     watchman_.look(game_);
     const bool affordable = game_.state.yen >= VisaFee;
-    game_.CapitalDlg.Button7Click();
+    game_.CapitalDlg.obtainVisa();
     if (auto broken = watchman_.afterAction(game_, affordable ? -VisaFee : 0, 0, "the visa"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }
@@ -345,7 +346,7 @@ void JourneyBot::reissuePassport()
         work(daysToEarn(ReissueFee + 1 - game_.state.yen));
     watchman_.look(game_);
     const bool affordable = game_.state.yen > ReissueFee;
-    game_.CapitalDlg.SpeedButton12Click();
+    game_.CapitalDlg.visitJapaneseEmbassy();
     if (auto broken = watchman_.afterAction(game_, affordable ? -ReissueFee : 0, 0, "the passport"))
         fail(JourneyReport::Ending::RuleBroken, *broken);
 }
@@ -359,12 +360,12 @@ int JourneyBot::daysToEarn(std::int32_t amount) const
 void JourneyBot::work(int days)
 {
     watchman_.look(game_);
-    game_.CapitalDlg.SpeedButton2Click();
+    game_.CapitalDlg.openPartTimeJob();
     if (!ui_.isOpen(WindowId::ArbeitDlg))
         return;
     const std::int64_t wages = std::int64_t{days} * arbeitJob(game_.state).wage;
     game_.ArbeitDlg.Edit1Text = std::to_string(days);
-    game_.ArbeitDlg.Button1Click();
+    game_.ArbeitDlg.takeJob();
     const std::int64_t paid =
         std::min<std::int64_t>(wages, INT32_MAX - std::int64_t{game_.state.yen});
     if (auto broken = watchman_.afterAction(game_, paid, 0, "the job"))
