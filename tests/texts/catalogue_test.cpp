@@ -9,22 +9,16 @@
 #include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
+#include "catalogue_file.h"
 #include "game_texts.h"
+#include "source_texts.h"
 #include "support/golden_file.h"
 #include "support/in_english.h"
 #include "support/shift_jis.h"
 
 namespace korvalin {
 namespace {
-
-// Whether a text holds a Japanese letter: kana, kanji or full-width forms.
-bool hasJapanese(const std::string& text)
-{
-    static const std::regex japanese("\xE3[\x80-\x83]|[\xE4-\xE9]|\xEF[\xBC-\xBE]");
-    return std::regex_search(text, japanese);
-}
 
 TEST(CatalogueTest, EveryTextTheEnglishGameShowsIsEnglishAndWritableInCp932)
 {
@@ -33,55 +27,12 @@ TEST(CatalogueTest, EveryTextTheEnglishGameShowsIsEnglishAndWritableInCp932)
     for (const GameText& text : gameTexts()) {
         expectShiftJisRoundTrip(text.text);
         // The way back to Japanese is named in Japanese.
-        if (text.text != "日本語")
-            EXPECT_FALSE(hasJapanese(text.text)) << text.place << ": " << text.text;
+        if (text.text != "日本語") {
+            EXPECT_FALSE(holdsJapanese(text.text)) << text.place << ": " << text.text;
+        }
     }
     const std::string listing = gameTextListing();
     EXPECT_EQ(listing, testing::goldenBytes("texts/game_texts_en.golden", listing));
-}
-
-struct Entry {
-    std::string comment;
-    std::string id;
-    std::string translation;
-};
-
-// The catalogue's entries, read as msgfmt reads them: a keyword's string
-// and the strings on the lines after it are one text.
-std::vector<Entry> catalogueEntries(const std::string& po)
-{
-    std::vector<Entry> entries;
-    Entry entry;
-    std::string* current = nullptr;
-    std::istringstream lines(po);
-    const auto unquote = [](const std::string& quoted) {
-        const std::string inner = quoted.substr(quoted.find('"') + 1, quoted.rfind('"') - quoted.find('"') - 1);
-        return std::regex_replace(std::regex_replace(inner, std::regex(R"(\\n)"), "\n"),
-                                  std::regex(R"(\\")"), "\"");
-    };
-    for (std::string line; std::getline(lines, line);) {
-        if (line.starts_with("#.")) {
-            entry.comment += line;
-        } else if (line.starts_with("msgid ")) {
-            current = &entry.id;
-            *current = unquote(line);
-        } else if (line.starts_with("msgstr ")) {
-            current = &entry.translation;
-            *current = unquote(line);
-        } else if (line.starts_with("\"") && current) {
-            *current += unquote(line);
-        } else if (line.empty() && current) {
-            if (!entry.id.empty())
-                entries.push_back(entry);
-            entry = {};
-            current = nullptr;
-        } else if (!line.starts_with("#")) {
-            current = nullptr;
-        }
-    }
-    if (!entry.id.empty())
-        entries.push_back(entry);
-    return entries;
 }
 
 std::set<std::string> placeholders(const std::string& text)
@@ -96,10 +47,10 @@ std::set<std::string> placeholders(const std::string& text)
 
 TEST(CatalogueTest, EveryTranslationKeepsItsTextsValues)
 {
-    const auto entries =
-        catalogueEntries(testing::readBytes(std::filesystem::path(KORVALIN_TESTS_DIR) / "../po/en.po"));
+    const auto entries = readCatalogue(
+        testing::readBytes(std::filesystem::path(KORVALIN_TESTS_DIR) / "../po/en.po"));
     ASSERT_GT(entries.size(), 1000u);
-    for (const Entry& entry : entries) {
+    for (const CatalogueEntry& entry : entries) {
         EXPECT_FALSE(entry.translation.empty()) << entry.id;
         // A number Japanese writes in 万 and 億, or ungrouped, English
         // writes whole and grouped, from the extra value its comment names.
