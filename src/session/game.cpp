@@ -16,6 +16,8 @@ bool Game::loadSavedGame()
     return loadSavedGame(saveFiles);
 }
 
+// The loaded game stands in its city as after an arrival: on foot, the
+// capital screen of the city open, the title screen gone.
 bool Game::loadSavedGame(const SaveFiles& files)
 {
     return loadGame(*this, files, [this] {
