@@ -17,6 +17,7 @@
 #include "game/startup_error.h"
 #include "save/saved_game.h"
 #include "session/game.h"
+#include "widgets/desktop_fonts_qt.h"
 #include "widgets/font_warmup_qt.h"
 #include "widgets/text_qt.h"
 
@@ -24,13 +25,13 @@ using namespace korvalin;
 
 namespace {
 
-// The game's 12-pixel proportional Gothic is IPAPGothic on this platform.
-// A window that names the game's font reaches it through the substitution;
-// the application font names it directly, which spares Qt a second search
-// for fallback fonts, one per script, while the game starts.
+// A window that names the game's 12-pixel proportional Gothic reaches the
+// platform's through the substitution; the application font names it
+// directly, which spares Qt a second search for fallback fonts, one per
+// script, while the game starts.
 void setUpFonts()
 {
-    const QString gothic = QStringLiteral("IPAPGothic");
+    const QString gothic = gameFontFamily();
     QFont::insertSubstitution(qtext(GameFontFamily), gothic);
     QFont font(gothic);
     font.setPixelSize(12);

@@ -9,7 +9,7 @@
 #include "journey/travel_window.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
-#include "widgets/xcb_qt.h"
+#include "widgets/linux/xcb_qt.h"
 
 namespace korvalin {
 namespace {

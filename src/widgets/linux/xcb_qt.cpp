@@ -1,4 +1,4 @@
-#include "widgets/xcb_qt.h"
+#include "widgets/linux/xcb_qt.h"
 
 #include <QGuiApplication>
 
