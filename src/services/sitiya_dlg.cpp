@@ -1,5 +1,7 @@
 #include "services/sitiya_dlg.h"
 
+#include <algorithm>
+
 #include "game/clamped_sum.h"
 #include "game/game_core.h"
 #include "game/language.h"
@@ -49,9 +51,8 @@ void SitiyaDlg::SitiyaButtonClick(int k)
 void SitiyaDlg::OKBtnClick()
 {
     std::array<const Good*, 6> rows{};
-    for (std::size_t i = 0; i < PawnGoods.size(); ++i)
-        rows[i] = &PawnGoods[i];
-    rows[5] = SitiyaButton6Visible ? souvenirOfCity() : nullptr;
+    std::ranges::transform(PawnGoods, rows.begin(), [](const Good& good) { return &good; });
+    rows.back() = SitiyaButton6Visible ? souvenirOfCity() : nullptr;
 
     GameState& s = game_.state;
     for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -33,6 +33,20 @@ void leftClick(QWidget* widget)
     QApplication::sendEvent(widget, &release);
 }
 
+// The pixels of the widget as shown that are the captions' aqua, or nearly.
+int aquaPixels(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.red() < 80 && c.green() > 200 && c.blue() > 200;
+        }
+    }
+    return count;
+}
+
 class CapitalWindowTest : public ::testing::Test {
 protected:
     CapitalWindowTest()
@@ -109,6 +123,9 @@ TEST_F(CapitalWindowTest, ClicksReachTheModelAndTheWindowFollows)
     child<QPushButton>("Button7")->click();
     EXPECT_TRUE(child<QPushButton>("Button7")->isHidden());
     EXPECT_FALSE(child<QRadioButton>("RadioButton2")->isEnabled());
+    // The destinations the visa closed grey out; the chosen one stays aqua.
+    EXPECT_GT(aquaPixels(child<QRadioButton>("RadioButton1")), 20);
+    EXPECT_EQ(aquaPixels(child<QRadioButton>("RadioButton2")), 0);
 
     leftClick(child<QLabel>("Image1"));
     EXPECT_EQ(child<QLabel>("Label8")->text(), QStringLiteral("37万8000k㎡"));
