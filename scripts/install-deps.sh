@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Korvalin needs, skipping those already
 # present: `play` for building and playing the game, `test` (the default)
-# for that and every test, benchmark and desktop the tests start.
+# for that and every test, benchmark and desktop the tests start, `windows`
+# for building the game for Windows.
 #
-#   usage: install-deps.sh [play|test]
+#   usage: install-deps.sh [play|test|windows]
 set -euo pipefail
 
 play=(
@@ -21,10 +22,17 @@ test=(
     dpkg-dev man-db lintian file
 )
 
+# Building the game for Windows: MinGW, Wine to run the tile painter, and
+# what Qt's own build from Debian's source needs.
+windows=(
+    g++-mingw-w64-x86-64-posix wine64 ninja-build dpkg-dev zip
+)
+
 case "${1:-test}" in
     play) packages=("${play[@]}") ;;
     test) packages=("${play[@]}" "${test[@]}") ;;
-    *) echo "usage: $0 [play|test]" >&2; exit 2 ;;
+    windows) packages=("${play[@]}" "${windows[@]}") ;;
+    *) echo "usage: $0 [play|test|windows]" >&2; exit 2 ;;
 esac
 
 missing=()

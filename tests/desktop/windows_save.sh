@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The Windows build under Wine and the Linux build play the same short
+# journey: a game saved in Tokyo with Korea's visa, loaded from the title
+# screen and saved again at once. Both write the same files, byte for byte,
+# and each loads what the other saved.
+#
+#   usage: windows_save.sh <korvalin> <Map25.BMP> <the Windows folder>
+source "$(dirname "$0")/desktop.sh"
+windowsFolder="$(cd "$3" && pwd)"
+
+# Two cells east of Tokyo, at sea, bound for Korea with its visa.
+prepareTokyoWithVisa() {
+    local folder="$1"
+    mkdir -p "$folder"
+    printf '%s\r\n' '[State]' 'PP=14' 'PPA=111' 'PPB=111' 'PN=9' 'PNA=9' 'PNB=9' 'PS=2' \
+        'MapX=232' 'MapY=104' 'yen=1500' 'yokin=200000' 'day=4320' 'dayold=3' 'dd=6' \
+        'toshi=日本国首都東京' 'mNow=97/12/20' 'Namae=虹子' 'Label5.Caption=日本国' \
+        'Level1=1' 'Button7.Visible=0' 'RadioButton1.Checked=1' |
+        iconv -f UTF-8 -t CP932 >"$folder/korvalin.ini"
+    printf '%s\r\n' '' '　　　虹子日記' '' '1日目　97/12/20 （日本）' '　　金沢出発' \
+        '3日目　97/12/22 （日本）' '　　東京に到着。' 'end' |
+        iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"
+}
+
+# Loads from the title and saves on the capital screen of Tokyo.
+loadAndSave() {
+    loadFromTitle
+    local capital
+    capital="$(waitWindow '^日本国首都東京$' 30)"
+    clickIn "$capital" 390 28
+    waitWindow '^Korvalin$' 30 >/dev/null
+    key Return
+    waitGone '^Korvalin$' 30
+}
+
+endGame() {
+    kill "$gamePid" 2>/dev/null || true
+    waitFor 10 sh -c "! kill -0 $gamePid" || kill -KILL "$gamePid" 2>/dev/null || true
+}
+
+savedFiles=(korvalin.ini korvalin.nikki Nikki.txt Kiseki.txt)
+
+startDesktop
+
+# Linux, in its own folder.
+prepareTokyoWithVisa "$scratch/bin"
+startGame "$scratch/terminal"
+loadAndSave
+endGame
+
+# Windows, beside its program, under a Wine of its own.
+cp -r "$windowsFolder" "$scratch/windows"
+prepareTokyoWithVisa "$scratch/windows"
+export WINEPREFIX="$scratch/wine" WINEDEBUG=-all
+(cd "$scratch/windows" && exec /usr/lib/wine/wine64 korvalin.exe) >"$scratch/wine.log" 2>&1 &
+gamePid=$!
+pids+=("$gamePid")
+waitFor 90 windowNamed 'Korvalin Help' || fail "the Windows title screen did not open"
+loadAndSave
+endGame
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+
+for file in "${savedFiles[@]}"; do
+    cmp "$scratch/bin/$file" "$scratch/windows/$file" ||
+        fail "$file differs between the Linux and the Windows save"
+done
+
+# And back: the Linux build loads the save the Windows build wrote.
+cp "${savedFiles[@]/#/$scratch/windows/}" "$scratch/bin/"
+startGame "$scratch/terminal"
+loadFromTitle
+waitWindow '^日本国首都東京$' 30 >/dev/null
+windowNamed '^(警告|Warning)$' && fail "the Linux build refused the Windows save"
+echo "the Windows and Linux saves are the same, and load in each other"
