@@ -9,9 +9,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 qt="$("$here/scripts/windows-qt.sh")"
 build="$here/build-windows-game"
 
-cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" -DCMAKE_PREFIX_PATH="$qt" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+# Qt's own wrapper sets up the cross build around the MinGW toolchain.
+"$qt/bin/qt-cmake" -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF -DKORVALIN_BUILD_BENCH=OFF
 cmake --build "$build" --parallel 2 --target korvalin tilegen_bmp catalogues
 
@@ -32,6 +31,8 @@ cp /usr/share/qt6/translations/qt_ja.qm /usr/share/qt6/translations/qtbase_ja.qm
 runtime="$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")"
 cp "$runtime/libstdc++-6.dll" "$runtime/libgcc_s_seh-1.dll" "$folder/"
 cp /usr/x86_64-w64-mingw32/lib/libwinpthread-1.dll "$folder/"
+# Debugging symbols are a developer's, not a player's: they would triple the download.
+x86_64-w64-mingw32-strip --strip-unneeded "$folder"/*.exe "$folder"/*.dll "$folder"/platforms/*.dll
 cp "$here/LICENSE" "$folder/LICENSE.txt"
 cp "$qt/../source/LICENSES/LGPL-3.0-only.txt" "$folder/Qt-LGPL-3.0.txt" 2>/dev/null || true
 

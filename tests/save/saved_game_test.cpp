@@ -106,6 +106,23 @@ TEST_F(SavedGameTest, TheFileHoldsEveryKeyInOrderInShiftJisWithCrLf)
     EXPECT_EQ(ui.calls.back().detail, SavedMessage);
 }
 
+// The saved files are the player's to read, and everyone's; no one's to run.
+TEST_F(SavedGameTest, TheSavedFilesAreReadableAndNeverExecutable)
+{
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have no mode bits";
+#endif
+    namespace fs = std::filesystem;
+    playToSeoul(game);
+    saveGame(game, files);
+    for (const fs::path& file : {files.ini, files.diary, files.trail, dir / "korvalin.nikki"}) {
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                      fs::perms::others_read)
+            << file;
+    }
+}
+
 // Start and nyukoku are cleared and the visa button hidden by every load;
 // everything else comes back as it was saved.
 TEST_F(SavedGameTest, SavingALoadedGameWritesTheSameFile)

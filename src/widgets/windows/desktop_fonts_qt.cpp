@@ -1,6 +1,7 @@
 #include "widgets/desktop_fonts_qt.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 #include <array>
 
