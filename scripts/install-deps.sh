@@ -19,6 +19,7 @@ test=(
     xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 wmctrl
     desktop-file-utils appstream
     dpkg-dev man-db lintian file
+    g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 case "${1:-test}" in
