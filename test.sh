@@ -9,6 +9,14 @@ cmake --build "$here/build" -j2
 # folder, build/sanitized.
 (cd "$here/build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 
+# The core and its tests cross-built for Windows with MinGW and run under
+# Wine, headless, in a Wine folder of the build's own.
+export WINEPREFIX="$here/build-windows/wine" WINEDEBUG=-all
+cmake -S "$here" -B "$here/build-windows" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVALIN_BUILD_GUI=OFF -DKORVALIN_BUILD_BENCH=OFF
+cmake --build "$here/build-windows" -j2 --target korvalin_core_tests
+(cd "$here/build-windows" && DISPLAY= ctest --output-on-failure -R '^core_tests_windows$')
+
 # The file readers' fuzz targets, built with clang, each run for a few seconds.
 CC=clang CXX=clang++ cmake -S "$here" -B "$here/build-fuzz" -DKORVALIN_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo

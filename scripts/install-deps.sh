@@ -20,6 +20,7 @@ test=(
     xfwm4 metacity kwin-x11 kwin-style-breeze mutter xwayland dbus-x11 wmctrl
     desktop-file-utils appstream
     dpkg-dev man-db lintian file
+    g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 # Building the game for Windows: MinGW, Wine to run the tile painter, and

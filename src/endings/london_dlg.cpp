@@ -4,6 +4,7 @@
 #include "game/game_core.h"
 #include "game/language.h"
 #include "save/file_messages.h"
+#include "save/utf8_path.h"
 
 namespace korvalin {
 
@@ -101,7 +102,8 @@ void LondonDlg::journeyPictureSaved(const std::string& path, bool written)
     if (written)
         Label9Visible = false;
     else
-        game_.ui.warning(cannotWriteMessage(path));
+        // The windows name the picture in UTF-8 text.
+        game_.ui.warning(cannotWriteMessage(pathOfUtf8(path)));
 }
 
 }  // namespace korvalin

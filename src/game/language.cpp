@@ -1,19 +1,15 @@
 #include "game/language.h"
 
-#include <libintl.h>
-
 #include <array>
-#include <clocale>
-#include <cstdlib>
 #include <system_error>
 
+#include "game/catalogue.h"
 #include "world/tile_sheet_places.h"
 
 namespace korvalin {
 
 namespace {
 
-constexpr const char* Domain = "korvalin";
 // How gettext joins a context to its text.
 constexpr char ContextSeparator = '\004';
 
@@ -27,18 +23,6 @@ constexpr std::array<LanguageName, 2> LanguageNames{{
     {Language::Japanese, "ja"},
     {Language::English, "en"},
 }};
-
-std::filesystem::path cataloguePath(const std::filesystem::path& catalogues, Language language)
-{
-    return catalogues / languageCode(language) / "LC_MESSAGES" / (std::string(Domain) + ".mo");
-}
-
-// The catalogue's text for a key, or nothing when it has none.
-const char* lookUp(const std::string& key)
-{
-    const char* found = dgettext(Domain, key.c_str());
-    return found == key.c_str() ? nullptr : found;
-}
 
 }  // namespace
 
@@ -75,17 +59,7 @@ bool useLanguage(Language language, const std::filesystem::path& catalogues)
         inUse = language;
         return true;
     }
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(cataloguePath(catalogues, language), ignored))
-        return false;
-    bindtextdomain(Domain, catalogues.c_str());
-    bind_textdomain_codeset(Domain, "UTF-8");
-    // gettext picks the catalogue by LANGUAGE, whatever the player's locale,
-    // but ignores it under the plain C locale; setting the locale also
-    // empties gettext's cache of earlier answers.
-    setenv("LANGUAGE", std::string(languageCode(language)).c_str(), 1);
-    std::setlocale(LC_MESSAGES, "C.UTF-8");
-    if (!lookUp(""))  // the catalogue's header: without it nothing was read
+    if (!openCatalogue(catalogues, languageCode(language)))
         return false;
     inUse = language;
     return true;
@@ -100,7 +74,7 @@ std::string_view tr(std::string_view japanese)
 {
     if (inUse == Language::Japanese || japanese.empty())
         return japanese;
-    const char* found = lookUp(std::string(japanese));
+    const char* found = catalogueText(std::string(japanese));
     return found ? std::string_view(found) : japanese;
 }
 
@@ -111,7 +85,7 @@ std::string_view tr(std::string_view context, std::string_view japanese)
     std::string key(context);
     key += ContextSeparator;
     key += japanese;
-    const char* found = lookUp(key);
+    const char* found = catalogueText(key);
     return found ? std::string_view(found) : japanese;
 }
 

@@ -1,20 +1,17 @@
 #include "save/atomic_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
+#include <system_error>
 #include <utility>
 
-#include "save/system_calls.h"
+#include "save/file_system.h"
 
 namespace korvalin {
 
 namespace {
 
 constexpr std::string_view TemporaryMark = ".korvalin-tmp-";
-// mkstemp's six letters or digits.
+// The six letters or digits that make a temporary's name unique.
 constexpr std::string_view UniquePart = "XXXXXX";
 
 bool isLetterOrDigit(char c)
@@ -22,19 +19,10 @@ bool isLetterOrDigit(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
 }
 
-// A write cut short by a signal is tried again; one that writes nothing is
-// a disk that takes no more.
-bool writeAll(int fd, std::string_view bytes)
+void removeTemporary(const std::filesystem::path& temporary)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = systemCalls().write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
+    std::error_code leftForTheNextSettle;
+    std::filesystem::remove(temporary, leftForTheNextSettle);
 }
 
 }  // namespace
@@ -66,27 +54,19 @@ std::optional<std::string> fileOfJournalledTemporary(std::string_view name)
 std::optional<PendingFile> PendingFile::write(const std::filesystem::path& path,
                                               std::string_view bytes)
 {
-    std::string temporary = (path.parent_path() / ("." + path.filename().string()))
-                                .concat(TemporaryMark)
-                                .concat(UniquePart)
-                                .string();
-    const SystemCalls& calls = systemCalls();
-    const int fd = calls.mkstemp(temporary.data());
-    if (fd < 0)
+    // "." and the name joined as the system spells it, never through a
+    // narrow string, which Windows would read in another code page.
+    std::filesystem::path pattern = path.parent_path() / ".";
+    pattern += path.filename();
+    pattern += TemporaryMark;
+    pattern += UniquePart;
+    std::optional<std::filesystem::path> temporary = writeUniqueFile(pattern, bytes);
+    if (!temporary)
         return std::nullopt;
-    // mkstemp makes the file private; a diary or a save is an ordinary file,
-    // where the file system keeps modes at all (a FAT stick does not).
-    calls.fchmod(fd, 0644);
-    const bool written = writeAll(fd, bytes) && calls.fsync(fd) == 0;
-    const bool closed = calls.close(fd) == 0;
-    if (!written || !closed) {
-        ::unlink(temporary.c_str());
-        return std::nullopt;
-    }
-    return PendingFile(path, std::move(temporary));
+    return PendingFile(path, std::move(*temporary));
 }
 
-PendingFile::PendingFile(std::filesystem::path path, std::string temporary)
+PendingFile::PendingFile(std::filesystem::path path, std::filesystem::path temporary)
     : path_(std::move(path)), temporary_(std::move(temporary))
 {
 }
@@ -99,12 +79,12 @@ PendingFile::PendingFile(PendingFile&& other) noexcept
 PendingFile::~PendingFile()
 {
     if (!temporary_.empty())
-        ::unlink(temporary_.c_str());
+        removeTemporary(temporary_);
 }
 
 bool PendingFile::commit()
 {
-    const bool renamed = systemCalls().rename(temporary_.c_str(), path_.c_str()) == 0;
+    const bool renamed = replaceFile(temporary_, path_);
     if (renamed)
         temporary_.clear();
     return renamed;
@@ -114,16 +94,6 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view byt
 {
     std::optional<PendingFile> pending = PendingFile::write(path, bytes);
     return pending && pending->commit();
-}
-
-bool syncFolder(const std::filesystem::path& folder)
-{
-    const SystemCalls& calls = systemCalls();
-    const int fd = calls.open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool synced = calls.fsync(fd) == 0;
-    return calls.close(fd) == 0 && synced;
 }
 
 }  // namespace korvalin

@@ -35,25 +35,22 @@ public:
     // the old file is then intact and the temporary file gone.
     bool commit();
 
-    const std::string& temporary() const { return temporary_; }
+    const std::filesystem::path& temporary() const { return temporary_; }
 
     // Hands the temporary file on to whoever puts it in place instead (a
     // save unit's journal): it is no longer removed.
     void keep() { temporary_.clear(); }
 
 private:
-    PendingFile(std::filesystem::path path, std::string temporary);
+    PendingFile(std::filesystem::path path, std::filesystem::path temporary);
 
     std::filesystem::path path_;
-    std::string temporary_;  // empty once committed or handed on
+    std::filesystem::path temporary_;  // empty once committed or handed on
 };
 
 // Replaces the file at `path` with `bytes` so that a crash or a full disk
 // never leaves half a file. False when any step fails; the old file is then
 // intact and no temporary file is left behind.
 bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
-
-// Makes the renames and removals in `folder` so far survive a power cut.
-bool syncFolder(const std::filesystem::path& folder);
 
 }  // namespace korvalin

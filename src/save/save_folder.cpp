@@ -1,30 +1,13 @@
 #include "save/save_folder.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <system_error>
 
+#include "save/file_system.h"
 #include "world/tile_sheet_places.h"
 
 namespace korvalin {
 
 namespace {
-
-// An unset, empty or relative XDG_DATA_HOME means the default folder.
-std::filesystem::path userDataFolder()
-{
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome && std::filesystem::path(dataHome).is_absolute())
-        return std::filesystem::path(dataHome) / "korvalin";
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : "") / ".local" / "share" / "korvalin";
-}
-
-bool isWritableFolder(const std::filesystem::path& folder)
-{
-    return ::access(folder.c_str(), W_OK | X_OK) == 0;
-}
 
 // An installed copy keeps its tile sheet in its data folder; root may write
 // to /usr/games, but the saved game has no place among the system's files.

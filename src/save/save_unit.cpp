@@ -1,15 +1,14 @@
 #include "save/save_unit.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <system_error>
 #include <utility>
 
 #include "save/atomic_file.h"
 #include "save/file_messages.h"
+#include "save/file_system.h"
 #include "save/regular_file.h"
-#include "save/system_calls.h"
+#include "save/utf8_path.h"
 
 namespace korvalin {
 
@@ -29,7 +28,7 @@ constexpr std::uintmax_t LargestSavedFile = 1 << 24;
 
 std::string temporaryName(const PendingFile& file)
 {
-    return fs::path(file.temporary()).filename().string();
+    return utf8Of(file.temporary().filename());
 }
 
 fs::path folderOf(const fs::path& file)
@@ -178,8 +177,9 @@ Result<> SaveUnit::putBack(std::span<const NewContents> placed, std::span<const 
         file.keep();
     }
     for (std::size_t i = 0; i < placed.size(); ++i) {
+        std::error_code error;
         if (!previous[i].existed)
-            ::unlink(placed[i].path.c_str());
+            fs::remove(placed[i].path, error);
     }
     if (Result<> finished = finish(temporaries); !finished)
         return finished;
@@ -204,9 +204,7 @@ std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view
         if (!isUnitFile(fileOfJournalledTemporary(name)))
             return std::nullopt;
         // A temporary already gone was renamed before the save was killed.
-        std::error_code error;
-        const fs::file_type type = fs::symlink_status(folder_ / name, error).type();
-        if (type != fs::file_type::regular && type != fs::file_type::not_found)
+        if (!isRegularOrMissing(folder_ / pathOfUtf8(name)))
             return std::nullopt;
         temporaries.emplace_back(name);
     }
@@ -215,18 +213,18 @@ std::optional<std::vector<std::string>> SaveUnit::temporariesIn(std::string_view
 
 bool SaveUnit::isUnitFile(const std::optional<std::string>& name) const
 {
-    return name && std::ranges::any_of(
-                       files_, [&](const fs::path& file) { return file.filename() == *name; });
+    return name && std::ranges::any_of(files_, [&](const fs::path& file) {
+               return utf8Of(file.filename()) == *name;
+           });
 }
 
 Result<> SaveUnit::finish(const std::vector<std::string>& temporaries) const
 {
     for (const std::string& name : temporaries) {
-        const fs::path temporary = folder_ / name;
-        const fs::path saved = folder_ / *fileOfJournalledTemporary(name);
+        const fs::path temporary = folder_ / pathOfUtf8(name);
+        const fs::path saved = folder_ / pathOfUtf8(*fileOfJournalledTemporary(name));
         std::error_code error;
-        if (fs::exists(temporary, error) &&
-            systemCalls().rename(temporary.c_str(), saved.c_str()) != 0)
+        if (fs::exists(temporary, error) && !replaceFile(temporary, saved))
             return Failure{cannotWriteMessage(saved)};
     }
     // The new files must be in place for good before the journal goes.
@@ -239,8 +237,8 @@ void SaveUnit::removeLeftovers() const
 {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder_, error)) {
-        const std::optional<std::string> file = fileOfTemporary(entry.path().filename().string());
-        if (isUnitFile(file) || (file && *file == journal_.filename()))
+        const std::optional<std::string> file = fileOfTemporary(utf8Of(entry.path().filename()));
+        if (isUnitFile(file) || (file && *file == utf8Of(journal_.filename())))
             fs::remove(entry.path(), error);
     }
 }

@@ -8,6 +8,7 @@
 #include "save/cp932.h"
 #include "save/diary_file.h"
 #include "save/file_messages.h"
+#include "save/file_system.h"
 #include "save/ini_section.h"
 #include "save/save_folder.h"
 #include "save/saved_fields.h"
@@ -84,13 +85,6 @@ Result<> replaceSavedFiles(GameCore& game, const SaveFiles& files, bool diaryOnl
     if (!held)
         return Failure{folderInUseMessage(unit.folder(), NotSavedInUse)};
     return unit.replace(*held, contents);
-}
-
-std::filesystem::path programPath()
-{
-    std::error_code unknown;
-    std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", unknown);
-    return unknown ? std::filesystem::path("korvalin") : path;
 }
 
 }  // namespace

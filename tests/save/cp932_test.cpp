@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-#include "save/cp932.h"
 #include "game/startup_error.h"
+#include "save/cp932.h"
 
 namespace korvalin {
 namespace {
@@ -37,6 +38,47 @@ INSTANTIATE_TEST_SUITE_P(
                       Encoding{"日記", bytes({0x93, 0xFA, 0x8B, 0x4C})},
                       Encoding{"Korvalin ver 2.6", "Korvalin ver 2.6"},
                       Encoding{"～", bytes({0x81, 0x60})}, Encoding{"C:\\", "C:\\"}));
+
+struct OtherForm {
+    const char* text;
+    std::string cp932;
+    const char* readBack;
+};
+
+class Cp932OtherFormsTest : public ::testing::TestWithParam<OtherForm> {};
+
+// Characters with a JIS form and a Microsoft form are written as the one
+// Microsoft byte pair whichever a text holds, and read back as the
+// Microsoft form; what the code page has no place for is refused. Linux's
+// iconv and Windows's own converter give these same bytes.
+TEST_P(Cp932OtherFormsTest, WriteTheBytesLinuxWritesAndReadBackAsMicrosoftsForm)
+{
+    const std::optional<std::string> encoded = toCp932(GetParam().text);
+    if (!GetParam().readBack) {
+        EXPECT_EQ(encoded, std::nullopt);
+        return;
+    }
+    ASSERT_TRUE(encoded);
+    EXPECT_EQ(*encoded, GetParam().cp932);
+    EXPECT_EQ(fromCp932(*encoded), std::string(GetParam().readBack));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothForms, Cp932OtherFormsTest,
+    ::testing::Values(
+        OtherForm{"〜", bytes({0x81, 0x60}), "～"}, OtherForm{"～", bytes({0x81, 0x60}), "～"},
+        OtherForm{"−", bytes({0x81, 0x7C}), "－"}, OtherForm{"－", bytes({0x81, 0x7C}), "－"},
+        OtherForm{"‖", bytes({0x81, 0x61}), "∥"}, OtherForm{"∥", bytes({0x81, 0x61}), "∥"},
+        OtherForm{"¢", bytes({0x81, 0x91}), "￠"}, OtherForm{"￠", bytes({0x81, 0x91}), "￠"},
+        OtherForm{"£", bytes({0x81, 0x92}), "￡"}, OtherForm{"￡", bytes({0x81, 0x92}), "￡"},
+        OtherForm{"¬", bytes({0x81, 0xCA}), "￢"}, OtherForm{"￢", bytes({0x81, 0xCA}), "￢"},
+        OtherForm{"—", bytes({0x81, 0x5C}), "―"}, OtherForm{"―", bytes({0x81, 0x5C}), "―"},
+        OtherForm{"¥", "\\", "\\"}, OtherForm{"￥", bytes({0x81, 0x8F}), "￥"},
+        OtherForm{"‾", "~", "~"}, OtherForm{"≒", bytes({0x81, 0xE0}), "≒"},
+        OtherForm{"∵", bytes({0x81, 0xE6}), "∵"}, OtherForm{"ⅰ", bytes({0xFA, 0x40}), "ⅰ"},
+        OtherForm{"￤", bytes({0xFA, 0x55}), "￤"}, OtherForm{"\u0080", "", nullptr},
+        OtherForm{"\uF8F0", "", nullptr}, OtherForm{"–", "", nullptr},
+        OtherForm{"©", "", nullptr}));
 
 // A name or a diary line of more than 512 bytes takes the converter more
 // than one buffer's round, and its characters straddle the rounds.
@@ -102,6 +144,8 @@ TEST(Cp932Test, BrokenShiftJisGivesNoResult)
 {
     EXPECT_FALSE(fromCp932(bytes({0x93})));        // a lead byte cut off
     EXPECT_FALSE(fromCp932(bytes({0x81, 0x20})));  // a trail byte out of range
+    EXPECT_FALSE(fromCp932(bytes({0x80})));        // no character in iconv's table
+    EXPECT_FALSE(fromCp932(bytes({0xA0})));
 }
 
 }  // namespace

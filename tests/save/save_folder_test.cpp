@@ -18,18 +18,54 @@ using testing::writeBytes;
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const char* value) : name_(name)
+    ScopedEnv(const char* name, const std::string& value) : name_(name)
     {
         if (const char* old = ::getenv(name))
             old_ = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        set(value);
     }
-    ~ScopedEnv() { old_ ? ::setenv(name_, old_->c_str(), 1) : ::unsetenv(name_); }
+    ~ScopedEnv() { old_ ? set(*old_) : unset(); }
 
 private:
+#ifdef _WIN32
+    void set(const std::string& value)
+    {
+        ::_putenv_s(name_, value.c_str());
+    }
+    void unset()
+    {
+        ::_putenv_s(name_, "");
+    }
+#else
+    void set(const std::string& value)
+    {
+        ::setenv(name_, value.c_str(), 1);
+    }
+    void unset()
+    {
+        ::unsetenv(name_);
+    }
+#endif
+
     const char* name_;
     std::optional<std::string> old_;
 };
+
+#ifdef _WIN32
+
+TEST(FilePathsTest, TheSavedGameGoesToLocalAppDataWhenTheProgramsFolderIsReadOnly)
+{
+    TempDir dir;
+    EXPECT_EQ(savedGamePath(dir / "korvalin.exe"), dir / "korvalin.ini");
+
+    // A folder that is not there stands in for one the player cannot write to.
+    ScopedEnv localAppData("LOCALAPPDATA", (dir / "Local").string());
+    EXPECT_EQ(savedGamePath(dir / "Program Files/Korvalin/korvalin.exe"),
+              dir / "Local/Korvalin/korvalin.ini");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "Local/Korvalin"));
+}
+
+#else
 
 TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnly)
 {
@@ -40,11 +76,11 @@ TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnl
     // for a system folder the player cannot write to.
     const std::filesystem::path installed = dir / "usr/bin/korvalin";
     {
-        ScopedEnv dataHome("XDG_DATA_HOME", (dir / "data").c_str());
+        ScopedEnv dataHome("XDG_DATA_HOME", (dir / "data").string());
         EXPECT_EQ(savedGamePath(installed), dir / "data/korvalin/korvalin.ini");
         EXPECT_TRUE(std::filesystem::is_directory(dir / "data/korvalin"));
     }
-    ScopedEnv home("HOME", dir.path().c_str());
+    ScopedEnv home("HOME", dir.path().string());
     ScopedEnv relative("XDG_DATA_HOME", "data");
     EXPECT_EQ(savedGamePath(installed), dir / ".local/share/korvalin/korvalin.ini");
 
@@ -56,6 +92,8 @@ TEST(FilePathsTest, TheSavedGameGoesToTheUsersDataFolderWhenTheProgramsIsReadOnl
     EXPECT_EQ(savedGamePath(dir / "usr/games/korvalin"),
               dir / ".local/share/korvalin/korvalin.ini");
 }
+
+#endif
 
 // A game saved from a terminal in one folder loads from the menu entry,
 // which starts the program in another.

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 namespace korvalin::testing {
@@ -17,8 +16,15 @@ public:
 
     explicit TempDir(Enter enter = Enter::No)
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "korvalin-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
+        // A name no other test has taken, as mkdtemp makes one.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const std::filesystem::path folder =
+                std::filesystem::temp_directory_path() / ("korvalin-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(folder, error))
+                path_ = folder;
+        }
         if (enter == Enter::Yes && !path_.empty()) {
             previous_ = std::filesystem::current_path();
             std::filesystem::current_path(path_);

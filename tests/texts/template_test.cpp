@@ -124,6 +124,9 @@ TEST(TemplateTest, SourcesAreReadAsTheCompilerReadsThem)
 
 TEST(TemplateTest, IsWhatTheGeneratorMakesOfTheSourcesToday)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "the generator hears the game's lookups through gettext, which Windows lacks";
+#endif
     const std::string fresh =
         output(std::string(KORVALIN_TEXTS_TEMPLATE) + " '" + (Root / "src").string() + "' '" +
                (Root / "po").string() + "'");

@@ -1,4 +1,4 @@
-#include "save/system_calls.h"
+#include "save/posix/system_calls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -5,10 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <utility>
 
 namespace korvalin {
 
+// The kernel's lock on the folder itself.
 std::optional<FolderLock> FolderLock::take(const std::filesystem::path& folder)
 {
     const int fd =
@@ -27,13 +27,11 @@ std::optional<FolderLock> FolderLock::take(const std::filesystem::path& folder)
     return FolderLock(fd);
 }
 
-FolderLock::FolderLock(FolderLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
 FolderLock::~FolderLock()
 {
     // Closing the folder gives the lock up.
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (handle_ >= 0)
+        ::close(static_cast<int>(handle_));
 }
 
 }  // namespace korvalin
