@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build under Wine and the Linux build play the same short
 # journey: a game saved in Tokyo with Korea's visa, loaded from the title
-# screen and saved again at once. Both write the same files, byte for byte,
-# and each loads what the other saved.
+# screen and saved again at once. The Linux build starts from a save made by
+# hand, the Windows build from the Linux build's save, and the Linux build
+# loads the Windows build's: every save is the same, byte for byte.
 #
 #   usage: windows_save.sh <korvalin> <Map25.BMP> <the Windows folder>
 source "$(dirname "$0")/desktop.sh"
@@ -48,9 +49,10 @@ startGame "$scratch/terminal"
 loadAndSave
 endGame
 
-# Windows, beside its program, under a Wine of its own.
+# Windows, beside its program, under a Wine of its own, from the Linux
+# build's save.
 cp -r "$windowsFolder" "$scratch/windows"
-prepareTokyoWithVisa "$scratch/windows"
+cp "${savedFiles[@]/#/$scratch/bin/}" "$scratch/windows/"
 export WINEPREFIX="$scratch/wine" WINEDEBUG=-all
 (cd "$scratch/windows" && exec /usr/lib/wine/wine64 korvalin.exe) >"$scratch/wine.log" 2>&1 &
 gamePid=$!
