@@ -130,6 +130,11 @@ TEST(PaintedPictures, LondonsSkylineStandsAgainstItsSky)
         {"the clock tower", stands({38, 100}, {60, 100})},
         {"the clock tower's spire", stands({38, 40}, {20, 40})},
         {"the bridge's towers", stands({262, 120}, {282, 124})},
+        {"the Parliament's windows are lit",
+         [&] {
+             EXPECT_GT(contrast(at(london, {67, 140}), at(london, {71, 140})), 1.5);
+             EXPECT_GT(luminance(at(london, {67, 140})), luminance(at(london, {71, 140})));
+         }},
         {"the clock face is lit",
          [&] {
              EXPECT_GT(contrast(at(london, {38, 68}), at(london, {38, 85})), 1.5);
