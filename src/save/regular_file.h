@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,13 @@ enum class ReadFault { None, Missing, NotAFile, TooLarge, Unreadable };
 // hanging the game or filling its memory.
 ReadFault readRegularFile(const std::filesystem::path& path, std::uintmax_t limit,
                           std::string& bytes);
+
+// A file's bytes read block by block into `bytes`, each system reading its
+// own way: `readBlock` fills the buffer and returns how much it read, 0 at
+// the end, below 0 on a fault. Up to `limit` + 1 bytes are read, so that a
+// file grown past its limit since it was measured is still found too large.
+using BlockReader = std::function<std::ptrdiff_t(char* buffer, std::size_t size)>;
+ReadFault readUpTo(std::uintmax_t limit, std::string& bytes, const BlockReader& readBlock);
 
 // Whether `path` names a regular file or nothing at all: the game replaces
 // only what is its own kind of file, never a folder, a pipe or a link.

@@ -31,26 +31,16 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-// Reads up to `limit` + 1 bytes, so that a file grown past its limit since
-// it was measured is still found too large.
+// A read that a signal broke off is tried again.
 ReadFault readAll(int fd, std::uintmax_t limit, std::string& bytes)
 {
-    std::string read;
-    char block[65536];
-    while (read.size() <= limit) {
-        const ssize_t got = ::read(fd, block, sizeof block);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return ReadFault::Unreadable;
-        if (got == 0)
-            break;
-        read.append(block, static_cast<std::size_t>(got));
-    }
-    if (read.size() > limit)
-        return ReadFault::TooLarge;
-    bytes = std::move(read);
-    return ReadFault::None;
+    return readUpTo(limit, bytes, [fd](char* buffer, std::size_t size) {
+        ssize_t got;
+        do
+            got = ::read(fd, buffer, size);
+        while (got < 0 && errno == EINTR);
+        return std::ptrdiff_t{got};
+    });
 }
 
 }  // namespace

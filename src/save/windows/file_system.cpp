@@ -64,24 +64,14 @@ bool writeAll(HANDLE file, std::string_view bytes)
     return true;
 }
 
-// Reads up to `limit` + 1 bytes, so that a file grown past its limit since
-// it was measured is still found too large.
 ReadFault readAll(HANDLE file, std::uintmax_t limit, std::string& bytes)
 {
-    std::string read;
-    char block[65536];
-    while (read.size() <= limit) {
+    return readUpTo(limit, bytes, [file](char* buffer, std::size_t size) {
         DWORD got = 0;
-        if (!ReadFile(file, block, sizeof block, &got, nullptr))
-            return ReadFault::Unreadable;
-        if (got == 0)
-            break;
-        read.append(block, got);
-    }
-    if (read.size() > limit)
-        return ReadFault::TooLarge;
-    bytes = std::move(read);
-    return ReadFault::None;
+        if (!ReadFile(file, buffer, static_cast<DWORD>(size), &got, nullptr))
+            return std::ptrdiff_t{-1};
+        return std::ptrdiff_t{got};
+    });
 }
 
 }  // namespace
