@@ -240,16 +240,25 @@ statusShows() {
 # A saved game two cells east of Tokyo with 1500 yen in hand and 200000 in
 # the bank; loading it opens the capital screen of Tokyo. Its leg is still
 # the one from Korea, so the first tick enters Japan and the visa for the
-# next country is wanted again. The diary is written in Shift-JIS, as the
-# game writes it.
+# next country is wanted again. Keys given after the folder (KEY=value)
+# take the place of the same keys, or are added. The diary is written in
+# Shift-JIS, as the game writes it.
 prepareSave() {
     local folder="$1"
+    shift
+    local keys=('PP=9' 'PPA=9' 'PPB=9' 'PN=14' 'PNA=111' 'PNB=111' 'PS=16'
+        'MapX=232' 'MapY=104' 'yen=1500' 'yokin=200000' 'day=4320' 'dayold=3' 'dd=6'
+        'toshi=日本国首都東京' 'mNow=97/12/20' 'Namae=虹子' 'Label5.Caption=日本国'
+        'Level1=1' 'Button7.Visible=0')
+    local key i
+    for key in "$@"; do
+        for i in "${!keys[@]}"; do
+            [ "${keys[i]%%=*}" = "${key%%=*}" ] && keys[i]="$key" && continue 2
+        done
+        keys+=("$key")
+    done
     mkdir -p "$folder"
-    printf '%s\r\n' '[State]' 'PP=9' 'PPA=9' 'PPB=9' 'PN=14' 'PNA=111' 'PNB=111' 'PS=16' \
-        'MapX=232' 'MapY=104' 'yen=1500' 'yokin=200000' 'day=4320' 'dayold=3' 'dd=6' \
-        'toshi=日本国首都東京' 'mNow=97/12/20' 'Namae=虹子' 'Label5.Caption=日本国' \
-        'Level1=1' 'Button7.Visible=0' |
-        iconv -f UTF-8 -t CP932 >"$folder/korvalin.ini"
+    printf '%s\r\n' '[State]' "${keys[@]}" | iconv -f UTF-8 -t CP932 >"$folder/korvalin.ini"
     printf '%s\r\n' '' '　　　虹子日記' '' '1日目　97/12/20 （日本）' '　　金沢出発' \
         '3日目　97/12/22 （日本）' '　　東京の近くまで来た。' 'end' |
         iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"

@@ -9,20 +9,6 @@
 source "$(dirname "$0")/desktop.sh"
 windowsFolder="$(cd "$3" && pwd)"
 
-# Two cells east of Tokyo, at sea, bound for Korea with its visa.
-prepareTokyoWithVisa() {
-    local folder="$1"
-    mkdir -p "$folder"
-    printf '%s\r\n' '[State]' 'PP=14' 'PPA=111' 'PPB=111' 'PN=9' 'PNA=9' 'PNB=9' 'PS=2' \
-        'MapX=232' 'MapY=104' 'yen=1500' 'yokin=200000' 'day=4320' 'dayold=3' 'dd=6' \
-        'toshi=日本国首都東京' 'mNow=97/12/20' 'Namae=虹子' 'Label5.Caption=日本国' \
-        'Level1=1' 'Button7.Visible=0' 'RadioButton1.Checked=1' |
-        iconv -f UTF-8 -t CP932 >"$folder/korvalin.ini"
-    printf '%s\r\n' '' '　　　虹子日記' '' '1日目　97/12/20 （日本）' '　　金沢出発' \
-        '3日目　97/12/22 （日本）' '　　東京に到着。' 'end' |
-        iconv -f UTF-8 -t CP932 >"$folder/Nikki.txt"
-}
-
 # Loads from the title and saves on the capital screen of Tokyo.
 loadAndSave() {
     loadFromTitle
@@ -44,7 +30,8 @@ savedFiles=(korvalin.ini korvalin.nikki Nikki.txt Kiseki.txt)
 startDesktop
 
 # Linux, in its own folder.
-prepareTokyoWithVisa "$scratch/bin"
+# Two cells east of Tokyo, at sea, bound for Korea with its visa.
+prepareSave "$scratch/bin" PP=14 PPA=111 PPB=111 PN=9 PNA=9 PNB=9 PS=2 RadioButton1.Checked=1
 startGame "$scratch/terminal"
 loadAndSave
 endGame

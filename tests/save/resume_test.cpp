@@ -12,6 +12,7 @@
 #include "save/saved_game.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/game_in_folder.h"
 #include "support/temp_dir.h"
 #include "world/city_table.h"
 
@@ -21,7 +22,7 @@ namespace {
 constexpr std::string_view Seoul = "大韓民国首都ソウル";
 constexpr std::string_view Tokyo = "日本国首都東京";
 
-class ResumeTest : public ::testing::Test {
+class ResumeTest : public ::testing::Test, protected testing::GameInFolder {
 protected:
     ResumeTest()
     {
@@ -56,13 +57,6 @@ protected:
         game.loadSavedGame(files);
         game.CapitalDlg.FormShow();
     }
-
-    testing::FakeUi ui;
-    testing::FakeClock clock;
-    Game game{ui, clock};
-    GameState& s = game.state;
-    testing::TempDir dir;
-    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
 };
 
 // Saved in Seoul with China's visa, loaded after the running game went on

@@ -16,6 +16,7 @@
 #include "save/trail_file.h"
 #include "session/game.h"
 #include "support/fake_ports.h"
+#include "support/game_in_folder.h"
 #include "support/in_english.h"
 #include "support/temp_dir.h"
 
@@ -27,7 +28,7 @@ using testing::writeBytes;
 
 const std::filesystem::path Golden = std::filesystem::path(KORVALIN_TESTS_DIR) / "save" / "golden";
 
-class SavedGameTest : public ::testing::Test {
+class SavedGameTest : public ::testing::Test, protected testing::GameInFolder {
 protected:
     SavedGameTest() { game.HelpDlg.FormCreate(); }
 
@@ -87,13 +88,6 @@ protected:
     }
 
     static constexpr std::string_view Seoul = "大韓民国首都ソウル";
-
-    testing::FakeUi ui;
-    testing::FakeClock clock;
-    Game game{ui, clock};
-    GameState& s = game.state;
-    testing::TempDir dir;
-    SaveFiles files{dir / "korvalin.ini", dir / "Nikki.txt", dir / "Kiseki.txt"};
 };
 
 TEST_F(SavedGameTest, TheFileHoldsEveryKeyInOrderInShiftJisWithCrLf)
